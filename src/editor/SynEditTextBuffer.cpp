@@ -1,0 +1,610 @@
+#include "editor/SynEditTextBuffer.h"
+
+#include "editor/SafeFileWrite.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <istream>
+#include <limits>
+#include <new>
+#include <ostream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace tavlo {
+
+ESynEditStringList::ESynEditStringList(int64_t index)
+    : std::out_of_range("Invalid stringlist index " + std::to_string(index)) {}
+
+EFOpenError::EFOpenError(const std::string& fileName)
+    : EFileError("Cannot open file " + fileName) {}
+
+EFCreateError::EFCreateError(const std::string& fileName)
+    : EFileError("Cannot create file " + fileName) {}
+
+// ---------------------------------------------------------------------------------------
+// Tab expansion
+
+namespace {
+
+// Index of the first tab, or npos.
+size_t firstTab(std::string_view text) { return text.find('\t'); }
+
+template <typename StopWidth>
+std::string expandWithStops(std::string_view text, size_t tab, StopWidth stopWidth) {
+    // First pass: the length; second pass: the text.
+    size_t length = tab;
+    for (size_t i = tab; i < text.size(); ++i)
+        length += text[i] == '\t' ? stopWidth(length) : 1;
+    std::string result(length, '\t');
+    std::memcpy(result.data(), text.data(), tab);
+    size_t column = tab;
+    for (size_t i = tab; i < text.size(); ++i) {
+        if (text[i] == '\t')
+            column += stopWidth(column); // already filled with tab characters
+        else
+            result[column++] = text[i];
+    }
+    return result;
+}
+
+} // namespace
+
+std::string ExpandTabsToSpaces(std::string_view text, int /*tabWidth*/, bool& hasTabs) {
+    size_t tab = firstTab(text);
+    hasTabs = tab != std::string_view::npos;
+    std::string result(text);
+    if (hasTabs)
+        for (size_t i = tab; i < result.size(); ++i)
+            if (result[i] == '\t') result[i] = ' ';
+    return result;
+}
+
+std::string ExpandTabsPow2(std::string_view text, int tabWidth, bool& hasTabs) {
+    size_t tab = firstTab(text);
+    hasTabs = tab != std::string_view::npos;
+    if (!hasTabs) return std::string(text);
+    const size_t mask = static_cast<size_t>(tabWidth) - 1;
+    return expandWithStops(text, tab, [=](size_t c) { return tabWidth - (c & mask); });
+}
+
+std::string ExpandTabsAny(std::string_view text, int tabWidth, bool& hasTabs) {
+    size_t tab = firstTab(text);
+    hasTabs = tab != std::string_view::npos;
+    if (!hasTabs) return std::string(text);
+    const size_t width = static_cast<size_t>(tabWidth);
+    return expandWithStops(text, tab, [=](size_t c) { return width - c % width; });
+}
+
+static bool isPowerOfTwo(int w) { return w > 0 && (w & (w - 1)) == 0; }
+
+TExpandTabsFunc ExpanderFor(int tabWidth) {
+    if (tabWidth <= 1) return ExpandTabsToSpaces;
+    if (isPowerOfTwo(tabWidth) && tabWidth <= 65536) return ExpandTabsPow2;
+    return ExpandTabsAny;
+}
+
+TExpandTabsTextFunc TextExpanderFor(int tabWidth) {
+    if (tabWidth <= 1)
+        return [](std::string_view text, int width) {
+            bool hasTabs;
+            return ExpandTabsToSpaces(text, width, hasTabs);
+        };
+    if (isPowerOfTwo(tabWidth) && tabWidth <= 65536)
+        return [](std::string_view text, int width) {
+            bool hasTabs;
+            return ExpandTabsPow2(text, width, hasTabs);
+        };
+    return [](std::string_view text, int width) {
+        bool hasTabs;
+        return ExpandTabsAny(text, width, hasTabs);
+    };
+}
+
+int64_t ExpandedLength(std::string_view text, int tabWidth, bool& hasTabs) {
+    size_t tab = firstTab(text);
+    hasTabs = tab != std::string_view::npos;
+    if (!hasTabs || tabWidth <= 1) return static_cast<int64_t>(text.size());
+    const int64_t width = tabWidth;
+    int64_t length = static_cast<int64_t>(tab);
+    for (size_t i = tab; i < text.size(); ++i)
+        length += text[i] == '\t' ? width - length % width : 1;
+    return length;
+}
+
+// ---------------------------------------------------------------------------------------
+// The list
+
+class TSynEditStringList::UpdateBracket {
+public:
+    explicit UpdateBracket(TSynEditStringList& list) : m_list(list) { m_list.LockUpdates(); }
+    ~UpdateBracket() { m_list.UnlockUpdates(); }
+
+private:
+    TSynEditStringList& m_list;
+};
+
+TSynEditStringList::TSynEditStringList() : m_expander(ExpanderFor(8)) {}
+
+TSynEditStringList::~TSynEditStringList() {
+    OnLinesChanging = nullptr;
+    OnLinesChanged = nullptr;
+    for (int32_t i = 0; i < m_count; ++i) releaseText(m_list[i]);
+    std::free(m_list);
+}
+
+void TSynEditStringList::LockUpdates() {
+    if (m_updateCount++ == 0 && OnLinesChanging) OnLinesChanging();
+}
+
+void TSynEditStringList::UnlockUpdates() {
+    if (--m_updateCount == 0 && OnLinesChanged) OnLinesChanged();
+}
+
+void TSynEditStringList::checkIndex(int64_t index, int64_t last) const {
+    if (index < 0 || index > last) throw ESynEditStringList(index);
+}
+
+void TSynEditStringList::SetCapacity(int32_t capacity) {
+    if (capacity < m_count) capacity = m_count;
+    if (capacity == m_capacity) return;
+    if (capacity == 0) {
+        std::free(m_list);
+        m_list = nullptr;
+    } else {
+        // Records are plain data: growing moves them as one raw block.
+        void* grown = std::realloc(m_list, sizeof(TSynEditStringRec) * size_t(capacity));
+        if (!grown) throw std::bad_alloc();
+        m_list = static_cast<TSynEditStringRec*>(grown);
+    }
+    m_capacity = capacity;
+}
+
+void TSynEditStringList::grow() {
+    int64_t next = m_capacity <= 64 ? int64_t(m_capacity) + 16 : m_capacity + m_capacity / 4;
+    if (next > std::numeric_limits<int32_t>::max()) {
+        if (m_capacity == std::numeric_limits<int32_t>::max()) throw std::bad_alloc();
+        next = std::numeric_limits<int32_t>::max();
+    }
+    SetCapacity(int32_t(next));
+}
+
+void TSynEditStringList::releaseText(TSynEditStringRec& rec) {
+    if (rec.Flags & TSynEditStringRec::OwnsText) std::free(const_cast<char*>(rec.Text));
+    rec.Text = nullptr;
+    rec.Length = 0;
+    rec.Flags &= ~TSynEditStringRec::OwnsText;
+}
+
+void TSynEditStringList::assignText(TSynEditStringRec& rec, std::string_view text) {
+    if (text.size() > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
+    char* bytes = nullptr;
+    if (!text.empty()) {
+        bytes = static_cast<char*>(std::malloc(text.size()));
+        if (!bytes) throw std::bad_alloc();
+        std::memcpy(bytes, text.data(), text.size());
+    }
+    releaseText(rec);
+    rec.Text = bytes;
+    rec.Length = uint32_t(text.size());
+    if (bytes) rec.Flags |= TSynEditStringRec::OwnsText;
+}
+
+std::string_view TSynEditStringList::LineAt(int32_t index) const {
+    if (index < 0 || index >= m_count) return {};
+    return m_list[index].text();
+}
+
+int32_t TSynEditStringList::refreshLength(TSynEditStringRec& rec) {
+    if (rec.Flags & TSynEditStringRec::LengthStale) {
+        bool hasTabs = false;
+        int64_t length = ExpandedLength(rec.text(), m_tabWidth, hasTabs);
+        rec.DisplayLength = int32_t(std::min<int64_t>(length, std::numeric_limits<int32_t>::max()));
+        uint8_t owns = rec.Flags & TSynEditStringRec::OwnsText;
+        rec.Flags = owns | (hasTabs ? TSynEditStringRec::TabsPresent : TSynEditStringRec::TabsAbsent);
+    }
+    return rec.DisplayLength;
+}
+
+// Keeps the longest-line cache valid across a change to one line where that is cheap, so
+// that typing in a long document never rescans every line. The answer is the one a full
+// rescan would give: the first of the longest lines.
+void TSynEditStringList::noteNewLength(int32_t index) {
+    if (m_longestLineIndex < 0) return;
+    int32_t best = m_list[m_longestLineIndex].DisplayLength;
+    int32_t length = refreshLength(m_list[index]);
+    if (index == m_longestLineIndex) {
+        if (length < best) m_longestLineIndex = -1;
+    } else if (length > best || (length == best && index < m_longestLineIndex)) {
+        m_longestLineIndex = length > 0 ? index : -1;
+    }
+}
+
+void TSynEditStringList::insertRecord(int32_t index, std::string_view text) {
+    UpdateBracket bracket(*this);
+    if (m_count == m_capacity) grow();
+    TSynEditStringRec rec;
+    assignText(rec, text);
+    std::memmove(m_list + index + 1, m_list + index, sizeof(TSynEditStringRec) * size_t(m_count - index));
+    m_list[index] = rec;
+    if (!m_data.empty()) m_data.insert(m_data.begin() + index, 0);
+    ++m_count;
+    if (m_longestLineIndex >= index) ++m_longestLineIndex;
+    noteNewLength(index);
+}
+
+void TSynEditStringList::ReplaceLine(int32_t index, std::string_view text) {
+    if ((m_count == 0 && index == 0) || index == m_count) {
+        AddLine(text);
+        return;
+    }
+    checkIndex(index, int64_t(m_count) - 1);
+    UpdateBracket bracket(*this);
+    TSynEditStringRec& rec = m_list[index];
+    assignText(rec, text);
+    rec.Flags = (rec.Flags & TSynEditStringRec::OwnsText) | TSynEditStringRec::LengthStale;
+    noteNewLength(index);
+    if (OnLineReplaced) OnLineReplaced(index, m_list[index].text());
+}
+
+int32_t TSynEditStringList::AddLine(std::string_view text) {
+    UpdateBracket bracket(*this);
+    int32_t index = m_count;
+    insertRecord(index, text);
+    if (OnLinesAdded) OnLinesAdded(index, m_list[index].text());
+    return index;
+}
+
+void TSynEditStringList::InsertLineAt(int32_t index, std::string_view text) {
+    checkIndex(index, m_count);
+    UpdateBracket bracket(*this);
+    insertRecord(index, text);
+    if (OnLineInserted) OnLineInserted(index, m_list[index].text());
+}
+
+void TSynEditStringList::RemoveLine(int32_t index) {
+    checkIndex(index, int64_t(m_count) - 1);
+    UpdateBracket bracket(*this);
+    releaseText(m_list[index]);
+    std::memmove(m_list + index, m_list + index + 1, sizeof(TSynEditStringRec) * size_t(m_count - index - 1));
+    if (!m_data.empty()) m_data.erase(m_data.begin() + index);
+    --m_count;
+    if (m_longestLineIndex == index)
+        m_longestLineIndex = -1;
+    else if (m_longestLineIndex > index)
+        --m_longestLineIndex;
+    if (OnLinesDeleted) OnLinesDeleted(index);
+}
+
+void TSynEditStringList::SwapLines(int32_t i, int32_t j) {
+    checkIndex(i, int64_t(m_count) - 1);
+    checkIndex(j, int64_t(m_count) - 1);
+    UpdateBracket bracket(*this);
+    std::swap(m_list[i], m_list[j]);
+    if (!m_data.empty()) std::swap(m_data[size_t(i)], m_data[size_t(j)]);
+    if (m_longestLineIndex == i)
+        m_longestLineIndex = j;
+    else if (m_longestLineIndex == j)
+        m_longestLineIndex = i;
+}
+
+void TSynEditStringList::Clear() {
+    if (m_count > 0) {
+        UpdateBracket bracket(*this);
+        for (int32_t i = 0; i < m_count; ++i) releaseText(m_list[i]);
+        m_count = 0;
+        SetCapacity(0);
+        m_data.clear();
+        m_loadedBlock.reset();
+        if (OnLinesCleared) OnLinesCleared();
+    }
+    m_longestLineIndex = -1;
+}
+
+void TSynEditStringList::AppendLines(const TSynEditStringList& source) {
+    if (source.m_count == 0) return;
+    UpdateBracket bracket(*this);
+    m_longestLineIndex = -1;
+    int64_t needed = int64_t(m_count) + source.m_count;
+    if (needed > std::numeric_limits<int32_t>::max()) throw std::bad_alloc();
+    if (m_capacity < needed) SetCapacity(int32_t(std::min<int64_t>((needed + 15) / 16 * 16, std::numeric_limits<int32_t>::max())));
+    int32_t first = m_count;
+    for (int32_t i = 0; i < source.m_count; ++i) {
+        TSynEditStringRec rec;
+        assignText(rec, source.m_list[i].text());
+        m_list[m_count] = rec;
+        uintptr_t data = source.LineData(i);
+        if (data != 0 && m_data.empty()) m_data.resize(size_t(m_count));
+        if (!m_data.empty()) m_data.push_back(data);
+        ++m_count;
+    }
+    if (OnLinesAdded) OnLinesAdded(first, {});
+}
+
+void TSynEditStringList::InsertEmptyLines(int32_t index, int32_t n) {
+    if (n <= 0) return;
+    checkIndex(index, m_count);
+    if (int64_t(m_count) + n > std::numeric_limits<int32_t>::max()) throw std::bad_alloc();
+    UpdateBracket bracket(*this);
+    SetCapacity(m_count + n);
+    std::memmove(m_list + index + n, m_list + index, sizeof(TSynEditStringRec) * size_t(m_count - index));
+    for (int32_t i = index; i < index + n; ++i) m_list[i] = TSynEditStringRec{nullptr, 0, 0, 0, 0};
+    if (!m_data.empty()) m_data.insert(m_data.begin() + index, size_t(n), 0);
+    m_count += n;
+    if (m_longestLineIndex >= index) m_longestLineIndex += n;
+    if (OnLinesAdded) OnLinesAdded(index, {});
+}
+
+void TSynEditStringList::RemoveLines(int32_t index, int32_t n) {
+    if (n <= 0) return;
+    checkIndex(index, m_count);
+    n = std::min(n, m_count - index);
+    if (n <= 0) return;
+    UpdateBracket bracket(*this);
+    for (int32_t i = index; i < index + n; ++i) releaseText(m_list[i]);
+    std::memmove(m_list + index, m_list + index + n, sizeof(TSynEditStringRec) * size_t(m_count - index - n));
+    if (!m_data.empty()) m_data.erase(m_data.begin() + index, m_data.begin() + index + n);
+    m_count -= n;
+    if (m_longestLineIndex >= index + n)
+        m_longestLineIndex -= n;
+    else if (m_longestLineIndex >= index)
+        m_longestLineIndex = -1;
+    if (OnLinesDeleted) OnLinesDeleted(index);
+}
+
+uintptr_t TSynEditStringList::LineData(int32_t index) const {
+    if (index < 0 || index >= m_count || m_data.empty()) return 0;
+    return m_data[size_t(index)];
+}
+
+void TSynEditStringList::StoreLineData(int32_t index, uintptr_t data) {
+    checkIndex(index, int64_t(m_count) - 1);
+    UpdateBracket bracket(*this);
+    if (m_data.empty()) {
+        if (data == 0) return;
+        m_data.resize(size_t(m_count));
+    }
+    m_data[size_t(index)] = data;
+}
+
+int32_t TSynEditStringList::LineRange(int32_t index) const {
+    if (index < 0 || index >= m_count) return 0;
+    return m_list[index].Range;
+}
+
+void TSynEditStringList::StoreLineRange(int32_t index, int32_t range) {
+    checkIndex(index, int64_t(m_count) - 1);
+    UpdateBracket bracket(*this);
+    m_list[index].Range = range;
+}
+
+std::string TSynEditStringList::ExpandedLine(int32_t index) {
+    if (index < 0 || index >= m_count) return {};
+    TSynEditStringRec& rec = m_list[index];
+    if (rec.Flags & TSynEditStringRec::TabsAbsent) return std::string(rec.text());
+    bool hasTabs = false;
+    std::string expanded = m_expander(rec.text(), m_tabWidth, hasTabs);
+    rec.DisplayLength = int32_t(std::min<size_t>(expanded.size(), std::numeric_limits<int32_t>::max()));
+    uint8_t owns = rec.Flags & TSynEditStringRec::OwnsText;
+    rec.Flags = owns | (hasTabs ? TSynEditStringRec::TabsPresent : TSynEditStringRec::TabsAbsent);
+    return expanded;
+}
+
+int32_t TSynEditStringList::ExpandedLineLength(int32_t index) {
+    if (index < 0 || index >= m_count) return 0;
+    TSynEditStringRec& rec = m_list[index];
+    if (rec.DisplayLength < 0) rec.Flags |= TSynEditStringRec::LengthStale;
+    return refreshLength(rec);
+}
+
+int32_t TSynEditStringList::LongestLineLength() {
+    if (m_longestLineIndex < 0) {
+        int32_t best = 0;
+        for (int32_t i = 0; i < m_count; ++i) {
+            int32_t length = ExpandedLineLength(i);
+            if (length > best) {
+                best = length;
+                m_longestLineIndex = i;
+            }
+        }
+    }
+    if (m_longestLineIndex < 0 || m_longestLineIndex >= m_count) return 0;
+    return m_list[m_longestLineIndex].DisplayLength;
+}
+
+void TSynEditStringList::ChangeTabWidth(int width) {
+    if (width == m_tabWidth) return;
+    m_tabWidth = width;
+    m_expander = ExpanderFor(width);
+    m_longestLineIndex = -1;
+    for (int32_t i = 0; i < m_count; ++i) {
+        TSynEditStringRec& rec = m_list[i];
+        rec.DisplayLength = -1;
+        rec.Flags = (rec.Flags & ~TSynEditStringRec::TabsAbsent) | TSynEditStringRec::LengthStale;
+    }
+}
+
+std::string TSynEditStringList::GetAllText() const {
+    size_t total = 0;
+    for (int32_t i = 0; i < m_count; ++i) total += m_list[i].Length + 2;
+    std::string text;
+    text.reserve(total);
+    for (int32_t i = 0; i < m_count; ++i) {
+        text.append(m_list[i].text());
+        text.append("\r\n");
+    }
+    return text;
+}
+
+void TSynEditStringList::SetAllText(std::string_view text) {
+    UpdateBracket bracket(*this);
+    Clear();
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) end = text.size();
+        AddLine(text.substr(pos, end - pos));
+        pos = end;
+        if (pos < text.size() && text[pos] == '\r') ++pos;
+        if (pos < text.size() && text[pos] == '\n') ++pos;
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Loading and saving
+
+namespace {
+
+// Position of the first CR or LF at or after `from`, or `size`.
+size_t findLineBreak(const char* data, size_t from, size_t size) {
+    size_t i = from;
+#ifdef __SSE2__
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; i + 16 <= size; i += 16) {
+        __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(chunk, cr), _mm_cmpeq_epi8(chunk, lf)));
+        if (mask != 0) return i + size_t(__builtin_ctz(unsigned(mask)));
+    }
+#endif
+    for (; i < size; ++i)
+        if (data[i] == '\r' || data[i] == '\n') return i;
+    return size;
+}
+
+std::unique_ptr<char[]> allocateBlock(size_t size) {
+    return std::unique_ptr<char[]>(new char[size == 0 ? 1 : size]);
+}
+
+} // namespace
+
+// The lines point into the block, which the list keeps. A zero byte is an ordinary
+// character: ending a line there would lose it on the next save.
+void TSynEditStringList::loadBlock(std::unique_ptr<char[]> block, size_t size) {
+    bool sawCr = false, sawLf = false;
+    {
+        UpdateBracket bracket(*this);
+        Clear();
+        m_loadedBlock = std::move(block);
+        const char* data = m_loadedBlock.get();
+        size_t pos = 0;
+        while (pos < size) {
+            size_t end = findLineBreak(data, pos, size);
+            if (end - pos > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
+            if (m_count == m_capacity) grow();
+            int32_t index = m_count;
+            m_list[index] = TSynEditStringRec{end > pos ? data + pos : nullptr, uint32_t(end - pos), -1,
+                                              -1, TSynEditStringRec::LengthStale};
+            ++m_count;
+            if (OnLinesAdded) OnLinesAdded(index, m_list[index].text());
+            pos = end;
+            if (pos < size && data[pos] == '\r') { sawCr = true; ++pos; }
+            if (pos < size && data[pos] == '\n') { sawLf = true; ++pos; }
+        }
+        m_longestLineIndex = -1;
+    }
+    if (sawCr && !sawLf)
+        m_breakStyle = TLineBreakStyle::Cr;
+    else if (sawLf && !sawCr)
+        m_breakStyle = TLineBreakStyle::Lf;
+    else
+        m_breakStyle = TLineBreakStyle::CrLf;
+}
+
+void TSynEditStringList::LoadFile(const std::string& fileName) {
+    // Non-blocking, so that naming a FIFO never hangs; only regular files are documents.
+    int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw EFOpenError(fileName);
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) throw EFOpenError(fileName);
+    if (uint64_t(info.st_size) > std::numeric_limits<size_t>::max() / 2) throw EFOpenError(fileName);
+    size_t size = size_t(info.st_size);
+    std::unique_ptr<char[]> block;
+    try {
+        block = allocateBlock(size);
+    } catch (const std::bad_alloc&) {
+        throw EFOpenError(fileName);
+    }
+    size_t done = 0;
+    while (done < size) {
+        ssize_t got = ::read(fd, block.get() + done, size - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw EFOpenError(fileName);
+        if (got == 0) break; // the file shrank while we read it
+        done += size_t(got);
+    }
+    try {
+        loadBlock(std::move(block), done);
+    } catch (const std::bad_alloc&) {
+        Clear();
+        throw EFOpenError(fileName);
+    }
+}
+
+void TSynEditStringList::LoadStream(std::istream& stream) {
+    std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    auto block = allocateBlock(bytes.size());
+    std::memcpy(block.get(), bytes.data(), bytes.size());
+    loadBlock(std::move(block), bytes.size());
+}
+
+void TSynEditStringList::SaveStream(std::ostream& stream) const {
+    TSynEditFileWriter writer(stream, m_breakStyle);
+    for (int32_t i = 0; i < m_count; ++i) writer.PutLine(m_list[i].text());
+}
+
+void TSynEditStringList::SaveFile(const std::string& fileName) const {
+    WriteFileSafely(fileName, [this](std::ostream& stream) { SaveStream(stream); });
+}
+
+// ---------------------------------------------------------------------------------------
+// The writer
+
+TSynEditFiler::TSynEditFiler(std::ostream& stream) : m_stream(stream) {}
+
+TSynEditFileWriter::TSynEditFileWriter(std::ostream& stream, TLineBreakStyle style)
+    : TSynEditFiler(stream), m_breakStyle(style) {
+    m_buffer.resize(InitialCapacity);
+}
+
+TSynEditFileWriter::~TSynEditFileWriter() {
+    // A destructor must not throw; the stream's state tells the caller about a failure.
+    try {
+        FlushBuffer();
+    } catch (...) {
+        m_stream.setstate(std::ios::badbit);
+    }
+}
+
+void TSynEditFileWriter::PutLine(std::string_view text) {
+    const size_t breakLength = m_breakStyle == TLineBreakStyle::CrLf ? 2 : 1;
+    const size_t needed = text.size() + breakLength;
+    if (m_filled + needed > m_buffer.size()) {
+        FlushBuffer();
+        if (needed > m_buffer.size()) m_buffer.resize(needed);
+    }
+    char* out = m_buffer.data() + m_filled;
+    std::memcpy(out, text.data(), text.size());
+    out += text.size();
+    if (m_breakStyle != TLineBreakStyle::Lf) *out++ = '\r';
+    if (m_breakStyle != TLineBreakStyle::Cr) *out++ = '\n';
+    m_filled += needed;
+}
+
+void TSynEditFileWriter::FlushBuffer() {
+    if (m_filled == 0) return;
+    m_stream.write(m_buffer.data(), std::streamsize(m_filled));
+    m_filled = 0;
+}
+
+} // namespace tavlo
