@@ -2,7 +2,15 @@
 // reach them lives with the keystroke table.
 #pragma once
 
+#include "editor/SynEditKeyConst.h"
+
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace tavlo {
 
@@ -47,5 +55,87 @@ enum : TSynEditorCommand {
 
     ecUserFirst = 1001,
 };
+
+// Identifier of the first command table entry with that number.
+std::optional<std::string_view> CommandName(TSynEditorCommand command);
+// Number of the first entry whose identifier equals the text, ignoring letter case.
+std::optional<TSynEditorCommand> CommandByName(std::string_view identifier);
+// The identifier, or the decimal number for a command without one.
+std::string CommandLabel(TSynEditorCommand command);
+
+struct TSynEditorCommandIdent {
+    TSynEditorCommand Command;
+    std::string_view Name;
+};
+// Every named command, in the order the lookups search them.
+const std::vector<TSynEditorCommandIdent>& EditorCommandIdents();
+
+// Raised when a binding would repeat another binding's key pair.
+class ESynKeyError : public std::runtime_error {
+public:
+    ESynKeyError() : std::runtime_error("Shortcut already exists") {}
+};
+
+class TSynEditKeyStrokes;
+
+// One binding: a key (or a two-key chord) with its modifiers, and the command it runs.
+class TSynEditKeyStroke {
+public:
+    explicit TSynEditKeyStroke(const TSynEditKeyStrokes* owner = nullptr) : m_owner(owner) {}
+
+    uint16_t FirstKey = 0;
+    TShiftState FirstShift = 0;
+    uint16_t SecondKey = 0; // 0: a single-key binding
+    TShiftState SecondShift = 0;
+    TSynEditorCommand Command = ecNone;
+
+    TShortCut ShortCut() const { return ShortCutOf(FirstKey, FirstShift); }
+    TShortCut ShortCut2() const { return ShortCutOf(SecondKey, SecondShift); }
+    // Both throw ESynKeyError, changing nothing, when another binding of the table already
+    // has the resulting key pair. Writing 0 clears the key.
+    void SetShortCut(TShortCut value);
+    void SetShortCut2(TShortCut value);
+
+    // Copies keys and command, without the duplicate test.
+    void Assign(const TSynEditKeyStroke& source);
+
+private:
+    void checkUnique(TShortCut first, TShortCut second) const;
+
+    const TSynEditKeyStrokes* m_owner;
+};
+
+// The ordered key binding table of an editor.
+class TSynEditKeyStrokes {
+public:
+    TSynEditKeyStrokes() = default;
+    TSynEditKeyStrokes(const TSynEditKeyStrokes& source) { Assign(source); }
+    TSynEditKeyStrokes& operator=(const TSynEditKeyStrokes& source);
+
+    int Count() const { return int(m_items.size()); }
+    TSynEditKeyStroke& operator[](int index) { return *m_items.at(size_t(index)); }
+    const TSynEditKeyStroke& operator[](int index) const { return *m_items.at(size_t(index)); }
+
+    // Appends an empty binding.
+    TSynEditKeyStroke& NewKeystroke();
+    void Delete(int index);
+    void Clear() { m_items.clear(); }
+    // Becomes a copy of the source, binding by binding.
+    void Assign(const TSynEditKeyStrokes& source);
+
+    // Index of the first single-key binding of that key and shift, or -1.
+    int FindKey(uint16_t key, TShiftState shift) const;
+    int FindKeyPair(uint16_t key1, TShiftState shift1, uint16_t key2, TShiftState shift2) const;
+    int FindShortcutPair(TShortCut shortCut, TShortCut shortCut2) const;
+
+    // Replaces the table with the editor's default key map.
+    void LoadDefaultKeys();
+
+private:
+    std::vector<std::unique_ptr<TSynEditKeyStroke>> m_items;
+};
+
+// The main window's key map: the defaults with bracket matching on Ctrl+].
+void LoadMainWindowKeys(TSynEditKeyStrokes& keys);
 
 } // namespace tavlo
