@@ -135,7 +135,7 @@ TSynEditStringList::TSynEditStringList() : m_expander(ExpanderFor(8)) {}
 TSynEditStringList::~TSynEditStringList() {
     OnLinesChanging = nullptr;
     OnLinesChanged = nullptr;
-    for (int32_t i = 0; i < m_count; ++i) releaseText(m_list[i]);
+    releaseAllTexts();
     std::free(m_list);
 }
 
@@ -176,7 +176,10 @@ void TSynEditStringList::grow() {
 }
 
 void TSynEditStringList::releaseText(TSynEditStringRec& rec) {
-    if (rec.Flags & TSynEditStringRec::OwnsText) std::free(const_cast<char*>(rec.Text));
+    if (rec.Flags & TSynEditStringRec::OwnsText) {
+        std::free(const_cast<char*>(rec.Text));
+        --m_ownedTexts;
+    }
     rec.Text = nullptr;
     rec.Length = 0;
     rec.Flags &= ~TSynEditStringRec::OwnsText;
@@ -193,7 +196,15 @@ void TSynEditStringList::assignText(TSynEditStringRec& rec, std::string_view tex
     releaseText(rec);
     rec.Text = bytes;
     rec.Length = uint32_t(text.size());
-    if (bytes) rec.Flags |= TSynEditStringRec::OwnsText;
+    if (bytes) {
+        rec.Flags |= TSynEditStringRec::OwnsText;
+        ++m_ownedTexts;
+    }
+}
+
+// A freshly loaded document owns no line of its own: nothing to walk.
+void TSynEditStringList::releaseAllTexts() {
+    for (int32_t i = 0; i < m_count && m_ownedTexts > 0; ++i) releaseText(m_list[i]);
 }
 
 std::string_view TSynEditStringList::LineAt(int32_t index) const {
@@ -297,7 +308,7 @@ void TSynEditStringList::SwapLines(int32_t i, int32_t j) {
 void TSynEditStringList::Clear() {
     if (m_count > 0) {
         UpdateBracket bracket(*this);
-        for (int32_t i = 0; i < m_count; ++i) releaseText(m_list[i]);
+        releaseAllTexts();
         m_count = 0;
         SetCapacity(0);
         m_data.clear();

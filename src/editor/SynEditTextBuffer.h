@@ -140,6 +140,7 @@ private:
     void grow();
     void insertRecord(int32_t index, std::string_view text);
     void releaseText(TSynEditStringRec& rec);
+    void releaseAllTexts();
     void assignText(TSynEditStringRec& rec, std::string_view text);
     int32_t refreshLength(TSynEditStringRec& rec);
     void noteNewLength(int32_t index);
@@ -152,6 +153,7 @@ private:
     std::vector<uintptr_t> m_data;
     // Bytes of the last loaded file; loaded lines point into it until they change.
     std::unique_ptr<char[]> m_loadedBlock;
+    size_t m_ownedTexts = 0;
     TLineBreakStyle m_breakStyle = TLineBreakStyle::CrLf;
     TExpandTabsFunc m_expander = nullptr;
     int32_t m_longestLineIndex = -1;
