@@ -1,0 +1,56 @@
+// What the main window needs of the control that shows and edits the document. The
+// window's flows talk only to this, so the editor control can take the place of any
+// other view without touching them.
+#pragma once
+
+#include "editor/SynEditTypes.h"
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace tavlo {
+
+class TDocumentView {
+public:
+    virtual ~TDocumentView() = default;
+
+    virtual QWidget* Widget() = 0;
+
+    // Throws EFOpenError and keeps the old document on failure; leaves Modified false.
+    virtual void LoadFromFile(const std::string& fileName) = 0;
+    // Throws EFCreateError; the document and its modified state are left alone.
+    virtual void SaveToFile(const std::string& fileName) = 0;
+    virtual void ClearAll() = 0;
+
+    virtual bool Modified() const = 0;
+    virtual void SetModified(bool modified) = 0;
+
+    // 1-based, bytes within the line.
+    virtual int CaretChar() const = 0;
+    virtual int CaretLine() const = 0;
+    virtual void ScrollCaretIntoView() = 0;
+
+    virtual bool ReadOnly() const = 0;
+    virtual void SetReadOnly(bool readOnly) = 0;
+
+    virtual TSynSelectionMode SelectionMode() const = 0;
+    virtual void SetSelectionMode(TSynSelectionMode mode) = 0;
+
+    virtual int FontSize() const = 0;
+    virtual void SetFontSize(int points) = 0;
+
+    // Index into the highlighter combo box entries; 0 = no highlighter.
+    virtual int Highlighter() const = 0;
+    virtual void SetHighlighter(int index) = 0;
+
+    virtual void ClearBookmarks() = 0;
+
+    // After every change of the text.
+    std::function<void()> OnChange;
+    // Caret, selection, mode and modified changes.
+    std::function<void()> OnStatusChange;
+};
+
+} // namespace tavlo

@@ -1,0 +1,81 @@
+#include "app/QtPrompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tavlo {
+
+namespace {
+
+QMessageBox::Icon boxIcon(TPromptIcon icon) {
+    switch (icon) {
+    case TPromptIcon::Information: return QMessageBox::Information;
+    case TPromptIcon::Question: return QMessageBox::Question;
+    case TPromptIcon::Warning: return QMessageBox::Warning;
+    case TPromptIcon::Error: return QMessageBox::Critical;
+    case TPromptIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton boxButton(TPromptAnswer answer) {
+    switch (answer) {
+    case TPromptAnswer::Yes: return QMessageBox::Yes;
+    case TPromptAnswer::No: return QMessageBox::No;
+    case TPromptAnswer::Cancel: return QMessageBox::Cancel;
+    case TPromptAnswer::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+TPromptAnswer TQtPrompter::ShowMessage(const TPromptMessage& message) {
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    TPromptAnswer firstButton = TPromptAnswer::Ok;
+    if (message.buttons == TPromptButtons::YesNo) {
+        buttons = QMessageBox::Yes | QMessageBox::No;
+        firstButton = TPromptAnswer::Yes;
+    } else if (message.buttons == TPromptButtons::YesNoCancel) {
+        buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        firstButton = TPromptAnswer::Yes;
+    }
+    QString text = message.text;
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(boxIcon(message.icon), message.caption, text, buttons, m_parent);
+    const TPromptAnswer preferred =
+        message.defaultAnswer == TPromptAnswer::Ok ? firstButton : message.defaultAnswer;
+    box.setDefaultButton(boxButton(preferred));
+    switch (box.exec()) {
+    case QMessageBox::Yes: return TPromptAnswer::Yes;
+    case QMessageBox::No: return TPromptAnswer::No;
+    case QMessageBox::Ok: return TPromptAnswer::Ok;
+    default: break;
+    }
+    // Esc or the close button: a Yes/No box has no Cancel, so it means No there.
+    return message.buttons == TPromptButtons::YesNo ? TPromptAnswer::No : TPromptAnswer::Cancel;
+}
+
+std::optional<QString> TQtPrompter::ChooseFileToOpen(const QString& startFolder,
+                                                     const QString& filter) {
+    const QString name =
+        QFileDialog::getOpenFileName(m_parent, QStringLiteral("Otwórz"), startFolder, filter);
+    if (name.isEmpty()) return std::nullopt;
+    return name;
+}
+
+std::optional<QString> TQtPrompter::ChooseFileToSave(const QString& suggestedName,
+                                                     const QString& startFolder,
+                                                     const QString& filter) {
+    const QString start = suggestedName.isEmpty() ? startFolder : suggestedName;
+    const QString name =
+        QFileDialog::getSaveFileName(m_parent, QStringLiteral("Zapisz jako"), start, filter,
+                                     nullptr, QFileDialog::DontConfirmOverwrite);
+    if (name.isEmpty()) return std::nullopt;
+    return name;
+}
+
+void TQtPrompter::Beep() { QApplication::beep(); }
+
+} // namespace tavlo

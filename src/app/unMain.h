@@ -1,0 +1,162 @@
+// The main window: one document, its file flows and prompts, the menus, the toolbar and
+// the status bar around the view that edits it.
+#pragma once
+
+#include "app/Prompter.h"
+#include "app/RecentFiles.h"
+#include "editor/SynEditTypes.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QMenu;
+
+namespace tavlo {
+
+class TDocumentView;
+class TStatusPanels;
+
+enum class TAskToSaveResult { Ok, Yes, No, Cancel };
+
+class TfrMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Status bar panels, left to right.
+    enum TPanel {
+        pnModified,
+        pnCaret,
+        pnReadOnly,
+        pnSelectionMode,
+        pnFileName,
+        pnFileSize,
+        pnSpare,
+        pnCount
+    };
+    static constexpr int64_t LargeFileSize = 10240000;
+    static constexpr int RecentCount = TRecentFiles::Capacity;
+
+    // Without a prompter, real message boxes and dialogs are used.
+    explicit TfrMain(std::unique_ptr<TPrompter> prompter = nullptr, QWidget* parent = nullptr);
+    ~TfrMain() override;
+
+    // Arguments after the program name; the first names the file opened on first show.
+    void SetCommandLine(const QStringList& arguments) { m_commandLine = arguments; }
+
+    // The document flows.
+    void NewDocument();
+    void OpenWithDialog();
+    bool OpenFileByName(const QString& name);
+    bool Save();
+    bool SaveAs();
+    void Reopen(int slot);
+    void DropFiles(const QStringList& names);
+    void ShowAbout();
+    TAskToSaveResult AskToSave();
+
+    void AddRecentFile(const QString& name);
+    const TRecentFiles& RecentFiles() const { return m_recentFiles; }
+
+    const QString& FileName() const { return m_fileName; }
+    const QString& ApplicationTitle() const { return m_applicationTitle; }
+    QString StatusText(int panel) const;
+    TDocumentView& Editor() { return *m_view; }
+
+    // Hooks for the settings store: loading and saving the settings, and the remembered
+    // position of the current (named) file. An unset hook is skipped.
+    std::function<void()> OnLoadSettings;
+    std::function<void()> OnSaveSettings;
+    std::function<void()> OnStoreLastPosition;
+    std::function<void()> OnRestoreLastPosition;
+
+    // Menu, toolbar and pop-up items (the pop-up menu shares the same actions).
+    QAction* TBXItemNew;
+    QAction* TBXItemOpen;
+    QAction* TBXItemSave;
+    QAction* TBXItemSaveAs;
+    QAction* TBXItemPrint;
+    QAction* TBXItemClose;
+    std::array<QAction*, RecentCount> TBXItemReopen;
+    QMenu* TBXSubmenuReopen;
+    QMenu* PopupSubmenuReopen;
+    QMenu* PopupMenuEditor;
+    QAction* TBXItemFind;
+    QAction* TBXItemFindPrevious;
+    QAction* TBXItemFindNext;
+    QAction* TBXItemReplace;
+    QAction* TBXItemGoToLine;
+    QAction* TBXItemWordPrevious;
+    QAction* TBXItemWordNext;
+    QAction* TBXItemIndent;
+    QAction* TBXItemUnindent;
+    QAction* TBXItemUpperCase;
+    QAction* TBXItemLowerCase;
+    QAction* TBXItemTitleCase;
+    QAction* TBXItemLineSelection;
+    QAction* TBXItemBlockSelection;
+    QAction* TBXItemInsertGuid;
+    QAction* TBXItemInsertDateTime;
+    QAction* TBXItemInsertDate;
+    QAction* TBXItemInsertTime;
+    QAction* TBXItemMatchBracket;
+    QAction* TBXItemConvertPLChars;
+    QAction* TBXItemSort;
+    QAction* TBXItemSortBySelection;
+    std::array<QAction*, 10> TBXItemAddBookmark;
+    std::array<QAction*, 10> TBXItemGoToBookmark;
+    QAction* TBXItemAbout;
+    QComboBox* ComboBoxCharset;
+    QComboBox* ComboBoxFontSize;
+    QComboBox* ComboBoxHighlight;
+    QCheckBox* CheckBoxReadOnly;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildPopupMenu();
+    void buildStatusBar();
+    void connectActions();
+
+    void firstShow();
+    void setCurrentFileName(const QString& name);
+    void chooseHighlighterFor(const QString& name);
+    void refreshRecentMenu();
+    void refreshStatus();
+    void showFileSize();
+    bool writeDocument(const QString& name);
+    void showFileError(const char* message);
+    bool askYesNo(const QString& caption, const QString& text, TPromptIcon icon, bool defaultNo);
+    void storeLastPosition();
+    void restoreLastPosition();
+    void giveFocusToEditor();
+
+    void CheckBoxReadOnlyToggled(bool checked);
+    void ComboBoxFontSizeActivated(int index);
+    void ComboBoxHighlightActivated(int index);
+    void applySelectionMode(TSynSelectionMode mode);
+
+    std::unique_ptr<TPrompter> m_prompter;
+    std::unique_ptr<TDocumentView> m_view;
+    std::unique_ptr<TStatusPanels> m_status;
+    TRecentFiles m_recentFiles;
+    QString m_fileName;
+    QString m_applicationTitle;
+    QStringList m_commandLine;
+    int m_readOnlyChangeGuard = 0;
+    bool m_shownBefore = false;
+};
+
+} // namespace tavlo

@@ -1,0 +1,202 @@
+// The main window's menu tree, toolbar, editor pop-up menu and status bar.
+#include "app/DocumentView.h"
+#include "app/HighlighterChoice.h"
+#include "app/unMain.h"
+#include "ui/MenuActions.h"
+#include "ui/StatusPanels.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace tavlo {
+
+namespace {
+
+QKeySequence keys(const char* text) { return QKeySequence(QString::fromLatin1(text)); }
+
+QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback) {
+    return QIcon::fromTheme(QString::fromLatin1(name),
+                            QApplication::style()->standardIcon(fallback));
+}
+
+// Commands that act on the editor's text arrive with the editor control.
+void awaitEditor(std::initializer_list<QAction*> actions) {
+    for (QAction* action : actions) action->setEnabled(false);
+}
+
+} // namespace
+
+void TfrMain::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Plik"));
+    TBXItemNew = MakeAction(this, QStringLiteral("Nowy"), keys("Ctrl+N"), QStringLiteral("Nowy (Ctrl+N)"));
+    TBXItemOpen = MakeAction(this, QStringLiteral("Otwórz..."), keys("Ctrl+O"), QStringLiteral("Otwórz (Ctrl+O)"));
+    TBXItemSave = MakeAction(this, QStringLiteral("Zapisz"), keys("Ctrl+S"), QStringLiteral("Zapisz (Ctrl+S)"));
+    TBXItemSaveAs = MakeAction(this, QStringLiteral("Zapisz jako"), keys("Ctrl+Shift+S"));
+    TBXItemPrint = MakeAction(this, QStringLiteral("Drukuj..."), keys("Ctrl+P"));
+    TBXItemClose = MakeAction(this, QStringLiteral("Zamknij"));
+    TBXItemNew->setIcon(themedIcon("document-new", QStyle::SP_FileIcon));
+    TBXItemOpen->setIcon(themedIcon("document-open", QStyle::SP_DialogOpenButton));
+    TBXItemSave->setIcon(themedIcon("document-save", QStyle::SP_DialogSaveButton));
+    file->addActions({TBXItemNew, TBXItemOpen, TBXItemSave, TBXItemSaveAs});
+    file->addSeparator();
+    file->addAction(TBXItemPrint);
+    file->addSeparator();
+    TBXSubmenuReopen = file->addMenu(QStringLiteral("Ostatnio otwierane"));
+    for (int i = 0; i < RecentCount; ++i) {
+        // Alt+1 … Alt+9 for the first nine, Alt+0 for the tenth.
+        const QKeySequence shortcut(QStringLiteral("Alt+%1").arg((i + 1) % 10));
+        TBXItemReopen[size_t(i)] = MakeAction(this, QString(), shortcut);
+        TBXItemReopen[size_t(i)]->setVisible(false);
+        TBXSubmenuReopen->addAction(TBXItemReopen[size_t(i)]);
+    }
+    file->addSeparator();
+    file->addAction(TBXItemClose);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edycja"));
+    TBXItemFind = MakeAction(this, QStringLiteral("Znajdź..."), keys("Ctrl+F"), QStringLiteral("Znajdź (Ctrl+F)"));
+    TBXItemFindPrevious = MakeAction(this, QStringLiteral("Znajdź poprzedni"), keys("F2"), QStringLiteral("Znajdź poprzedni (F2)"));
+    TBXItemFindNext = MakeAction(this, QStringLiteral("Znajdź następny"), keys("F3"), QStringLiteral("Znajdź następny (F3)"));
+    TBXItemReplace = MakeAction(this, QStringLiteral("Znajdź i zamień..."), keys("Ctrl+R"));
+    TBXItemGoToLine = MakeAction(this, QStringLiteral("Idź do..."), keys("Ctrl+G"));
+    TBXItemFind->setIcon(themedIcon("edit-find", QStyle::SP_FileDialogContentsView));
+    TBXItemFindPrevious->setIcon(themedIcon("go-up", QStyle::SP_ArrowUp));
+    TBXItemFindNext->setIcon(themedIcon("go-down", QStyle::SP_ArrowDown));
+    edit->addActions({TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace, TBXItemGoToLine});
+    QMenu* word = edit->addMenu(QStringLiteral("Słowo pod kursorem"));
+    TBXItemWordPrevious = word->addAction(QStringLiteral("Poprzednie"));
+    TBXItemWordPrevious->setShortcut(keys("Ctrl+Shift+Up"));
+    TBXItemWordNext = word->addAction(QStringLiteral("Następne"));
+    TBXItemWordNext->setShortcut(keys("Ctrl+Shift+Down"));
+    edit->addSeparator();
+    QMenu* paragraph = edit->addMenu(QStringLiteral("Akapit"));
+    TBXItemIndent = MakeAction(this, QStringLiteral("Zwiększ"), {keys("Alt+Right"), keys("Ctrl+Shift+I")});
+    TBXItemUnindent = MakeAction(this, QStringLiteral("Zmniejsz"), keys("Alt+Left"));
+    paragraph->addActions({TBXItemIndent, TBXItemUnindent});
+    QMenu* letterCase = edit->addMenu(QStringLiteral("Zmień wielkość liter"));
+    TBXItemUpperCase = MakeAction(this, QStringLiteral("Na duże"), keys("Alt+Up"));
+    TBXItemLowerCase = MakeAction(this, QStringLiteral("Na małe"), keys("Alt+Down"));
+    TBXItemTitleCase = MakeAction(this, QStringLiteral("Pierwsze litery duże"), keys("Ctrl+Alt+Up"));
+    letterCase->addActions({TBXItemUpperCase, TBXItemLowerCase, TBXItemTitleCase});
+    edit->addSeparator();
+    QMenu* selection = edit->addMenu(QStringLiteral("Rodzaj zaznaczenia"));
+    TBXItemLineSelection = MakeAction(this, QStringLiteral("Liniowy"), keys("Ctrl+Shift+L"));
+    TBXItemBlockSelection = MakeAction(this, QStringLiteral("Blokowy"), keys("Ctrl+Shift+B"));
+    auto* selectionGroup = new QActionGroup(this);
+    for (QAction* action : {TBXItemLineSelection, TBXItemBlockSelection}) {
+        action->setCheckable(true);
+        selectionGroup->addAction(action);
+        selection->addAction(action);
+    }
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Narzędzia"));
+    QMenu* insert = tools->addMenu(QStringLiteral("Wstaw"));
+    TBXItemInsertGuid = MakeAction(this, QStringLiteral("GUID"), keys("Ctrl+Shift+G"));
+    TBXItemInsertDateTime = MakeAction(this, QStringLiteral("Czas"), keys("Ctrl+Shift+T"));
+    TBXItemInsertDate = MakeAction(this, QStringLiteral("Datę"), keys("Ctrl+Shift+D"));
+    TBXItemInsertTime = MakeAction(this, QStringLiteral("Godzinę"), keys("Ctrl+Shift+H"));
+    insert->addAction(TBXItemInsertGuid);
+    insert->addSeparator();
+    insert->addActions({TBXItemInsertDateTime, TBXItemInsertDate, TBXItemInsertTime});
+    TBXItemMatchBracket = MakeAction(this, QStringLiteral("Dopasuj nawias"), keys("Ctrl+]"));
+    TBXItemConvertPLChars = MakeAction(this, QStringLiteral("Zmień standard polskich znaków"), keys("Ctrl+L"));
+    TBXItemSort = MakeAction(this, QStringLiteral("Sortuj"), keys("Ctrl+Shift+R"));
+    TBXItemSortBySelection = MakeAction(this, QStringLiteral("Sortuj wg zaznaczenia"));
+    tools->addAction(TBXItemMatchBracket);
+    tools->addSeparator();
+    tools->addAction(TBXItemConvertPLChars);
+    tools->addSeparator();
+    tools->addActions({TBXItemSort, TBXItemSortBySelection});
+    tools->addSeparator();
+    QMenu* addBookmark = tools->addMenu(QStringLiteral("Dodaj zakładkę"));
+    QMenu* goToBookmark = tools->addMenu(QStringLiteral("Przejdź do zakładki"));
+    for (int i = 0; i < 10; ++i) {
+        TBXItemAddBookmark[size_t(i)] = addBookmark->addAction(QStringLiteral("Dodaj %1").arg(i));
+        TBXItemAddBookmark[size_t(i)]->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+%1").arg(i)));
+        TBXItemGoToBookmark[size_t(i)] = goToBookmark->addAction(QStringLiteral("Przejdz do %1").arg(i));
+        TBXItemGoToBookmark[size_t(i)]->setShortcut(QKeySequence(QStringLiteral("Ctrl+%1").arg(i)));
+    }
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Pomoc"));
+    TBXItemAbout = help->addAction(QStringLiteral("O programie..."));
+
+    awaitEditor({TBXItemPrint, TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace,
+                 TBXItemGoToLine, TBXItemWordPrevious, TBXItemWordNext, TBXItemIndent,
+                 TBXItemUnindent, TBXItemUpperCase, TBXItemLowerCase, TBXItemTitleCase,
+                 TBXItemInsertGuid, TBXItemInsertDateTime, TBXItemInsertDate, TBXItemInsertTime,
+                 TBXItemMatchBracket, TBXItemConvertPLChars, TBXItemSort, TBXItemSortBySelection});
+    for (int i = 0; i < 10; ++i)
+        awaitEditor({TBXItemAddBookmark[size_t(i)], TBXItemGoToBookmark[size_t(i)]});
+}
+
+void TfrMain::buildToolbar() {
+    // One line of items, in two rows: at the form's default width the combo boxes and the
+    // check box would otherwise hide behind the toolbar's overflow button.
+    QToolBar* buttons = addToolBar(QStringLiteral("Przyciski"));
+    addToolBarBreak();
+    QToolBar* options = addToolBar(QStringLiteral("Opcje"));
+    for (QToolBar* bar : {buttons, options}) {
+        bar->setMovable(false);
+        bar->setContextMenuPolicy(Qt::PreventContextMenu);
+        bar->setIconSize(QSize(16, 16));
+    }
+    buttons->addActions({TBXItemNew, TBXItemOpen, TBXItemSave});
+    buttons->addSeparator();
+    buttons->addActions({TBXItemFind, TBXItemFindPrevious, TBXItemFindNext});
+    ComboBoxCharset = MakeDropDownList(options,
+                                       {QStringLiteral("Code Page 1250 (Windows)"),
+                                        QStringLiteral("Code Page 852 (Latin-2)"),
+                                        QStringLiteral("Mazovia"), QStringLiteral("ISO-8859-2 (HTML)"),
+                                        QStringLiteral("Bez polskich znaków")},
+                                       5);
+    QStringList sizes;
+    for (int size : {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 30, 50})
+        sizes << QString::number(size);
+    ComboBoxFontSize = MakeDropDownList(options, sizes, 10);
+    ComboBoxHighlight = MakeDropDownList(options, HighlighterComboEntries(), 15);
+    CheckBoxReadOnly = new QCheckBox(QStringLiteral("Tylko do odczytu"), options);
+    for (QWidget* control : std::initializer_list<QWidget*>{ComboBoxCharset, ComboBoxFontSize,
+                                                           ComboBoxHighlight, CheckBoxReadOnly})
+        options->addWidget(control);
+}
+
+void TfrMain::buildPopupMenu() {
+    PopupMenuEditor = new QMenu(this);
+    PopupMenuEditor->addActions({TBXItemNew, TBXItemOpen, TBXItemSave});
+    PopupMenuEditor->addSeparator();
+    PopupMenuEditor->addActions({TBXItemFind, TBXItemFindNext});
+    PopupMenuEditor->addSeparator();
+    PopupSubmenuReopen = PopupMenuEditor->addMenu(QStringLiteral("Ostatnio otwierane"));
+    for (QAction* item : TBXItemReopen) PopupSubmenuReopen->addAction(item);
+    PopupMenuEditor->addSeparator();
+    PopupMenuEditor->addAction(TBXItemAbout);
+
+    QWidget* editor = m_view->Widget();
+    editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(editor, &QWidget::customContextMenuRequested, this, [this, editor](const QPoint& at) {
+        PopupMenuEditor->popup(editor->mapToGlobal(at));
+    });
+}
+
+void TfrMain::buildStatusBar() {
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    const Qt::Alignment centre = Qt::AlignCenter;
+    m_status = std::make_unique<TStatusPanels>(
+        statusBar(), std::vector<TPanelSpec>{
+                         {70, centre, false, Qt::ElideRight, Qt::red},
+                         {70, left, false, Qt::ElideRight, {}},
+                         {70, left, false, Qt::ElideRight, {}},
+                         {70, left, false, Qt::ElideRight, {}},
+                         {100, left, true, Qt::ElideMiddle, {}},
+                         {60, left, false, Qt::ElideRight, {}},
+                         {20, left, false, Qt::ElideRight, {}},
+                     });
+}
+
+} // namespace tavlo
