@@ -1,0 +1,59 @@
+// Helpers shared by the highlighter tests: splitting text into lines, full-document range
+// computation and the editor's rescan after an edit.
+#pragma once
+
+#include "highlighters/SynEditHighlighter.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavlo::test {
+
+// Splits at CR LF, LF or CR; a final line break does not start another line.
+inline std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        lines.emplace_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+// The range in force at the start of every line, as the line buffer keeps it.
+inline std::vector<int32_t> ComputeRanges(TSynCustomHighlighter& highlighter,
+                                          const std::vector<std::string>& lines) {
+    std::vector<int32_t> ranges;
+    ranges.reserve(lines.size());
+    highlighter.ClearRange();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        ranges.push_back(highlighter.CurrentRange());
+        highlighter.StartLine(lines[i], static_cast<int>(i));
+        highlighter.SkipToLineEnd();
+    }
+    return ranges;
+}
+
+// The editor's rescan after line `first` changed in place: answers the last line scanned.
+inline size_t RescanFrom(TSynCustomHighlighter& highlighter, const std::vector<std::string>& lines,
+                         std::vector<int32_t>& ranges, size_t first) {
+    highlighter.RestoreRange(ranges[first]);
+    if (first + 1 >= lines.size()) return first;
+    size_t line = first;
+    highlighter.StartLine(lines[line], static_cast<int>(line));
+    highlighter.SkipToLineEnd();
+    while (line + 1 < lines.size()) {
+        const int32_t range = highlighter.CurrentRange();
+        if (range == ranges[line + 1]) break;
+        ranges[++line] = range;
+        highlighter.StartLine(lines[line], static_cast<int>(line));
+        highlighter.SkipToLineEnd();
+    }
+    return line;
+}
+
+} // namespace tavlo::test
