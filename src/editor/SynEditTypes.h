@@ -64,6 +64,20 @@ constexpr TBufferCoord maxPoint(const TBufferCoord& a, const TBufferCoord& b) { 
 
 enum TSynSelectionMode : uint8_t { smNormal, smLine, smColumn };
 
+// Pixel point and rectangle (right and bottom exclusive), relative to the client area.
+struct TPoint {
+    int32_t X = 0;
+    int32_t Y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+struct TRect {
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Right = 0;
+    int32_t Bottom = 0;
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
 constexpr int32_t clampInt(int32_t value, int32_t low, int32_t high) {
     return std::max(low, std::min(value, high));
 }

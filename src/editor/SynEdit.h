@@ -1,0 +1,391 @@
+// The editor control's engine: caret, selection, visible window, undo and the command set,
+// free of any window system. Visible effects go through a TSynEditHost, the clipboard
+// through a TClipboard.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "editor/SynEditKbdHandler.h"
+#include "editor/SynEditKeyCmds.h"
+#include "editor/SynEditMiscProcs.h"
+#include "editor/SynEditTextBuffer.h"
+#include "editor/SynEditTypes.h"
+#include "editor/SynEditUndo.h"
+
+namespace tavlo {
+
+class TSynEditHost;
+class TClipboard;
+class TSynCustomHighlighter;
+
+enum TSynEditorOption : uint32_t {
+    eoAltSetsColumnMode = 1u << 0,
+    eoAutoIndent = 1u << 1,
+    eoAutoSizeMaxLeftChar = 1u << 2,
+    eoDisableScrollArrows = 1u << 3,
+    eoDragDropEditing = 1u << 4,
+    eoDropFiles = 1u << 5,
+    eoEnhanceHomeKey = 1u << 6,
+    eoGroupUndo = 1u << 7,
+    eoHalfPageScroll = 1u << 8,
+    eoHideShowScrollbars = 1u << 9,
+    eoKeepCaretX = 1u << 10,
+    eoNoCaret = 1u << 11,
+    eoNoSelection = 1u << 12,
+    eoRightMouseMovesCursor = 1u << 13,
+    eoScrollByOneLess = 1u << 14,
+    eoScrollHintFollows = 1u << 15,
+    eoScrollPastEof = 1u << 16,
+    eoScrollPastEol = 1u << 17,
+    eoShowScrollHint = 1u << 18,
+    eoShowSpecialChars = 1u << 19,
+    eoSmartTabDelete = 1u << 20,
+    eoSmartTabs = 1u << 21,
+    eoSpecialLineDefaultFg = 1u << 22,
+    eoTabIndent = 1u << 23,
+    eoTabsToSpaces = 1u << 24,
+    eoTrimTrailingSpaces = 1u << 25,
+};
+using TSynEditorOptions = uint32_t;
+inline constexpr TSynEditorOptions SYNEDIT_DEFAULT_OPTIONS = 0x3360092;
+
+enum TSynStatusChange : uint16_t {
+    stAll = 1,
+    stCaretX = 2,
+    stCaretY = 4,
+    stLeftChar = 8,
+    stTopLine = 16,
+    stInsertMode = 32,
+    stModified = 64,
+    stSelection = 128,
+    stReadOnly = 256,
+};
+using TSynStatusChanges = uint16_t;
+
+enum TSynStateFlag : uint16_t {
+    esCaretChanged = 1,
+    esScrollbarsChanged = 2,
+    esLinesChanging = 4,
+    esSkipNextChar = 8,
+    esCaretShown = 16,
+    esDoubleClicked = 32,
+    esGutterClickPending = 64,
+    esDragPending = 128,
+    esReplayingRedo = 256,
+};
+
+enum TSynEditCaretType : uint8_t { ctVerticalLine, ctHorizontalLine, ctHalfBlock, ctBlock };
+
+class ESynEditError : public std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class TCustomSynEdit;
+
+// Data: the target TBufferCoord* for ecGotoXY and ecSetMarker0..9, the std::string* for
+// ecImeStr, else null.
+using TProcessCommandEvent =
+    std::function<void(TCustomSynEdit& sender, TSynEditorCommand& command, char& aChar, void* data)>;
+using TStatusChangeEvent = std::function<void(TCustomSynEdit& sender, TSynStatusChanges changes)>;
+using TNotifyEvent = std::function<void(TCustomSynEdit& sender)>;
+using TContextHelpEvent = std::function<void(TCustomSynEdit& sender, const std::string& word)>;
+
+class TCustomSynEdit {
+public:
+    TCustomSynEdit();
+    virtual ~TCustomSynEdit();
+    TCustomSynEdit(const TCustomSynEdit&) = delete;
+    TCustomSynEdit& operator=(const TCustomSynEdit&) = delete;
+
+    // Platform links; either may be null (no window, no clipboard).
+    void SetHost(TSynEditHost* host);
+    TSynEditHost* Host() const { return m_host; }
+    void SetClipboard(TClipboard* clipboard) { m_clipboard = clipboard; }
+    // Not owned. The word character sets follow it once one is set.
+    void SetHighlighter(TSynCustomHighlighter* highlighter) { m_highlighter = highlighter; }
+    TSynCustomHighlighter* Highlighter() const { return m_highlighter; }
+
+    TSynEditStringList& Lines() { return *m_lines; }
+    const TSynEditStringList& Lines() const { return *m_lines; }
+
+    // --- caret and selection ---
+    TBufferCoord CaretPos() const { return {m_caretChar, m_caretLine}; }
+    void SetCaretPos(TBufferCoord p) { MoveCaretTo(true, p); }
+    int32_t CaretChar() const { return m_caretChar; }
+    int32_t CaretLine() const { return m_caretLine; }
+    void SetCaretChar(int32_t x) { SetCaretPos({x, m_caretLine}); }
+    void SetCaretLine(int32_t y) { SetCaretPos({m_caretChar, y}); }
+    void MoveCaretTo(bool ensureVisible, TBufferCoord p);
+    int32_t PreferredColumn() const { return m_preferredColumn; }
+
+    TBufferCoord SelAnchor() const { return m_selAnchor; }
+    TBufferCoord SelHead() const { return m_selHead; }
+    TBufferCoord SelFirst() const { return minPoint(m_selAnchor, m_selHead); }
+    TBufferCoord SelLast() const { return maxPoint(m_selAnchor, m_selHead); }
+    void PlaceAnchor(TBufferCoord p);
+    void ExtendSelection(TBufferCoord p);
+    void PlaceCaretAndSelection(TBufferCoord caret, TBufferCoord begin, TBufferCoord end);
+    bool HasSelection() const;
+    std::string SelectedText() const;
+    void SetSelectedText(std::string_view text);
+    int64_t SelStartOffset() const;
+    int64_t SelEndOffset() const;
+    void SetSelStartOffset(int64_t offset);
+    void SetSelEndOffset(int64_t offset);
+    void SelectWholeText();
+    std::string CaretLineText() const;
+    void SetCaretLineText(std::string_view text);
+    bool PosInSelection(TBufferCoord p) const;
+
+    // --- coordinates and window ---
+    TBufferCoord CharToColumn(TBufferCoord p) const;
+    TBufferCoord ColumnToChar(TBufferCoord p) const;
+    TPoint PosToPixel(TBufferCoord displayPos) const;
+    TBufferCoord PixelToPos(TPoint pixel) const;
+    int32_t FirstVisibleLine() const { return m_firstVisibleLine; }
+    void SetFirstVisibleLine(int32_t line);
+    int32_t FirstVisibleColumn() const { return m_firstVisibleColumn; }
+    void SetFirstVisibleColumn(int32_t column);
+    void ScrollCaretIntoView(bool centre = false);
+    int32_t VisibleRows() const { return m_visibleRows; }
+    int32_t VisibleColumns() const { return m_visibleColumns; }
+    int32_t CellWidth() const { return m_cellWidth; }
+    int32_t RowHeight() const { return m_rowHeight; }
+    int32_t TextLeft() const { return m_gutterWidth - (m_firstVisibleColumn - 1) * m_cellWidth + 2; }
+    int32_t GutterWidth() const { return m_gutterWidth; }
+    void SetGutterWidth(int32_t width);
+    int32_t ExtraLineSpacing() const { return m_extraLineSpacing; }
+    void SetExtraLineSpacing(int32_t spacing);
+    // Client size or font changed: recompute rows, columns and cell metrics.
+    void SizeOrFontChanged();
+
+    // --- words ---
+    TBufferCoord WordStartAtCaret() const;
+    TBufferCoord WordEndAtCaret() const;
+    TBufferCoord NextWordStart() const;
+    TBufferCoord PrevWordStart() const;
+    void SelectWordAt(TBufferCoord p);
+    std::string WordTextAt(TBufferCoord p) const;
+    std::string WordAtCaret();
+
+    // --- update bracket and status ---
+    void LockPaint();
+    void UnlockPaint();
+    int32_t UpdateDepth() const { return m_updateDepth; }
+    uint16_t StateFlags() const { return m_stateFlags; }
+
+    // --- properties ---
+    TSynEditorOptions Options() const { return m_options; }
+    void SetOptions(TSynEditorOptions options);
+    bool HasOption(TSynEditorOption o) const { return (m_options & o) != 0; }
+    TSynSelectionMode SelectionMode() const { return m_selectionMode; }
+    void SetSelectionMode(TSynSelectionMode mode);
+    bool InsertMode() const { return m_insertMode; }
+    void SetInsertMode(bool insert);
+    bool ReadOnly() const { return m_readOnly; }
+    void SetReadOnly(bool readOnly);
+    int TabWidth() const { return m_tabWidth; }
+    void SetTabWidth(int width);
+    int32_t MaxLeftChar() const { return m_maxLeftChar; }
+    void SetMaxLeftChar(int32_t value);
+    bool WantTabs = false;
+    TSynEditCaretType InsertCaret() const { return m_insertCaret; }
+    TSynEditCaretType OverwriteCaret() const { return m_overwriteCaret; }
+    void SetInsertCaret(TSynEditCaretType type);
+    void SetOverwriteCaret(TSynEditCaretType type);
+    void FocusChanged(bool focused);
+
+    // --- undo ---
+    bool Modified() const { return m_modified; }
+    void SetModified(bool modified);
+    int32_t MaxUndo() const { return m_undoList.MaxEntries(); }
+    void SetMaxUndo(int32_t value);
+    TSynEditUndoList& UndoList() { return m_undoList; }
+    TSynEditUndoList& RedoList() { return m_redoList; }
+    void BeginUndoBlock() { m_undoList.OpenBlock(); }
+    void EndUndoBlock() { m_undoList.CloseBlock(); }
+    void LockUndo();
+    void UnlockUndo();
+    void ClearUndo();
+    bool CanUndo() const { return !m_readOnly && m_undoList.CanUndo(); }
+    bool CanRedo() const { return !m_readOnly && m_redoList.CanUndo(); }
+    void Undo();
+    void Redo();
+
+    // --- commands ---
+    void RunCommand(TSynEditorCommand command, char aChar, void* data);
+    virtual void PerformCommand(TSynEditorCommand command, char aChar, void* data);
+    void CopySelection();
+    void CutSelection();
+    void PasteText();
+    void ClearDocument();
+    void IndentLines();
+    void UnindentLines();
+
+    // --- keyboard (the widget calls these) ---
+    void KeyDown(uint16_t& key, TShiftState shift);
+    void KeyPress(char& key);
+    // charsFollow: the platform also delivers the string's characters as key presses,
+    // which are then swallowed.
+    void ImeResult(const std::string& text, bool charsFollow = false);
+    TSynEditKbdHandler& KbdHandler() { return m_kbdHandler; }
+    // Keystroke lookup: the binding's command for a chord (first key and shift, then the
+    // second) or a single key (second key 0); ecNone when unbound.
+    std::function<TSynEditorCommand(uint16_t firstKey, TShiftState firstShift, uint16_t key, TShiftState shift)>
+        FindCommand;
+
+    // --- events ---
+    TStatusChangeEvent OnStatusChange;
+    TNotifyEvent OnChange;
+    TProcessCommandEvent OnProcessCommand;
+    TProcessCommandEvent OnProcessUserCommand;
+    TProcessCommandEvent OnCommandProcessed;
+    TContextHelpEvent OnContextHelp;
+
+protected:
+    // Replaces the selection by text inserted in the given mode (the replace primitive).
+    // recordColumnLines: each column piece records its own urPaste entry.
+    void SetSelTextPrimitive(TSynSelectionMode pasteMode, std::string_view text, bool recordColumnLines = false);
+
+private:
+    // Scoped update bracket.
+    class PaintLock {
+    public:
+        explicit PaintLock(TCustomSynEdit& editor) : m_editor(editor) { m_editor.LockPaint(); }
+        ~PaintLock() { m_editor.UnlockPaint(); }
+
+    private:
+        TCustomSynEdit& m_editor;
+    };
+    // Lets the caret stand past the line end for the moment of an edit.
+    class ScrollPastEolScope {
+    public:
+        explicit ScrollPastEolScope(TCustomSynEdit& editor)
+            : m_editor(editor), m_wasOn(editor.HasOption(eoScrollPastEol)) {
+            m_editor.m_options |= eoScrollPastEol;
+        }
+        ~ScrollPastEolScope() {
+            if (!m_wasOn) m_editor.SetOptions(m_editor.m_options & ~eoScrollPastEol);
+        }
+
+    private:
+        TCustomSynEdit& m_editor;
+        bool m_wasOn;
+    };
+    class ReplayScope;
+
+    // SynEdit.cpp
+    void statusChanged(TSynStatusChanges changes);
+    void invalidateLines(int32_t first, int32_t last);
+    void invalidateAll();
+    void invalidateGutter();
+    void updateScrollBars();
+    void placeCaret();
+    void recreateCaret();
+    void linesChanging();
+    void linesChanged();
+    void linesCleared();
+    void undoEntryAdded(TSynEditUndoList& list);
+    void linesInserted(int32_t firstLine, int32_t count);
+    void linesRemoved(int32_t afterLine, int32_t count);
+
+    // SynEditSelection.cpp
+    int32_t lineLength(int32_t line) const;
+    std::string_view lineText(int32_t line) const;
+    TBufferCoord clampSelectionPoint(TBufferCoord p) const;
+    void deleteSelection();
+    void insertNormal(std::string_view text);
+    void insertColumn(std::string_view text, bool recordLines);
+    void insertLines(std::string_view text);
+    void writeLine(int32_t line, std::string_view text, bool trim);
+    TBufferCoord offsetToPos(int64_t offset) const;
+    // The selected text as undo records it: column pieces are never padded.
+    std::string selectionForUndo() const;
+    std::string selectedText(bool padColumns) const;
+
+    // SynEditUndoReplay.cpp
+    void replay(bool redo);
+    void undoOneEntry();
+    void redoOneEntry();
+
+    // SynEditWords.cpp
+    TSynCharSet wordCharSet() const;
+    TSynCharSet selectWordCharSet() const;
+    TSynCharSet identifierCharSet() const;
+
+    // SynEditCommands.cpp
+    void moveCaretAndSelection(TBufferCoord from, TBufferCoord to, bool extend);
+    void moveCaretHorizontally(int32_t delta, bool extend);
+    void moveCaretVertically(int32_t delta, bool extend);
+    void lineStart(bool extend);
+    void pageVertically(int32_t direction, bool extend);
+    void scrollLineCommand(int32_t delta);
+    void setMarkerCommand(int n, void* data);
+
+    // SynEditEditing.cpp
+    int32_t indentWidthAt(int32_t line) const;
+    int32_t padLineForInsert(TBufferCoord at, bool indentOnEmptyLine);
+    void recordAndDeleteSelection();
+    void deleteSelectionBackOrForward();
+    void deleteLastChar();
+    void deleteChar();
+    void deleteToTarget(TSynEditorCommand command);
+    void deleteLine();
+    void lineBreak(bool moveCaret);
+    void typeText(std::string_view text, bool overwrite, bool indentOnEmptyLine);
+    void advanceAfterTyping();
+
+    // SynEditBlock.cpp
+    void tabCommand();
+    void shiftTabCommand();
+    void caseCommand(TSynEditorCommand command);
+
+    std::unique_ptr<TSynEditStringList> m_lines;
+    TSynEditHost* m_host = nullptr;
+    TClipboard* m_clipboard = nullptr;
+    TSynCustomHighlighter* m_highlighter = nullptr;
+
+    TBufferCoord m_selAnchor;
+    TBufferCoord m_selHead;
+    int32_t m_caretChar = 1;
+    int32_t m_caretLine = 1;
+    int32_t m_preferredColumn = 1;
+    int32_t m_visibleColumns = 0;
+    int32_t m_cellWidth = 1;
+    bool m_insertMode = true;
+    int32_t m_visibleRows = 0;
+    int32_t m_firstVisibleColumn = 1;
+    int32_t m_maxLeftChar = 1024;
+    int32_t m_updateDepth = 0;
+    bool m_readOnly = false;
+    int32_t m_rowHeight = 1;
+    int32_t m_firstVisibleLine = 1;
+    TSynSelectionMode m_selectionMode = smNormal;
+    int m_tabWidth = 8;
+    TSynEditorOptions m_options = SYNEDIT_DEFAULT_OPTIONS;
+    uint16_t m_stateFlags = 0;
+    TSynStatusChanges m_pendingStatus = 0;
+    bool m_modified = false;
+
+    int32_t m_gutterWidth = 30;
+    int32_t m_extraLineSpacing = 0;
+    TSynEditCaretType m_insertCaret = ctVerticalLine;
+    TSynEditCaretType m_overwriteCaret = ctBlock;
+    TPoint m_caretOffset;
+
+    TSynEditUndoList m_undoList;
+    TSynEditUndoList m_redoList;
+    TSynEditKbdHandler m_kbdHandler;
+    uint16_t m_lastKey = 0;
+    TShiftState m_lastShift = 0;
+    int32_t m_imeCharsPending = 0;
+};
+
+class TSynEdit : public TCustomSynEdit {};
+
+} // namespace tavlo

@@ -1,0 +1,90 @@
+// Copy, cut and paste through the platform clipboard; clearing the document.
+#include "editor/SynEdit.h"
+
+#include "platform/Clipboard.h"
+
+namespace tavlo {
+
+void TCustomSynEdit::CopySelection() {
+    if (!HasSelection()) return;
+    std::string text = SelectedText();
+    std::string block;
+    block.reserve(text.size() + 2);
+    block += char(m_selectionMode);
+    block += text;
+    block += '\0';
+    if (!m_clipboard || !m_clipboard->SetTextAndBlock(text, block))
+        throw ESynEditError("Clipboard copy operation failed");
+}
+
+void TCustomSynEdit::CutSelection() {
+    if (m_readOnly || !HasSelection()) return;
+    CopySelection();
+    m_undoList.RecordChange(urDelete, SelFirst(), SelLast(), selectionForUndo(), m_selectionMode);
+    LockUndo();
+    SetSelTextPrimitive(m_selectionMode, {});
+    UnlockUndo();
+}
+
+void TCustomSynEdit::PasteText() {
+    if (m_readOnly || !m_clipboard) return;
+    bool hasBlock = m_clipboard->HasBlock();
+    if (!hasBlock && !m_clipboard->HasText()) return;
+    // Everything is read before the document changes, so a failed read changes nothing.
+    std::string text;
+    TSynSelectionMode mode = smNormal;
+    if (hasBlock) {
+        std::optional<std::string> block = m_clipboard->Block();
+        if (!block || block->empty()) throw ESynEditError("Clipboard paste operation failed.");
+        mode = uint8_t((*block)[0]) <= smColumn ? TSynSelectionMode((*block)[0]) : smNormal;
+        text = block->substr(1);
+        if (!text.empty() && text.back() == '\0') text.pop_back();
+    } else {
+        text = m_clipboard->Text();
+    }
+    PaintLock lock(*this);
+    BeginUndoBlock();
+    try {
+        TBufferCoord start = CaretPos();
+        if (HasSelection()) {
+            start = SelFirst();
+            if (m_selectionMode == smColumn) start = {std::min(m_selAnchor.Char, m_selHead.Char), start.Line};
+            recordAndDeleteSelection();
+        }
+        if (mode == smLine) start.Char = 1;
+        if (mode == smNormal) start.Char = padLineForInsert(start, false);
+        SetCaretPos(start);
+        PlaceAnchor(start);
+        if (mode == smColumn) {
+            SetSelTextPrimitive(smColumn, text, true);
+            TBufferCoord end = CaretPos();
+            SetCaretPos({std::min(start.Char, end.Char), std::max(start.Line, end.Line) + 1});
+        } else {
+            LockUndo();
+            SetSelTextPrimitive(mode, text);
+            UnlockUndo();
+            if (mode == smLine && m_caretChar == 1)
+                m_undoList.RecordChange(urPaste, {1, start.Line}, {m_visibleColumns, m_caretLine - 1},
+                                        selectionForUndo(), smLine);
+            else
+                m_undoList.RecordChange(urPaste, start, SelLast(), selectionForUndo(), smNormal);
+        }
+    } catch (...) {
+        EndUndoBlock();
+        throw;
+    }
+    EndUndoBlock();
+    ScrollCaretIntoView();
+    statusChanged(stSelection);
+}
+
+void TCustomSynEdit::ClearDocument() {
+    PaintLock lock(*this);
+    m_lines->Clear();
+    ClearUndo();
+    SetModified(false);
+    m_selAnchor = m_selHead = {1, 1};
+    SetCaretPos({1, 1});
+}
+
+} // namespace tavlo

@@ -1,0 +1,307 @@
+// Typing, deleting and breaking lines.
+#include "editor/SynEdit.h"
+
+namespace tavlo {
+
+namespace {
+
+constexpr std::string_view LineBreakText = "\r\n";
+
+} // namespace
+
+// Leading blanks of a line in characters, or 0 when auto indent is off.
+int32_t TCustomSynEdit::indentWidthAt(int32_t line) const {
+    return HasOption(eoAutoIndent) ? LeadingWhiteCount(lineText(line)) : 0;
+}
+
+// Fills the line up to the insertion point and records the blanks, so that undo takes
+// them away again. Returns where the text goes.
+int32_t TCustomSynEdit::padLineForInsert(TBufferCoord at, bool indentOnEmptyLine) {
+    std::string_view line = lineText(at.Line);
+    int32_t n = int32_t(line.size());
+    if (n >= at.Char - 1) return at.Char;
+    std::string padding = (n == 0 && indentOnEmptyLine)
+                              ? IndentText(at.Char - 1, m_tabWidth, HasOption(eoTabsToSpaces))
+                              : std::string(size_t(at.Char - 1 - n), ' ');
+    int32_t end = n + 1 + int32_t(padding.size());
+    std::string padded(line);
+    padded.append(padding);
+    m_undoList.RecordChange(urPadding, {n + 1, at.Line}, {end, at.Line}, {}, smNormal);
+    m_lines->ReplaceLine(at.Line - 1, padded);
+    return end;
+}
+
+void TCustomSynEdit::recordAndDeleteSelection() {
+    m_undoList.RecordChange(urDelete, SelFirst(), SelLast(), selectionForUndo(), m_selectionMode);
+    SetSelTextPrimitive(m_selectionMode, {});
+}
+
+void TCustomSynEdit::deleteSelectionBackOrForward() {
+    std::string text = selectionForUndo();
+    if (m_selAnchor < m_selHead)
+        m_undoList.RecordChange(urDelete, m_selAnchor, m_selHead, text, m_selectionMode);
+    else
+        m_undoList.RecordChange(urDeleteForward, m_selHead, m_selAnchor, text, m_selectionMode);
+    SetSelTextPrimitive(m_selectionMode, {});
+}
+
+void TCustomSynEdit::deleteLastChar() {
+    if (HasSelection()) {
+        deleteSelectionBackOrForward();
+        return;
+    }
+    std::string line(lineText(m_caretLine));
+    const int32_t n = int32_t(line.size()), x = m_caretChar, y = m_caretLine;
+    bool trim = HasOption(eoTrimTrailingSpaces);
+    if (x > n + 1) {
+        int32_t dest = x - 1;
+        if (HasOption(eoSmartTabDelete)) {
+            if (n == 0) {
+                int32_t above = y - 1, indent = 0;
+                while (above >= 1) {
+                    indent = indentWidthAt(above);
+                    if (indent < x - 1 || above == 1) break;
+                    --above;
+                }
+                dest = (y == 1 || indent == x - 1) ? 1 : indent + 1;
+            } else {
+                dest = n + 1;
+            }
+        }
+        SetCaretPos({dest, y});
+        return;
+    }
+    if (x == 1) {
+        if (y == 1) return;
+        std::string joined(lineText(y - 1));
+        int32_t dest = int32_t(joined.size()) + 1;
+        joined.append(trim ? TrimRight(line) : std::string_view(line));
+        m_lines->LockUpdates();
+        m_lines->ReplaceLine(y - 2, joined);
+        m_lines->RemoveLine(y - 1);
+        linesRemoved(y - 1, 1);
+        m_lines->UnlockUpdates();
+        SetCaretPos({dest, y - 1});
+        m_undoList.RecordChange(urQuietDelete, {dest, y - 1}, {1, y}, std::string(LineBreakText), smNormal);
+        return;
+    }
+    int32_t indent = LeadingWhiteCount(line);
+    int32_t count = 1, dest = x - 1;
+    if (uint8_t(line[size_t(x - 2)]) <= ' ' && x - 1 == indent) {
+        if (HasOption(eoSmartTabDelete)) {
+            int32_t above = y - 1, v = 0;
+            while (above >= 1) {
+                v = indentWidthAt(above);
+                if (v < indent || above == 1) break;
+                --above;
+            }
+            if (above < 1 || v == indent) v = 0;
+            if (v > indent) {
+                SetCaretPos({x + v - indent, y});
+                return;
+            }
+            count = indent - v;
+            dest = x - count;
+        } else {
+            int32_t column = CharToColumn(CaretPos()).Char;
+            int32_t limit = (column - 1) % m_tabWidth;
+            if (limit == 0) limit = m_tabWidth;
+            count = 0;
+            while (count < limit && x - 1 - count >= 1) {
+                char c = line[size_t(x - 2 - count)];
+                ++count;
+                if (c == '\t') break;
+            }
+            dest = x - count;
+        }
+    }
+    if (count <= 0) return;
+    std::string deleted = line.substr(size_t(dest - 1), size_t(count));
+    line.erase(size_t(dest - 1), size_t(count));
+    writeLine(y, line, trim);
+    SetCaretPos({dest, y});
+    m_undoList.RecordChange(urQuietDelete, {dest, y}, {x, y}, std::move(deleted), smNormal);
+}
+
+void TCustomSynEdit::deleteChar() {
+    if (HasSelection()) {
+        deleteSelectionBackOrForward();
+        return;
+    }
+    std::string line(lineText(m_caretLine));
+    const int32_t n = int32_t(line.size()), x = m_caretChar, y = m_caretLine;
+    if (x > n) {
+        if (y >= m_lines->Count()) return;
+        BeginUndoBlock();
+        m_lines->LockUpdates();
+        padLineForInsert(CaretPos(), false);
+        std::string joined(lineText(y));
+        joined.append(lineText(y + 1));
+        m_lines->ReplaceLine(y - 1, joined);
+        m_lines->RemoveLine(y);
+        linesRemoved(y, 1);
+        m_lines->UnlockUpdates();
+        m_undoList.RecordChange(urQuietDeleteForward, {x, y}, {1, y + 1}, std::string(LineBreakText), smNormal);
+        EndUndoBlock();
+    } else {
+        std::string deleted = line.substr(size_t(x - 1), 1);
+        line.erase(size_t(x - 1), 1);
+        writeLine(y, line, HasOption(eoTrimTrailingSpaces));
+        m_undoList.RecordChange(urQuietDeleteForward, {x, y}, {x + 1, y}, std::move(deleted), smNormal);
+    }
+    SetCaretPos({x, y});
+}
+
+void TCustomSynEdit::deleteToTarget(TSynEditorCommand command) {
+    bool forward = command == ecDeleteWord || command == ecDeleteEOL;
+    int32_t n = lineLength(m_caretLine);
+    TBufferCoord target;
+    switch (command) {
+    case ecDeleteWord:
+        if (m_caretChar > n + 1) SetCaretPos({n + 1, m_caretLine});
+        target = NextWordStart();
+        break;
+    case ecDeleteEOL: target = {n + 1, m_caretLine}; break;
+    case ecDeleteLastWord: target = PrevWordStart(); break;
+    default: target = {1, m_caretLine}; break;
+    }
+    TBufferCoord caret = CaretPos();
+    if (target == caret) return;
+    TSynSelectionMode savedMode = m_selectionMode;
+    m_selectionMode = smNormal;
+    PlaceAnchor(caret);
+    ExtendSelection(target);
+    if (HasSelection()) {
+        if (forward)
+            m_undoList.RecordChange(urQuietDeleteForward, caret, target, selectionForUndo(), smNormal);
+        else
+            m_undoList.RecordChange(urQuietDelete, target, caret, selectionForUndo(), smNormal);
+        SetSelTextPrimitive(smNormal, {});
+    }
+    m_selectionMode = savedMode;
+    SetCaretPos(forward ? caret : target);
+}
+
+// The entry's ends span exactly the removed text, so that redo removes the same line.
+void TCustomSynEdit::deleteLine() {
+    int32_t count = m_lines->Count();
+    if (count == 0 || (count == 1 && lineLength(1) == 0)) return;
+    PlaceAnchor(CaretPos());
+    int32_t y = m_caretLine;
+    std::string line(lineText(y));
+    if (count == 1) {
+        m_undoList.RecordChange(urDeleteForward, {1, 1}, {int32_t(line.size()) + 1, 1}, line, smNormal);
+        m_lines->ReplaceLine(0, {});
+    } else if (y < count) {
+        m_undoList.RecordChange(urDeleteForward, {1, y}, {1, y + 1}, line + std::string(LineBreakText), smNormal);
+        m_lines->RemoveLine(y - 1);
+        linesRemoved(y - 1, 1);
+    } else {
+        m_undoList.RecordChange(urDeleteForward, {lineLength(y - 1) + 1, y - 1}, {int32_t(line.size()) + 1, y},
+                                std::string(LineBreakText) + line, smNormal);
+        m_lines->RemoveLine(y - 1);
+        linesRemoved(y - 1, 1);
+    }
+    SetCaretPos({1, m_caretLine});
+}
+
+void TCustomSynEdit::lineBreak(bool moveCaret) {
+    BeginUndoBlock();
+    if (HasSelection()) recordAndDeleteSelection();
+    m_lines->LockUpdates();
+    if (m_lines->Count() == 0) m_lines->AddLine({});
+    const std::string line(lineText(m_caretLine));
+    const int32_t n = int32_t(line.size()), x = m_caretChar, y = m_caretLine;
+    const TBufferCoord at = CaretPos();
+    TBufferCoord dest = at;
+    if (n == 0) {
+        int32_t indent = 0;
+        if (HasOption(eoAutoIndent)) {
+            int32_t above = y;
+            while (above >= 1 && lineLength(above) == 0) --above;
+            if (above >= 1) indent = LeadingWhiteWidth(lineText(above), m_tabWidth);
+        }
+        m_undoList.RecordChange(urLineBreak, at, at, {}, smNormal);
+        m_lines->InsertLineAt(y - 1, {});
+        linesInserted(y, 1);
+        dest = {indent + 1, y + 1};
+    } else if (x > n) {
+        int32_t w = HasOption(eoAutoIndent) ? LeadingWhiteCount(line) : 0;
+        m_undoList.RecordChange(urLineBreak, at, at, {}, smNormal);
+        m_lines->InsertLineAt(y, moveCaret ? std::string_view(line).substr(0, size_t(w)) : std::string_view());
+        linesInserted(y + 1, 1);
+        dest = {w + 1, y + 1};
+    } else if (x == 1) {
+        m_lines->InsertLineAt(y - 1, {});
+        linesInserted(y, 1);
+        m_undoList.RecordChange(urLineBreak, at, at, line, smNormal);
+        dest = {1, y + 1};
+    } else {
+        std::string_view left = std::string_view(line).substr(0, size_t(x - 1));
+        if (HasOption(eoTrimTrailingSpaces)) left = TrimRight(left);
+        std::string_view right = std::string_view(line).substr(size_t(x - 1));
+        int32_t width = HasOption(eoAutoIndent) ? LeadingWhiteWidth(left, m_tabWidth) : 0;
+        std::string newLine = IndentText(width, m_tabWidth, HasOption(eoTabsToSpaces));
+        dest = {int32_t(newLine.size()) + 1, y + 1};
+        newLine.append(right);
+        std::string rightText(right);
+        m_lines->ReplaceLine(y - 1, left);
+        m_lines->InsertLineAt(y, newLine);
+        linesInserted(y + 1, 1);
+        m_undoList.RecordChange(urLineBreak, at, at, std::move(rightText), smNormal);
+    }
+    m_lines->UnlockUpdates();
+    EndUndoBlock();
+    if (moveCaret) {
+        ScrollPastEolScope pastEol(*this);
+        SetCaretPos(dest);
+    }
+    PlaceAnchor(CaretPos());
+    ScrollCaretIntoView();
+}
+
+void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indentOnEmptyLine) {
+    if (text.empty()) return;
+    if (HasSelection()) {
+        BeginUndoBlock();
+        TBufferCoord start = SelFirst();
+        if (m_selectionMode == smLine) start.Char = 1;
+        if (m_selectionMode == smColumn) start = {std::min(m_selAnchor.Char, m_selHead.Char), start.Line};
+        recordAndDeleteSelection();
+        SetCaretPos(start);
+        SetSelTextPrimitive(smNormal, text);
+        m_undoList.RecordChange(urInsert, start, SelLast(), {}, smNormal);
+        EndUndoBlock();
+        advanceAfterTyping();
+        return;
+    }
+    ScrollPastEolScope pastEol(*this);
+    const int32_t y = m_caretLine;
+    bool padded = lineLength(y) < m_caretChar - 1;
+    if (padded) BeginUndoBlock();
+    if (m_lines->Count() == 0) m_lines->AddLine({});
+    int32_t x = padLineForInsert(CaretPos(), indentOnEmptyLine);
+    std::string line(lineText(y));
+    std::string replaced;
+    if (overwrite) {
+        size_t from = std::min(line.size(), size_t(x - 1));
+        replaced = line.substr(from, text.size());
+        line.replace(from, replaced.size(), text);
+    } else {
+        line.insert(size_t(x - 1), text);
+    }
+    writeLine(y, line, HasOption(eoTrimTrailingSpaces));
+    int32_t end = x + int32_t(text.size());
+    m_undoList.RecordChange(urInsert, {x, y}, {end, y}, std::move(replaced), smNormal);
+    if (padded) EndUndoBlock();
+    SetCaretPos({end, y});
+    advanceAfterTyping();
+}
+
+void TCustomSynEdit::advanceAfterTyping() {
+    int32_t column = CharToColumn(CaretPos()).Char;
+    if (column >= m_firstVisibleColumn + m_visibleColumns)
+        SetFirstVisibleColumn(m_firstVisibleColumn + std::min(25, std::max(0, m_visibleColumns - 1)));
+}
+
+} // namespace tavlo

@@ -1,0 +1,132 @@
+#include "editor/SynEditMiscProcs.h"
+
+#include <array>
+
+namespace tavlo {
+
+namespace {
+
+struct CaseTables {
+    std::array<uint8_t, 256> upper{};
+    std::array<uint8_t, 256> lower{};
+    std::array<bool, 256> alpha{};
+
+    CaseTables() {
+        for (int c = 0; c < 256; ++c) upper[c] = lower[c] = uint8_t(c);
+        auto pair = [this](int up, int low) {
+            upper[low] = uint8_t(up);
+            lower[up] = uint8_t(low);
+            alpha[up] = alpha[low] = true;
+        };
+        for (int c = 'A'; c <= 'Z'; ++c) pair(c, c + 32);
+        // Windows-1250 letters outside ASCII.
+        const int pairs[][2] = {{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8D, 0x9D}, {0x8E, 0x9E}, {0x8F, 0x9F},
+                                {0xA3, 0xB3}, {0xA5, 0xB9}, {0xAA, 0xBA}, {0xAF, 0xBF}, {0xBC, 0xBE}};
+        for (auto& p : pairs) pair(p[0], p[1]);
+        for (int c = 0xC0; c <= 0xDE; ++c)
+            if (c != 0xD7) pair(c, c + 0x20);
+        alpha[0xB5] = true; // micro sign
+        alpha[0xDF] = true; // sharp s, no capital
+    }
+};
+
+const CaseTables& tables() {
+    static const CaseTables t;
+    return t;
+}
+
+} // namespace
+
+uint8_t UpperCase1250(uint8_t c) { return tables().upper[c]; }
+uint8_t LowerCase1250(uint8_t c) { return tables().lower[c]; }
+bool IsAlpha1250(uint8_t c) { return tables().alpha[c]; }
+bool IsAlphaNumeric1250(uint8_t c) { return tables().alpha[c] || (c >= '0' && c <= '9'); }
+
+std::string UpperCase1250(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) c = char(UpperCase1250(uint8_t(c)));
+    return result;
+}
+
+std::string LowerCase1250(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) c = char(LowerCase1250(uint8_t(c)));
+    return result;
+}
+
+TSynCharSet CharRange(int first, int last) {
+    TSynCharSet set;
+    for (int c = first; c <= last; ++c) set.set(size_t(c));
+    return set;
+}
+
+TSynCharSet CharsOf(std::string_view chars) {
+    TSynCharSet set;
+    for (char c : chars) set.set(uint8_t(c));
+    return set;
+}
+
+int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth) {
+    int64_t column = 0;
+    int32_t inLine = std::min<int64_t>(std::max(x - 1, 0), int64_t(line.size()));
+    for (int32_t i = 0; i < inLine; ++i) {
+        if (line[size_t(i)] == '\t')
+            column += tabWidth - column % tabWidth;
+        else
+            ++column;
+    }
+    column += std::max(x - 1, 0) - inLine;
+    return int32_t(std::min<int64_t>(column + 1, INT32_MAX));
+}
+
+int32_t ColumnToCharOf(std::string_view line, int32_t column, int tabWidth) {
+    int64_t sum = 0;
+    int32_t i = 0;
+    while (sum < column && size_t(i) < line.size()) {
+        if (line[size_t(i)] == '\t')
+            sum += tabWidth - sum % tabWidth;
+        else
+            ++sum;
+        ++i;
+    }
+    if (sum < column) i += int32_t(column - sum);
+    return i;
+}
+
+int32_t LeadingWhiteCount(std::string_view line) {
+    int32_t n = 0;
+    while (size_t(n) < line.size() && uint8_t(line[size_t(n)]) <= ' ') ++n;
+    return n;
+}
+
+int32_t LeadingWhiteWidth(std::string_view line, int tabWidth) {
+    return CharToColumnOf(line, LeadingWhiteCount(line) + 1, tabWidth) - 1;
+}
+
+std::string IndentText(int32_t width, int tabWidth, bool spacesOnly) {
+    if (width <= 0) return {};
+    if (spacesOnly || width < tabWidth) return std::string(size_t(width), ' ');
+    return std::string(size_t(width / tabWidth), '\t') + std::string(size_t(width % tabWidth), ' ');
+}
+
+std::string_view TrimRight(std::string_view text) {
+    size_t n = text.size();
+    while (n > 0 && text[n - 1] == ' ') --n;
+    return text.substr(0, n);
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> pieces;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c != '\r' && c != '\n') continue;
+        pieces.push_back(text.substr(start, i - start));
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    pieces.push_back(text.substr(start));
+    return pieces;
+}
+
+} // namespace tavlo

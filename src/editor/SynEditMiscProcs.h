@@ -1,0 +1,45 @@
+// Small helpers of the editor engine: 8-bit character classes and case mapping of the
+// Windows-1250 code page (used on every machine, independent of the C locale), tab
+// arithmetic and line splitting.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavlo {
+
+using TSynCharSet = std::bitset<256>;
+
+uint8_t UpperCase1250(uint8_t c);
+uint8_t LowerCase1250(uint8_t c);
+bool IsAlpha1250(uint8_t c);
+bool IsAlphaNumeric1250(uint8_t c);
+std::string UpperCase1250(std::string_view text);
+std::string LowerCase1250(std::string_view text);
+
+// Set of the characters first..last inclusive.
+TSynCharSet CharRange(int first, int last);
+TSynCharSet CharsOf(std::string_view chars);
+
+// Display column (1-based) of the character index x on a line, tabs expanded; positions
+// past the end count one column each.
+int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth);
+// Character index whose cell covers the display column; every column of a tab maps to it.
+int32_t ColumnToCharOf(std::string_view line, int32_t column, int tabWidth);
+
+// Count of leading characters up to and including the space (tabs count one each).
+int32_t LeadingWhiteCount(std::string_view line);
+// Display width of the leading white space, tabs expanded.
+int32_t LeadingWhiteWidth(std::string_view line, int tabWidth);
+// White space reaching the given display width: tabs then spaces, or spaces only.
+std::string IndentText(int32_t width, int tabWidth, bool spacesOnly);
+
+std::string_view TrimRight(std::string_view text);
+
+// Pieces of a text between line breaks (CR LF, lone CR or lone LF); always at least one.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+} // namespace tavlo

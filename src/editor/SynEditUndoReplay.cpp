@@ -1,0 +1,191 @@
+// Undo and redo: replaying history entries through the caret and selection primitives.
+#include "editor/SynEdit.h"
+
+namespace tavlo {
+
+// Everything an entry's replay changes for its own sake and must give back, also when an
+// edit throws: the selection mode, eoScrollPastEol (so positions past a line end are
+// reachable) and the paint suspension.
+class TCustomSynEdit::ReplayScope {
+public:
+    ReplayScope(TCustomSynEdit& editor, TSynSelectionMode mode, bool redo)
+        : m_editor(editor), m_lock(editor), m_savedMode(editor.m_selectionMode), m_pastEol(editor), m_redo(redo) {
+        editor.m_selectionMode = mode;
+        if (redo) editor.m_stateFlags |= esReplayingRedo;
+    }
+    ~ReplayScope() {
+        if (m_redo) m_editor.m_stateFlags &= ~esReplayingRedo;
+        m_editor.m_selectionMode = m_savedMode;
+    }
+
+private:
+    TCustomSynEdit& m_editor;
+    PaintLock m_lock;
+    TSynSelectionMode m_savedMode;
+    ScrollPastEolScope m_pastEol;
+    bool m_redo;
+};
+
+namespace {
+
+bool isInsertKind(UndoReason r) { return r == urInsert || r == urPaste || r == urDropInsert || r == urPadding; }
+bool isDeleteKind(UndoReason r) {
+    return r == urDelete || r == urDeleteForward || r == urQuietDelete || r == urQuietDeleteForward;
+}
+bool isForwardKind(UndoReason r) { return r == urDeleteForward || r == urQuietDeleteForward; }
+
+void moveGroupBreaks(TSynEditUndoList& from, TSynEditUndoList& to) {
+    while (from.LastReason() == urGroupBreak) {
+        from.PopEntry();
+        to.MarkGroupBreak();
+    }
+}
+
+} // namespace
+
+void TCustomSynEdit::Undo() {
+    if (!m_readOnly) replay(false);
+}
+
+void TCustomSynEdit::Redo() {
+    if (!m_readOnly) replay(true);
+}
+
+void TCustomSynEdit::replay(bool redo) {
+    TSynEditUndoList& source = redo ? m_redoList : m_undoList;
+    TSynEditUndoList& target = redo ? m_undoList : m_redoList;
+    moveGroupBreaks(source, target);
+    const TSynEditUndoItem* first = source.PeekEntry();
+    if (!first) return;
+    UndoReason reason = first->Reason;
+    int32_t group = first->GroupNumber;
+    int32_t savedBlock = target.BlockNumber();
+    target.SetBlockNumber(group);
+    PaintLock lock(*this);
+    try {
+        bool takeRuns = HasOption(eoGroupUndo) && reason != urIndent && reason != urUnindent;
+        do {
+            if (redo)
+                redoOneEntry();
+            else
+                undoOneEntry();
+        } while (source.CanUndo() &&
+                 (source.PeekEntry()->GroupNumber == group || (takeRuns && source.LastReason() == reason)));
+        moveGroupBreaks(source, target);
+    } catch (...) {
+        target.SetBlockNumber(savedBlock);
+        throw;
+    }
+    target.SetBlockNumber(savedBlock);
+}
+
+void TCustomSynEdit::undoOneEntry() {
+    std::unique_ptr<TSynEditUndoItem> entry = m_undoList.PopEntry();
+    if (!entry) return;
+    ReplayScope scope(*this, entry->ModeAtChange, false);
+    const UndoReason reason = entry->Reason;
+    const TBufferCoord from = entry->FromPos, to = entry->ToPos;
+    const TSynSelectionMode mode = entry->ModeAtChange;
+    if (isInsertKind(reason)) {
+        PlaceCaretAndSelection(from, from, to);
+        m_redoList.RecordChange(reason, from, to, selectionForUndo(), mode);
+        SetSelTextPrimitive(mode, entry->SavedText);
+        // Text that the insertion overwrote is back: redo must remove it before inserting.
+        if (!entry->SavedText.empty()) m_redoList.RecordChange(urDelete, from, CaretPos(), entry->SavedText, mode);
+        SetCaretPos(from);
+    } else if (isDeleteKind(reason)) {
+        TBufferCoord target = mode == smColumn ? TBufferCoord{std::min(from.Char, to.Char), std::min(from.Line, to.Line)}
+                                               : minPoint(from, to);
+        if (isForwardKind(reason) && m_lines->Count() < target.Line) {
+            SetCaretPos({1, m_lines->Count()});
+            m_lines->AddLine({});
+        }
+        SetCaretPos(target);
+        PlaceAnchor(target);
+        SetSelTextPrimitive(mode, entry->SavedText);
+        TBufferCoord caret = isForwardKind(reason) ? from : to;
+        if (reason == urDelete || reason == urDeleteForward)
+            PlaceCaretAndSelection(caret, from, to);
+        else
+            SetCaretPos(caret);
+        m_redoList.RecordChange(reason, from, to, {}, mode);
+        ScrollCaretIntoView();
+    } else if (reason == urLineBreak) {
+        SetCaretPos(from);
+        m_redoList.RecordChange(reason, from, to, {}, mode);
+        std::string line = CaretLineText();
+        const std::string& moved = entry->SavedText;
+        // Restores blanks that trimming took from the left part of a split line.
+        bool padLeftPart = !moved.empty() && (!HasOption(eoAutoIndent) || uint8_t(moved[0]) > ' ');
+        if (padLeftPart && int32_t(line.size()) < m_caretChar - 1) line.resize(size_t(m_caretChar - 1), ' ');
+        m_lines->LockUpdates();
+        if (to.Line < m_lines->Count()) {
+            m_lines->RemoveLine(to.Line);
+            linesRemoved(to.Line, 1);
+        }
+        SetCaretPos(from);
+        SetCaretLineText(line + moved);
+        m_lines->UnlockUpdates();
+        invalidateLines(m_caretLine, m_firstVisibleLine + m_visibleRows);
+    } else if (reason == urIndent) {
+        m_redoList.RecordChange(reason, from, to, entry->SavedText, mode);
+        PlaceCaretAndSelection(to, from, to);
+    } else if (reason == urUnindent) {
+        m_redoList.RecordChange(reason, from, to, entry->SavedText, mode);
+        SetCaretPos({1, from.Line});
+        PlaceAnchor(CaretPos());
+        SetSelTextPrimitive(smColumn, entry->SavedText);
+        PlaceCaretAndSelection(from, from, to);
+    }
+}
+
+void TCustomSynEdit::redoOneEntry() {
+    std::unique_ptr<TSynEditUndoItem> entry = m_redoList.PopEntry();
+    if (!entry) return;
+    ReplayScope scope(*this, entry->ModeAtChange, true);
+    const UndoReason reason = entry->Reason;
+    const TBufferCoord from = entry->FromPos, to = entry->ToPos;
+    const TSynSelectionMode mode = entry->ModeAtChange;
+    if (reason == urInsert || reason == urPaste || reason == urDropInsert) {
+        SetCaretPos(from);
+        PlaceAnchor(from);
+        SetSelTextPrimitive(mode, entry->SavedText);
+        SetCaretPos(to);
+        m_undoList.RecordChange(reason, from, to, selectionForUndo(), mode);
+        if (reason == urDropInsert) PlaceCaretAndSelection(from, from, to);
+    } else if (isDeleteKind(reason)) {
+        PlaceCaretAndSelection(from, from, to);
+        m_undoList.RecordChange(reason, from, to, selectionForUndo(), mode);
+        SetSelTextPrimitive(mode, entry->SavedText);
+        SetCaretPos(from);
+    } else if (reason == urLineBreak) {
+        SetCaretPos(from);
+        PlaceAnchor(from);
+        RunCommand(ecLineBreak, '\r', nullptr);
+    } else if (reason == urIndent) {
+        m_undoList.RecordChange(reason, from, to, entry->SavedText, mode);
+        PlaceCaretAndSelection(to, from, to);
+    } else if (reason == urUnindent) {
+        m_undoList.RecordChange(reason, from, to, entry->SavedText, smColumn);
+        std::vector<std::string_view> pieces = SplitLines(entry->SavedText);
+        m_lines->LockUpdates();
+        int32_t y = from.Line;
+        for (std::string_view piece : pieces) {
+            std::string_view line = lineText(y);
+            if (!piece.empty()) m_lines->ReplaceLine(y - 1, line.substr(std::min(line.size(), piece.size())));
+            ++y;
+        }
+        m_lines->UnlockUpdates();
+        TBufferCoord begin{from.Char - m_tabWidth, from.Line};
+        PlaceCaretAndSelection(begin, begin, {to.Char - int32_t(pieces.back().size()), to.Line});
+    } else if (reason == urPadding) {
+        // The blanks go back where they began; at the end position they would double.
+        m_undoList.RecordChange(reason, from, to, {}, mode);
+        SetCaretPos(from);
+        PlaceAnchor(from);
+        SetSelTextPrimitive(mode, entry->SavedText);
+        SetCaretPos(from);
+    }
+}
+
+} // namespace tavlo
