@@ -8,6 +8,7 @@
 #include <string>
 
 #include "editor/SynEditTypes.h"
+#include "platform/SynEditHost.h"
 #include "platform/TextDrawer.h"
 
 namespace tavlo {
@@ -43,6 +44,9 @@ public:
     void SetAutoSize(bool value) { change(m_autoSize, value); }
     TColor Color() const { return m_color; }
     void SetColor(TColor value) { change(m_color, value); }
+    // Pointer shape over the gutter.
+    TPointerShape Cursor() const { return m_cursor; }
+    void SetCursor(TPointerShape value) { change(m_cursor, value); }
     // Fewest digits a line number takes; limited to 2..12. Also resets the fitted count.
     int DigitCount() const { return m_digitCount; }
     void SetDigitCount(int value);
@@ -80,6 +84,7 @@ public:
 private:
     bool m_autoSize = false;
     TColor m_color = clBtnFace;
+    TPointerShape m_cursor = TPointerShape::Default;
     int m_digitCount = 4;
     TFontDesc m_font;
     bool m_leadingZeros = false;

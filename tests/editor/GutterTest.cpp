@@ -19,6 +19,7 @@ TEST(GutterTest, DefaultsAndSetterLimits) {
     TSynGutter gutter;
     EXPECT_FALSE(gutter.AutoSize());
     EXPECT_EQ(gutter.Color(), clBtnFace);
+    EXPECT_EQ(gutter.Cursor(), TPointerShape::Default);
     EXPECT_EQ(gutter.DigitCount(), 4);
     EXPECT_EQ(gutter.AutoSizeDigitCount(), 4);
     EXPECT_EQ(gutter.Font().Name, "Terminal");
