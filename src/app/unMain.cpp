@@ -272,11 +272,12 @@ bool TfrMain::SaveAs() {
     }
     if (ownName) m_view->SetModified(false);
     AddRecentFile(name);
-    showFileSize();
     if (m_fileName.isEmpty()) {
         setCurrentFileName(name);
         m_view->SetModified(false);
     }
+    // After the adoption above, so that a newly named document shows its size too.
+    showFileSize();
     refreshStatus();
     return true;
 }

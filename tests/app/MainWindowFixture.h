@@ -1,0 +1,111 @@
+// A main window whose message boxes and file dialogs are answered by the test.
+#pragma once
+
+#include "app/DocumentView.h"
+#include "app/Prompter.h"
+#include "app/unMain.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace tavlo {
+
+class TScriptedPrompter : public TPrompter {
+public:
+    // Answers for Yes/No and Yes/No/Cancel boxes, in order; OK boxes need none.
+    std::deque<TPromptAnswer> answers;
+    // Names the dialogs return in order; an empty name (or none left) cancels the dialog.
+    std::deque<QString> openChoices;
+    std::deque<QString> saveChoices;
+    std::vector<TPromptMessage> shown;
+    int openDialogs = 0;
+    int saveDialogs = 0;
+    int beeps = 0;
+    QString lastOpenFolder;
+    QString lastSaveSuggestion;
+
+    TPromptAnswer ShowMessage(const TPromptMessage& message) override {
+        shown.push_back(message);
+        if (message.buttons == TPromptButtons::Ok) return TPromptAnswer::Ok;
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << message.text.toStdString();
+            return TPromptAnswer::Cancel;
+        }
+        const TPromptAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<QString> ChooseFileToOpen(const QString& startFolder, const QString&) override {
+        ++openDialogs;
+        lastOpenFolder = startFolder;
+        return take(openChoices);
+    }
+    std::optional<QString> ChooseFileToSave(const QString& suggestedName, const QString&,
+                                            const QString&) override {
+        ++saveDialogs;
+        lastSaveSuggestion = suggestedName;
+        return take(saveChoices);
+    }
+    void Beep() override { ++beeps; }
+
+private:
+    static std::optional<QString> take(std::deque<QString>& choices) {
+        if (choices.empty()) return std::nullopt;
+        const QString choice = choices.front();
+        choices.pop_front();
+        if (choice.isEmpty()) return std::nullopt;
+        return choice;
+    }
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        auto scripted = std::make_unique<TScriptedPrompter>();
+        prompter = scripted.get();
+        window = std::make_unique<TfrMain>(std::move(scripted));
+    }
+
+    QString PathOf(const QString& name) const { return QDir(folder.path()).filePath(name); }
+
+    QString MakeFile(const QString& name, const QByteArray& bytes) {
+        const QString path = PathOf(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    static QByteArray Contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+
+    // Types a character at the caret, as a user would.
+    void Edit(const char* text = "x") { QTest::keyClicks(window->Editor().Widget(), QString::fromLatin1(text)); }
+
+    QStringList ShownTexts() const {
+        QStringList texts;
+        for (const TPromptMessage& message : prompter->shown) texts << message.text;
+        return texts;
+    }
+
+    static QString AskToSaveText() {
+        return QStringLiteral("Zawartość edytora uległa zmianie! Czy zapisać zmiany?");
+    }
+
+    QTemporaryDir folder;
+    TScriptedPrompter* prompter = nullptr;
+    std::unique_ptr<TfrMain> window;
+};
+
+} // namespace tavlo
