@@ -14,6 +14,17 @@ TCustomSynEdit::TCustomSynEdit() : m_lines(std::make_unique<TSynEditStringList>(
     m_lines->OnLineReplaced = [this](int32_t index, std::string_view) { invalidateLines(index + 1, index + 1); };
     m_undoList.OnEntryAdded = [this](TSynEditUndoList& list) { undoEntryAdded(list); };
     m_redoList.OnEntryAdded = [this](TSynEditUndoList& list) { undoEntryAdded(list); };
+    m_keystrokes.LoadDefaultKeys();
+    m_gutter.OnChange = [this] { gutterChanged(); };
+    m_bookMarkOptions.OnChange = [this] { invalidateGutter(); };
+    m_selectedColor.OnChange = [this] { invalidateAll(); };
+    m_marks.OnChange = [this] { invalidateGutter(); };
+    m_gutterWidth = m_gutter.GutterPixelWidth(m_cellWidth);
+    m_marks.OnInvalidateLine = [this](int32_t line) {
+        if (m_host && m_host->WindowExists() && line >= m_firstVisibleLine && line <= m_firstVisibleLine + m_visibleRows)
+            m_host->InvalidateRect({0, (line - m_firstVisibleLine) * m_rowHeight, m_gutterWidth,
+                                    (line - m_firstVisibleLine + 1) * m_rowHeight});
+    };
 }
 
 TCustomSynEdit::~TCustomSynEdit() {
@@ -173,6 +184,7 @@ void TCustomSynEdit::linesChanged() {
     if (!m_host || !m_host->WindowExists()) return;
     updateScrollBars();
     PlaceAnchor(CaretPos());
+    if (m_gutter.ShowLineNumbers() && m_gutter.AutoSize()) m_gutter.FitDigitCount(m_lines->Count());
     if (!HasOption(eoScrollPastEof)) SetFirstVisibleLine(m_firstVisibleLine);
 }
 
@@ -190,6 +202,7 @@ void TCustomSynEdit::linesCleared() {
 // Marks and repaint follow lines that moved down (count lines now start at firstLine).
 void TCustomSynEdit::linesInserted(int32_t firstLine, int32_t count) {
     if (count <= 0) return;
+    m_marks.LinesInserted(firstLine, count);
     invalidateLines(firstLine, m_firstVisibleLine + m_visibleRows);
     invalidateGutter();
 }
@@ -197,6 +210,7 @@ void TCustomSynEdit::linesInserted(int32_t firstLine, int32_t count) {
 // Lines afterLine+1 .. afterLine+count are gone.
 void TCustomSynEdit::linesRemoved(int32_t afterLine, int32_t count) {
     if (count <= 0) return;
+    m_marks.LinesDeleted(afterLine, count);
     invalidateLines(std::max(1, afterLine), m_firstVisibleLine + m_visibleRows);
     invalidateGutter();
 }
@@ -299,14 +313,6 @@ void TCustomSynEdit::SetOverwriteCaret(TSynEditCaretType type) {
     if (m_host && m_host->HasFocus()) recreateCaret();
 }
 
-void TCustomSynEdit::SetGutterWidth(int32_t width) {
-    width = std::max(0, width);
-    if (width == m_gutterWidth) return;
-    m_gutterWidth = width;
-    SizeOrFontChanged();
-    invalidateAll();
-}
-
 void TCustomSynEdit::SetExtraLineSpacing(int32_t spacing) {
     if (spacing == m_extraLineSpacing) return;
     m_extraLineSpacing = spacing;
@@ -317,6 +323,7 @@ void TCustomSynEdit::SetExtraLineSpacing(int32_t spacing) {
 void TCustomSynEdit::SizeOrFontChanged() {
     if (m_host) {
         m_cellWidth = std::max(1, m_host->CharWidth());
+        m_gutterWidth = std::max(0, m_gutter.GutterPixelWidth(m_cellWidth));
         m_rowHeight = std::max(1, m_host->CharHeight() + m_extraLineSpacing);
         m_visibleColumns = std::max(0, (m_host->ClientWidth() - m_gutterWidth - 2) / m_cellWidth);
         m_visibleRows = std::max(0, m_host->ClientHeight() / m_rowHeight);

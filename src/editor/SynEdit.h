@@ -5,13 +5,17 @@
 
 #include <cstdint>
 #include <functional>
+#include <array>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "editor/SynEditKbdHandler.h"
 #include "editor/SynEditKeyCmds.h"
+#include "editor/SynEditMarks.h"
+#include "editor/SynEditMiscClasses.h"
 #include "editor/SynEditMiscProcs.h"
 #include "editor/SynEditTextBuffer.h"
 #include "editor/SynEditTypes.h"
@@ -21,7 +25,6 @@ namespace tavlo {
 
 class TSynEditHost;
 class TClipboard;
-class TSynCustomHighlighter;
 
 enum TSynEditorOption : uint32_t {
     eoAltSetsColumnMode = 1u << 0,
@@ -106,7 +109,7 @@ public:
     void SetHost(TSynEditHost* host);
     TSynEditHost* Host() const { return m_host; }
     void SetClipboard(TClipboard* clipboard) { m_clipboard = clipboard; }
-    // Not owned. The word character sets follow it once one is set.
+    // Not owned; the word character sets follow it.
     void SetHighlighter(TSynCustomHighlighter* highlighter) { m_highlighter = highlighter; }
     TSynCustomHighlighter* Highlighter() const { return m_highlighter; }
 
@@ -158,7 +161,6 @@ public:
     int32_t RowHeight() const { return m_rowHeight; }
     int32_t TextLeft() const { return m_gutterWidth - (m_firstVisibleColumn - 1) * m_cellWidth + 2; }
     int32_t GutterWidth() const { return m_gutterWidth; }
-    void SetGutterWidth(int32_t width);
     int32_t ExtraLineSpacing() const { return m_extraLineSpacing; }
     void SetExtraLineSpacing(int32_t spacing);
     // Client size or font changed: recompute rows, columns and cell metrics.
@@ -234,10 +236,21 @@ public:
     // which are then swallowed.
     void ImeResult(const std::string& text, bool charsFollow = false);
     TSynEditKbdHandler& KbdHandler() { return m_kbdHandler; }
-    // Keystroke lookup: the binding's command for a chord (first key and shift, then the
-    // second) or a single key (second key 0); ecNone when unbound.
-    std::function<TSynEditorCommand(uint16_t firstKey, TShiftState firstShift, uint16_t key, TShiftState shift)>
-        FindCommand;
+    TSynEditKeyStrokes& Keystrokes() { return m_keystrokes; }
+
+    // --- gutter, marks and bookmarks ---
+    TSynGutter& Gutter() { return m_gutter; }
+    TSynBookMarkOpt& BookMarkOptions() { return m_bookMarkOptions; }
+    TSynSelectedColor& SelectedColor() { return m_selectedColor; }
+    TSynEditMarkList& Marks() { return m_marks; }
+    void PlaceBookmark(int n, int32_t x, int32_t y);
+    void RemoveBookmark(int n);
+    void JumpToBookmark(int n);
+    // The position of bookmark n, or nothing when it is not set.
+    std::optional<TBufferCoord> FindBookmark(int n) const;
+    bool HasBookmark(int n) const { return FindBookmark(n).has_value(); }
+    TPlaceMarkEvent OnPlaceBookmark;
+    TPlaceMarkEvent OnClearBookmark;
 
     // --- events ---
     TStatusChangeEvent OnStatusChange;
@@ -325,7 +338,10 @@ private:
     void lineStart(bool extend);
     void pageVertically(int32_t direction, bool extend);
     void scrollLineCommand(int32_t delta);
+
+    // SynEditBookmarks.cpp
     void setMarkerCommand(int n, void* data);
+    void gutterChanged();
 
     // SynEditEditing.cpp
     int32_t indentWidthAt(int32_t line) const;
@@ -372,7 +388,7 @@ private:
     TSynStatusChanges m_pendingStatus = 0;
     bool m_modified = false;
 
-    int32_t m_gutterWidth = 30;
+    int32_t m_gutterWidth = 0;
     int32_t m_extraLineSpacing = 0;
     TSynEditCaretType m_insertCaret = ctVerticalLine;
     TSynEditCaretType m_overwriteCaret = ctBlock;
@@ -381,6 +397,12 @@ private:
     TSynEditUndoList m_undoList;
     TSynEditUndoList m_redoList;
     TSynEditKbdHandler m_kbdHandler;
+    TSynEditKeyStrokes m_keystrokes;
+    TSynGutter m_gutter;
+    TSynBookMarkOpt m_bookMarkOptions;
+    TSynSelectedColor m_selectedColor;
+    TSynEditMarkList m_marks;
+    std::array<TSynEditMark*, 10> m_bookmarks{};
     uint16_t m_lastKey = 0;
     TShiftState m_lastShift = 0;
     int32_t m_imeCharsPending = 0;

@@ -81,6 +81,8 @@ void TCustomSynEdit::PasteText() {
 void TCustomSynEdit::ClearDocument() {
     PaintLock lock(*this);
     m_lines->Clear();
+    m_marks.Clear();
+    m_bookmarks.fill(nullptr);
     ClearUndo();
     SetModified(false);
     m_selAnchor = m_selHead = {1, 1};

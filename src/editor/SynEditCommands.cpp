@@ -104,9 +104,9 @@ void TCustomSynEdit::PerformCommand(TSynEditorCommand command, char aChar, void*
         break;
     default:
         if (move >= ecGotoMarker0 && move <= ecGotoMarker9) {
-            // bookmarks are wired once the mark list exists
+            if (m_bookMarkOptions.EnableKeys()) JumpToBookmark(move - ecGotoMarker0);
         } else if (move >= ecSetMarker0 && move <= ecSetMarker9) {
-            setMarkerCommand(move - ecSetMarker0, data);
+            if (m_bookMarkOptions.EnableKeys()) setMarkerCommand(move - ecSetMarker0, data);
         }
         break;
     }
@@ -190,16 +190,15 @@ void TCustomSynEdit::scrollLineCommand(int32_t delta) {
     if (m_host && m_host->WindowExists()) m_host->RepaintNow();
 }
 
-void TCustomSynEdit::setMarkerCommand(int, void*) {}
-
 // --- keyboard ---
 
 void TCustomSynEdit::KeyDown(uint16_t& key, TShiftState shift) {
     m_kbdHandler.ExecuteKeyDown(*this, key, shift);
     TSynEditorCommand command = ecNone;
-    if (FindCommand && key != 0) {
-        if (m_lastKey != 0) command = FindCommand(m_lastKey, m_lastShift, key, shift);
-        if (command == ecNone) command = FindCommand(key, shift, 0, 0);
+    if (key != 0) {
+        int index = m_lastKey != 0 ? m_keystrokes.FindKeyPair(m_lastKey, m_lastShift, key, shift) : -1;
+        if (index < 0) index = m_keystrokes.FindKey(key, shift);
+        if (index >= 0) command = m_keystrokes[index].Command;
     }
     if (command != ecNone || key < 30 || key > 145) {
         m_lastKey = 0;

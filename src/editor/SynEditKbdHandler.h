@@ -6,12 +6,11 @@
 #include <functional>
 #include <vector>
 
+#include "editor/SynEditKeyConst.h"
+
 namespace tavlo {
 
 class TCustomSynEdit;
-
-// Modifier set as the keystroke table stores it: Shift 1, Alt 2, Ctrl 4.
-using TShiftState = uint8_t;
 
 using TKeyEvent = std::function<void(TCustomSynEdit& sender, uint16_t& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TCustomSynEdit& sender, char& key)>;

@@ -54,18 +54,6 @@ std::string LowerCase1250(std::string_view text) {
     return result;
 }
 
-TSynCharSet CharRange(int first, int last) {
-    TSynCharSet set;
-    for (int c = first; c <= last; ++c) set.set(size_t(c));
-    return set;
-}
-
-TSynCharSet CharsOf(std::string_view chars) {
-    TSynCharSet set;
-    for (char c : chars) set.set(uint8_t(c));
-    return set;
-}
-
 int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth) {
     int64_t column = 0;
     int32_t inLine = std::min<int64_t>(std::max(x - 1, 0), int64_t(line.size()));

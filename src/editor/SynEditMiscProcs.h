@@ -3,15 +3,14 @@
 // arithmetic and line splitting.
 #pragma once
 
-#include <bitset>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace tavlo {
+#include "highlighters/SynEditHighlighter.h"
 
-using TSynCharSet = std::bitset<256>;
+namespace tavlo {
 
 uint8_t UpperCase1250(uint8_t c);
 uint8_t LowerCase1250(uint8_t c);
@@ -19,10 +18,6 @@ bool IsAlpha1250(uint8_t c);
 bool IsAlphaNumeric1250(uint8_t c);
 std::string UpperCase1250(std::string_view text);
 std::string LowerCase1250(std::string_view text);
-
-// Set of the characters first..last inclusive.
-TSynCharSet CharRange(int first, int last);
-TSynCharSet CharsOf(std::string_view chars);
 
 // Display column (1-based) of the character index x on a line, tabs expanded; positions
 // past the end count one column each.

@@ -40,17 +40,22 @@ std::pair<int32_t, int32_t> wordAround(const TSynCharSet& set, std::string_view 
 } // namespace
 
 TSynCharSet TCustomSynEdit::wordCharSet() const {
-    return CharRange(33, 255) & ~CharsOf("!\"'()*+,-./:;=?[\\]^{|}");
+    if (m_highlighter) return m_highlighter->WordChars() & ~m_highlighter->BreakChars();
+    return CharRange(33, 255) & ~MakeCharSet("!\"'()*+,-./:;=?[\\]^{|}");
 }
 
 TSynCharSet TCustomSynEdit::selectWordCharSet() const {
+    if (m_highlighter) return m_highlighter->WordChars();
     TSynCharSet set;
     for (int c = 1; c < 256; ++c)
         if (IsAlphaNumeric1250(uint8_t(c))) set.set(size_t(c));
     return set;
 }
 
-TSynCharSet TCustomSynEdit::identifierCharSet() const { return CharRange('A', 'Z') | CharRange('a', 'z'); }
+TSynCharSet TCustomSynEdit::identifierCharSet() const {
+    if (m_highlighter) return m_highlighter->WordChars();
+    return CharRange('A', 'Z') | CharRange('a', 'z');
+}
 
 TBufferCoord TCustomSynEdit::WordStartAtCaret() const {
     std::string_view line = lineText(m_caretLine);

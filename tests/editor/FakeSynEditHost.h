@@ -1,0 +1,60 @@
+// A window for the engine without a display: fixed metrics, every effect recorded.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/SynEditHost.h"
+
+namespace tavlo::test {
+
+class FakeSynEditHost : public TSynEditHost {
+public:
+    int32_t width = 30 + 2 + 80 * 8; // gutter, margin, 80 columns of 8 pixels
+    int32_t height = 25 * 16;        // 25 rows of 16 pixels
+    int32_t charWidth = 8;
+    int32_t charHeight = 16;
+    bool focused = true;
+
+    std::vector<TRect> invalidated;
+    int invalidateAllCount = 0;
+    std::vector<TPoint> scrolls;
+    TScrollBarInfo hBar, vBar;
+    int scrollBarUpdates = 0;
+    TPoint caretPos;
+    bool caretVisible = false;
+    int caretCreated = 0;
+    int32_t caretWidth = 0, caretHeight = 0;
+
+    bool WindowExists() const override { return true; }
+    int32_t ClientWidth() const override { return width; }
+    int32_t ClientHeight() const override { return height; }
+    int32_t CharWidth() const override { return charWidth; }
+    int32_t CharHeight() const override { return charHeight; }
+    void InvalidateRect(const TRect& rect) override { invalidated.push_back(rect); }
+    void InvalidateAll() override { ++invalidateAllCount; }
+    void ScrollPixels(int32_t dx, int32_t dy, const TRect&) override { scrolls.push_back({dx, dy}); }
+    void RepaintNow() override {}
+    void SetScrollBar(TScrollBarKind kind, const TScrollBarInfo& info) override {
+        (kind == TScrollBarKind::Horizontal ? hBar : vBar) = info;
+        ++scrollBarUpdates;
+    }
+    void CreateCaret(int32_t w, int32_t h) override {
+        ++caretCreated;
+        caretWidth = w;
+        caretHeight = h;
+    }
+    void DestroyCaret() override {}
+    void SetCaretPos(int32_t x, int32_t y) override { caretPos = {x, y}; }
+    void ShowCaret(bool visible) override { caretVisible = visible; }
+    void SetImePosition(int32_t, int32_t) override {}
+    bool HasFocus() const override { return focused; }
+    void SetFocus() override { focused = true; }
+    void SetMouseCapture(bool) override {}
+    void StartTimer(int32_t) override {}
+    void StopTimer() override {}
+    void SetPointerShape(TPointerShape) override {}
+    void AcceptFileDrops(bool) override {}
+};
+
+} // namespace tavlo::test
