@@ -181,30 +181,23 @@ void TSynEditKeyStrokes::Assign(const TSynEditKeyStrokes& source) {
 }
 
 int TSynEditKeyStrokes::FindKey(uint16_t key, TShiftState shift) const {
-    for (int i = 0; i < Count(); ++i) {
-        const TSynEditKeyStroke& k = *m_items[size_t(i)];
-        if (k.FirstKey == key && k.FirstShift == shift && k.SecondKey == 0) return i;
-    }
-    return -1;
+    return indexWhere([&](const TSynEditKeyStroke& k) {
+        return k.FirstKey == key && k.FirstShift == shift && k.SecondKey == 0;
+    });
 }
 
 int TSynEditKeyStrokes::FindKeyPair(uint16_t key1, TShiftState shift1, uint16_t key2,
                                     TShiftState shift2) const {
-    for (int i = 0; i < Count(); ++i) {
-        const TSynEditKeyStroke& k = *m_items[size_t(i)];
-        if (k.FirstKey == key1 && k.FirstShift == shift1 && k.SecondKey == key2 &&
-            k.SecondShift == shift2)
-            return i;
-    }
-    return -1;
+    return indexWhere([&](const TSynEditKeyStroke& k) {
+        return k.FirstKey == key1 && k.FirstShift == shift1 && k.SecondKey == key2 &&
+               k.SecondShift == shift2;
+    });
 }
 
 int TSynEditKeyStrokes::FindShortcutPair(TShortCut shortCut, TShortCut shortCut2) const {
-    for (int i = 0; i < Count(); ++i) {
-        const TSynEditKeyStroke& k = *m_items[size_t(i)];
-        if (k.ShortCut() == shortCut && k.ShortCut2() == shortCut2) return i;
-    }
-    return -1;
+    return indexWhere([&](const TSynEditKeyStroke& k) {
+        return k.ShortCut() == shortCut && k.ShortCut2() == shortCut2;
+    });
 }
 
 namespace {

@@ -132,6 +132,12 @@ public:
     void LoadDefaultKeys();
 
 private:
+    template <class Match> int indexWhere(Match match) const {
+        for (size_t i = 0; i < m_items.size(); ++i)
+            if (match(*m_items[i])) return int(i);
+        return -1;
+    }
+
     std::vector<std::unique_ptr<TSynEditKeyStroke>> m_items;
 };
 

@@ -234,12 +234,11 @@ void TheTextDrawer::WriteRun(int32_t x, int32_t y, TTextOutOptions options, cons
         pen += m_advances[size_t(i)];
     }
     if (kept > 0) {
-        QGlyphRun run;
-        run.setRawFont(font.RawFont);
-        run.setRawData(m_glyphs.data(), m_positions.data(), kept);
-        run.setUnderline(m_style & fsUnderline);
-        run.setStrikeOut(m_style & fsStrikeOut);
-        m_painter->drawGlyphRun(baseline, run);
+        m_run.setRawFont(font.RawFont);
+        m_run.setRawData(m_glyphs.data(), m_positions.data(), kept);
+        m_run.setUnderline(m_style & fsUnderline);
+        m_run.setStrikeOut(m_style & fsStrikeOut);
+        m_painter->drawGlyphRun(baseline, m_run);
     }
     if (options & etoClipped) m_painter->restore();
 }

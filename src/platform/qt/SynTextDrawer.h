@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QGlyphRun>
 #include <QPointF>
 
 #include <array>
@@ -82,7 +83,6 @@ private:
     void decode(std::string_view text);
 
     QPainter* m_painter = nullptr;
-    TQtDrawSurface* m_surface = nullptr;
     int m_drawingCount = 0;
     std::unique_ptr<TheFontStock> m_stock;
     TFontStyles m_measureStyle;
@@ -98,6 +98,7 @@ private:
     QString m_chars;
     std::vector<quint32> m_glyphs;
     std::vector<QPointF> m_positions;
+    QGlyphRun m_run;
 };
 
 } // namespace tavlo
