@@ -11,9 +11,13 @@
 
 namespace tavlo {
 
-std::string NativeFileName(const QString& name) { return QFile::encodeName(name).toStdString(); }
+std::string NativeFileName(const QString& name) {
+    return QFile::encodeName(name).toStdString();
+}
 
-QString FileErrorText(const char* message) { return QFile::decodeName(QByteArray(message)); }
+QString FileErrorText(const char* message) {
+    return QFile::decodeName(QByteArray(message));
+}
 
 int64_t FileSizeOnDisk(const QString& name) {
     if (name.isEmpty()) return -1;

@@ -11,8 +11,7 @@ struct TLanguage {
     const char* defaultFilter; // description, '|', patterns separated by ';'
 };
 
-const char* const kPascalFilter =
-    "Pascal Files (*.pas,*.dpr,*.dpk,*.inc)|*.pas;*.dpr;*.dpk;*.inc";
+const char* const kPascalFilter = "Pascal Files (*.pas,*.dpr,*.dpk,*.inc)|*.pas;*.dpr;*.dpk;*.inc";
 
 const std::array<TLanguage, hlCount> kLanguages{{
     {"[ BRAK ]", nullptr},
@@ -35,9 +34,9 @@ int exactMatch(const QString& ext) {
         int index;
     };
     static const TExact table[] = {
-        {".cpp", hlCpp},  {".c", hlCpp},     {".pas", hlPascal}, {".css", hlCss},
+        {".cpp", hlCpp},   {".c", hlCpp},    {".pas", hlPascal},    {".css", hlCss},
         {".html", hlHtml}, {".htm", hlHtml}, {".js", hlJavaScript}, {".php", hlPhp},
-        {".xml", hlXml},  {".sql", hlSql},   {".psq", hlSql},    {".dfm", hlDfm},
+        {".xml", hlXml},   {".sql", hlSql},  {".psq", hlSql},       {".dfm", hlDfm},
         {".ini", hlIni},
     };
     int found = hlNone;
@@ -59,7 +58,8 @@ bool filterContains(int index, const QString& pattern) {
 
 QStringList HighlighterComboEntries() {
     QStringList entries;
-    for (const TLanguage& language : kLanguages) entries << QString::fromLatin1(language.entry);
+    for (const TLanguage& language : kLanguages)
+        entries << QString::fromLatin1(language.entry);
     return entries;
 }
 
@@ -88,7 +88,9 @@ QString DocumentDialogFilter() {
         // The dialog reads patterns from the parentheses, so they must be the real ones.
         const qsizetype paren = description.lastIndexOf(QLatin1String(" ("));
         if (paren > 0) description.truncate(paren);
-        filters << description + QStringLiteral(" (") + QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
+        filters << description + QStringLiteral(" (") +
+                       QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                       QLatin1Char(')');
     }
     return filters.join(QStringLiteral(";;"));
 }

@@ -20,7 +20,8 @@ QString decodeLine(std::string_view bytes) {
 std::string encodeLine(const QString& text) {
     std::string bytes;
     bytes.reserve(size_t(text.size()));
-    for (QChar c : text) bytes += char(CodePageByte(psCp1250, c.unicode()).value_or('?'));
+    for (QChar c : text)
+        bytes += char(CodePageByte(psCp1250, c.unicode()).value_or('?'));
     return bytes;
 }
 
@@ -48,12 +49,15 @@ TProvisionalView::TProvisionalView(QWidget* parent) : m_edit(new QPlainTextEdit(
 
 TProvisionalView::~TProvisionalView() = default;
 
-QWidget* TProvisionalView::Widget() { return m_edit; }
+QWidget* TProvisionalView::Widget() {
+    return m_edit;
+}
 
 void TProvisionalView::showLines() {
     QStringList lines;
     lines.reserve(m_lines.Count());
-    for (int32_t i = 0; i < m_lines.Count(); ++i) lines << decodeLine(m_lines.LineAt(i));
+    for (int32_t i = 0; i < m_lines.Count(); ++i)
+        lines << decodeLine(m_lines.LineAt(i));
     m_showing = true;
     m_edit->setPlainText(lines.join(QLatin1Char('\n')));
     m_edit->document()->setModified(false);
@@ -68,7 +72,8 @@ void TProvisionalView::writeBackLines() {
     m_lines.Clear();
     for (QTextBlock block = m_edit->document()->begin(); block.isValid(); block = block.next()) {
         const QStringList parts = block.text().split(QChar::LineSeparator);
-        for (const QString& part : parts) m_lines.AddLine(encodeLine(part));
+        for (const QString& part : parts)
+            m_lines.AddLine(encodeLine(part));
     }
     m_lines.UnlockUpdates();
     m_textEdited = false;
@@ -89,20 +94,34 @@ void TProvisionalView::ClearAll() {
     showLines();
 }
 
-bool TProvisionalView::Modified() const { return m_edit->document()->isModified(); }
-void TProvisionalView::SetModified(bool modified) { m_edit->document()->setModified(modified); }
+bool TProvisionalView::Modified() const {
+    return m_edit->document()->isModified();
+}
+void TProvisionalView::SetModified(bool modified) {
+    m_edit->document()->setModified(modified);
+}
 
-int TProvisionalView::CaretChar() const { return m_edit->textCursor().positionInBlock() + 1; }
-int TProvisionalView::CaretLine() const { return m_edit->textCursor().blockNumber() + 1; }
-void TProvisionalView::ScrollCaretIntoView() { m_edit->ensureCursorVisible(); }
+int TProvisionalView::CaretChar() const {
+    return m_edit->textCursor().positionInBlock() + 1;
+}
+int TProvisionalView::CaretLine() const {
+    return m_edit->textCursor().blockNumber() + 1;
+}
+void TProvisionalView::ScrollCaretIntoView() {
+    m_edit->ensureCursorVisible();
+}
 
-bool TProvisionalView::ReadOnly() const { return m_edit->isReadOnly(); }
+bool TProvisionalView::ReadOnly() const {
+    return m_edit->isReadOnly();
+}
 void TProvisionalView::SetReadOnly(bool readOnly) {
     m_edit->setReadOnly(readOnly);
     if (OnStatusChange) OnStatusChange();
 }
 
-int TProvisionalView::FontSize() const { return m_edit->font().pointSize(); }
+int TProvisionalView::FontSize() const {
+    return m_edit->font().pointSize();
+}
 void TProvisionalView::SetFontSize(int points) {
     QFont font = m_edit->font();
     font.setPointSize(points);

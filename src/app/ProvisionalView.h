@@ -45,7 +45,7 @@ private:
     QPlainTextEdit* m_edit; // owned by its parent widget
     TSynSelectionMode m_selectionMode = smNormal;
     int m_highlighter = 0;
-    bool m_showing = false;   // while the view is refilled from the lines
+    bool m_showing = false;    // while the view is refilled from the lines
     bool m_textEdited = false; // the view holds edits the lines don't have yet
 };
 

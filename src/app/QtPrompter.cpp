@@ -10,21 +10,30 @@ namespace {
 
 QMessageBox::Icon boxIcon(TPromptIcon icon) {
     switch (icon) {
-    case TPromptIcon::Information: return QMessageBox::Information;
-    case TPromptIcon::Question: return QMessageBox::Question;
-    case TPromptIcon::Warning: return QMessageBox::Warning;
-    case TPromptIcon::Error: return QMessageBox::Critical;
-    case TPromptIcon::None: break;
+    case TPromptIcon::Information:
+        return QMessageBox::Information;
+    case TPromptIcon::Question:
+        return QMessageBox::Question;
+    case TPromptIcon::Warning:
+        return QMessageBox::Warning;
+    case TPromptIcon::Error:
+        return QMessageBox::Critical;
+    case TPromptIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButton boxButton(TPromptAnswer answer) {
     switch (answer) {
-    case TPromptAnswer::Yes: return QMessageBox::Yes;
-    case TPromptAnswer::No: return QMessageBox::No;
-    case TPromptAnswer::Cancel: return QMessageBox::Cancel;
-    case TPromptAnswer::Ok: break;
+    case TPromptAnswer::Yes:
+        return QMessageBox::Yes;
+    case TPromptAnswer::No:
+        return QMessageBox::No;
+    case TPromptAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case TPromptAnswer::Ok:
+        break;
     }
     return QMessageBox::Ok;
 }
@@ -48,10 +57,14 @@ TPromptAnswer TQtPrompter::ShowMessage(const TPromptMessage& message) {
         message.defaultAnswer == TPromptAnswer::Ok ? firstButton : message.defaultAnswer;
     box.setDefaultButton(boxButton(preferred));
     switch (box.exec()) {
-    case QMessageBox::Yes: return TPromptAnswer::Yes;
-    case QMessageBox::No: return TPromptAnswer::No;
-    case QMessageBox::Ok: return TPromptAnswer::Ok;
-    default: break;
+    case QMessageBox::Yes:
+        return TPromptAnswer::Yes;
+    case QMessageBox::No:
+        return TPromptAnswer::No;
+    case QMessageBox::Ok:
+        return TPromptAnswer::Ok;
+    default:
+        break;
     }
     // Esc or the close button: a Yes/No box has no Cancel, so it means No there.
     return message.buttons == TPromptButtons::YesNo ? TPromptAnswer::No : TPromptAnswer::Cancel;
@@ -76,6 +89,8 @@ std::optional<QString> TQtPrompter::ChooseFileToSave(const QString& suggestedNam
     return name;
 }
 
-void TQtPrompter::Beep() { QApplication::beep(); }
+void TQtPrompter::Beep() {
+    QApplication::beep();
+}
 
 } // namespace tavlo

@@ -12,7 +12,8 @@ void TRecentFiles::Add(const QString& name) {
             break;
         }
     }
-    for (int i = found; i > 0; --i) m_slots[size_t(i)] = m_slots[size_t(i - 1)];
+    for (int i = found; i > 0; --i)
+        m_slots[size_t(i)] = m_slots[size_t(i - 1)];
     m_slots[0] = name;
 }
 

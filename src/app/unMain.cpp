@@ -26,7 +26,8 @@ namespace tavlo {
 namespace {
 
 const QString kProgramName = QStringLiteral("tavlo");
-const QString kAskToSaveText = QStringLiteral("Zawartość edytora uległa zmianie! Czy zapisać zmiany?");
+const QString kAskToSaveText =
+    QStringLiteral("Zawartość edytora uległa zmianie! Czy zapisać zmiany?");
 // Longer names are shown by their end in the caption.
 constexpr int kCaptionNameLength = 50;
 
@@ -72,8 +73,10 @@ void TfrMain::connectActions() {
     connect(TBXItemAbout, &QAction::triggered, this, &TfrMain::ShowAbout);
     for (int i = 0; i < RecentCount; ++i)
         connect(TBXItemReopen[size_t(i)], &QAction::triggered, this, [this, i] { Reopen(i); });
-    connect(TBXItemLineSelection, &QAction::triggered, this, [this] { applySelectionMode(smNormal); });
-    connect(TBXItemBlockSelection, &QAction::triggered, this, [this] { applySelectionMode(smColumn); });
+    connect(TBXItemLineSelection, &QAction::triggered, this,
+            [this] { applySelectionMode(smNormal); });
+    connect(TBXItemBlockSelection, &QAction::triggered, this,
+            [this] { applySelectionMode(smColumn); });
     connect(CheckBoxReadOnly, &QCheckBox::toggled, this, &TfrMain::CheckBoxReadOnlyToggled);
     connect(ComboBoxFontSize, &QComboBox::activated, this, &TfrMain::ComboBoxFontSizeActivated);
     connect(ComboBoxHighlight, &QComboBox::activated, this, &TfrMain::ComboBoxHighlightActivated);
@@ -93,7 +96,8 @@ void TfrMain::showEvent(QShowEvent* event) {
 void TfrMain::firstShow() {
     setUpdatesEnabled(false);
     ComboBoxCharset->setCurrentIndex(0);
-    ComboBoxFontSize->setCurrentIndex(ComboBoxFontSize->findText(QString::number(m_view->FontSize())));
+    ComboBoxFontSize->setCurrentIndex(
+        ComboBoxFontSize->findText(QString::number(m_view->FontSize())));
     if (OnLoadSettings) OnLoadSettings();
     setUpdatesEnabled(true);
     if (m_commandLine.isEmpty()) return;
@@ -115,7 +119,8 @@ void TfrMain::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------------------
 // Prompts
 
-bool TfrMain::askYesNo(const QString& caption, const QString& text, TPromptIcon icon, bool defaultNo) {
+bool TfrMain::askYesNo(const QString& caption, const QString& text, TPromptIcon icon,
+                       bool defaultNo) {
     return m_prompter->ShowMessage({caption, text, icon, TPromptButtons::YesNo,
                                     defaultNo ? TPromptAnswer::No : TPromptAnswer::Yes}) ==
            TPromptAnswer::Yes;
@@ -133,8 +138,10 @@ TAskToSaveResult TfrMain::AskToSave() {
     case TPromptAnswer::Yes:
         // Going on after a save that did not happen would throw the edits away.
         return Save() ? TAskToSaveResult::Yes : TAskToSaveResult::Cancel;
-    case TPromptAnswer::No: return TAskToSaveResult::No;
-    default: return TAskToSaveResult::Cancel;
+    case TPromptAnswer::No:
+        return TAskToSaveResult::No;
+    default:
+        return TAskToSaveResult::Cancel;
     }
 }
 
@@ -351,7 +358,8 @@ void TfrMain::refreshRecentMenu() {
 void TfrMain::refreshStatus() {
     const bool modified = m_view->Modified();
     m_status->SetText(pnModified, modified ? QStringLiteral("Modified") : QString());
-    m_status->SetText(pnCaret, QStringLiteral("%1: %2").arg(m_view->CaretChar()).arg(m_view->CaretLine()));
+    m_status->SetText(pnCaret,
+                      QStringLiteral("%1: %2").arg(m_view->CaretChar()).arg(m_view->CaretLine()));
     m_status->SetText(pnReadOnly, m_view->ReadOnly() ? QStringLiteral("Read only") : QString());
     TBXItemSave->setEnabled(modified);
     TBXItemNew->setEnabled(modified || !m_fileName.isEmpty());
@@ -359,10 +367,13 @@ void TfrMain::refreshStatus() {
 
 void TfrMain::showFileSize() {
     const int64_t size = FileSizeOnDisk(m_fileName);
-    m_status->SetText(pnFileSize, size >= 0 ? FileSizeText(size, QLocale().decimalPoint()) : QString());
+    m_status->SetText(pnFileSize,
+                      size >= 0 ? FileSizeText(size, QLocale().decimalPoint()) : QString());
 }
 
-QString TfrMain::StatusText(int panel) const { return m_status->Text(panel); }
+QString TfrMain::StatusText(int panel) const {
+    return m_status->Text(panel);
+}
 
 void TfrMain::storeLastPosition() {
     if (!m_fileName.isEmpty() && OnStoreLastPosition) OnStoreLastPosition();
@@ -415,7 +426,8 @@ void TfrMain::applySelectionMode(TSynSelectionMode mode) {
     const bool column = mode == smColumn;
     TBXItemLineSelection->setChecked(!column);
     TBXItemBlockSelection->setChecked(column);
-    m_status->SetText(pnSelectionMode, column ? QStringLiteral("Block sel") : QStringLiteral("Line sel"));
+    m_status->SetText(pnSelectionMode,
+                      column ? QStringLiteral("Block sel") : QStringLiteral("Line sel"));
 }
 
 } // namespace tavlo

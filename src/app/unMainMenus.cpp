@@ -19,7 +19,9 @@ namespace tavlo {
 
 namespace {
 
-QKeySequence keys(const char* text) { return QKeySequence(QString::fromLatin1(text)); }
+QKeySequence keys(const char* text) {
+    return QKeySequence(QString::fromLatin1(text));
+}
 
 QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback) {
     return QIcon::fromTheme(QString::fromLatin1(name),
@@ -28,16 +30,20 @@ QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback) {
 
 // Commands that act on the editor's text arrive with the editor control.
 void awaitEditor(std::initializer_list<QAction*> actions) {
-    for (QAction* action : actions) action->setEnabled(false);
+    for (QAction* action : actions)
+        action->setEnabled(false);
 }
 
 } // namespace
 
 void TfrMain::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("Plik"));
-    TBXItemNew = MakeAction(this, QStringLiteral("Nowy"), keys("Ctrl+N"), QStringLiteral("Nowy (Ctrl+N)"));
-    TBXItemOpen = MakeAction(this, QStringLiteral("Otwórz..."), keys("Ctrl+O"), QStringLiteral("Otwórz (Ctrl+O)"));
-    TBXItemSave = MakeAction(this, QStringLiteral("Zapisz"), keys("Ctrl+S"), QStringLiteral("Zapisz (Ctrl+S)"));
+    TBXItemNew =
+        MakeAction(this, QStringLiteral("Nowy"), keys("Ctrl+N"), QStringLiteral("Nowy (Ctrl+N)"));
+    TBXItemOpen = MakeAction(this, QStringLiteral("Otwórz..."), keys("Ctrl+O"),
+                             QStringLiteral("Otwórz (Ctrl+O)"));
+    TBXItemSave = MakeAction(this, QStringLiteral("Zapisz"), keys("Ctrl+S"),
+                             QStringLiteral("Zapisz (Ctrl+S)"));
     TBXItemSaveAs = MakeAction(this, QStringLiteral("Zapisz jako"), keys("Ctrl+Shift+S"));
     TBXItemPrint = MakeAction(this, QStringLiteral("Drukuj..."), keys("Ctrl+P"));
     TBXItemClose = MakeAction(this, QStringLiteral("Zamknij"));
@@ -60,15 +66,19 @@ void TfrMain::buildMenus() {
     file->addAction(TBXItemClose);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edycja"));
-    TBXItemFind = MakeAction(this, QStringLiteral("Znajdź..."), keys("Ctrl+F"), QStringLiteral("Znajdź (Ctrl+F)"));
-    TBXItemFindPrevious = MakeAction(this, QStringLiteral("Znajdź poprzedni"), keys("F2"), QStringLiteral("Znajdź poprzedni (F2)"));
-    TBXItemFindNext = MakeAction(this, QStringLiteral("Znajdź następny"), keys("F3"), QStringLiteral("Znajdź następny (F3)"));
+    TBXItemFind = MakeAction(this, QStringLiteral("Znajdź..."), keys("Ctrl+F"),
+                             QStringLiteral("Znajdź (Ctrl+F)"));
+    TBXItemFindPrevious = MakeAction(this, QStringLiteral("Znajdź poprzedni"), keys("F2"),
+                                     QStringLiteral("Znajdź poprzedni (F2)"));
+    TBXItemFindNext = MakeAction(this, QStringLiteral("Znajdź następny"), keys("F3"),
+                                 QStringLiteral("Znajdź następny (F3)"));
     TBXItemReplace = MakeAction(this, QStringLiteral("Znajdź i zamień..."), keys("Ctrl+R"));
     TBXItemGoToLine = MakeAction(this, QStringLiteral("Idź do..."), keys("Ctrl+G"));
     TBXItemFind->setIcon(themedIcon("edit-find", QStyle::SP_FileDialogContentsView));
     TBXItemFindPrevious->setIcon(themedIcon("go-up", QStyle::SP_ArrowUp));
     TBXItemFindNext->setIcon(themedIcon("go-down", QStyle::SP_ArrowDown));
-    edit->addActions({TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace, TBXItemGoToLine});
+    edit->addActions(
+        {TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace, TBXItemGoToLine});
     QMenu* word = edit->addMenu(QStringLiteral("Słowo pod kursorem"));
     TBXItemWordPrevious = word->addAction(QStringLiteral("Poprzednie"));
     TBXItemWordPrevious->setShortcut(keys("Ctrl+Shift+Up"));
@@ -76,13 +86,15 @@ void TfrMain::buildMenus() {
     TBXItemWordNext->setShortcut(keys("Ctrl+Shift+Down"));
     edit->addSeparator();
     QMenu* paragraph = edit->addMenu(QStringLiteral("Akapit"));
-    TBXItemIndent = MakeAction(this, QStringLiteral("Zwiększ"), {keys("Alt+Right"), keys("Ctrl+Shift+I")});
+    TBXItemIndent =
+        MakeAction(this, QStringLiteral("Zwiększ"), {keys("Alt+Right"), keys("Ctrl+Shift+I")});
     TBXItemUnindent = MakeAction(this, QStringLiteral("Zmniejsz"), keys("Alt+Left"));
     paragraph->addActions({TBXItemIndent, TBXItemUnindent});
     QMenu* letterCase = edit->addMenu(QStringLiteral("Zmień wielkość liter"));
     TBXItemUpperCase = MakeAction(this, QStringLiteral("Na duże"), keys("Alt+Up"));
     TBXItemLowerCase = MakeAction(this, QStringLiteral("Na małe"), keys("Alt+Down"));
-    TBXItemTitleCase = MakeAction(this, QStringLiteral("Pierwsze litery duże"), keys("Ctrl+Alt+Up"));
+    TBXItemTitleCase =
+        MakeAction(this, QStringLiteral("Pierwsze litery duże"), keys("Ctrl+Alt+Up"));
     letterCase->addActions({TBXItemUpperCase, TBXItemLowerCase, TBXItemTitleCase});
     edit->addSeparator();
     QMenu* selection = edit->addMenu(QStringLiteral("Rodzaj zaznaczenia"));
@@ -105,7 +117,8 @@ void TfrMain::buildMenus() {
     insert->addSeparator();
     insert->addActions({TBXItemInsertDateTime, TBXItemInsertDate, TBXItemInsertTime});
     TBXItemMatchBracket = MakeAction(this, QStringLiteral("Dopasuj nawias"), keys("Ctrl+]"));
-    TBXItemConvertPLChars = MakeAction(this, QStringLiteral("Zmień standard polskich znaków"), keys("Ctrl+L"));
+    TBXItemConvertPLChars =
+        MakeAction(this, QStringLiteral("Zmień standard polskich znaków"), keys("Ctrl+L"));
     TBXItemSort = MakeAction(this, QStringLiteral("Sortuj"), keys("Ctrl+Shift+R"));
     TBXItemSortBySelection = MakeAction(this, QStringLiteral("Sortuj wg zaznaczenia"));
     tools->addAction(TBXItemMatchBracket);
@@ -118,19 +131,23 @@ void TfrMain::buildMenus() {
     QMenu* goToBookmark = tools->addMenu(QStringLiteral("Przejdź do zakładki"));
     for (int i = 0; i < 10; ++i) {
         TBXItemAddBookmark[size_t(i)] = addBookmark->addAction(QStringLiteral("Dodaj %1").arg(i));
-        TBXItemAddBookmark[size_t(i)]->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+%1").arg(i)));
-        TBXItemGoToBookmark[size_t(i)] = goToBookmark->addAction(QStringLiteral("Przejdz do %1").arg(i));
+        TBXItemAddBookmark[size_t(i)]->setShortcut(
+            QKeySequence(QStringLiteral("Ctrl+Shift+%1").arg(i)));
+        TBXItemGoToBookmark[size_t(i)] =
+            goToBookmark->addAction(QStringLiteral("Przejdz do %1").arg(i));
         TBXItemGoToBookmark[size_t(i)]->setShortcut(QKeySequence(QStringLiteral("Ctrl+%1").arg(i)));
     }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Pomoc"));
     TBXItemAbout = help->addAction(QStringLiteral("O programie..."));
 
-    awaitEditor({TBXItemPrint, TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace,
-                 TBXItemGoToLine, TBXItemWordPrevious, TBXItemWordNext, TBXItemIndent,
-                 TBXItemUnindent, TBXItemUpperCase, TBXItemLowerCase, TBXItemTitleCase,
-                 TBXItemInsertGuid, TBXItemInsertDateTime, TBXItemInsertDate, TBXItemInsertTime,
-                 TBXItemMatchBracket, TBXItemConvertPLChars, TBXItemSort, TBXItemSortBySelection});
+    awaitEditor({TBXItemPrint,          TBXItemFind,       TBXItemFindPrevious,
+                 TBXItemFindNext,       TBXItemReplace,    TBXItemGoToLine,
+                 TBXItemWordPrevious,   TBXItemWordNext,   TBXItemIndent,
+                 TBXItemUnindent,       TBXItemUpperCase,  TBXItemLowerCase,
+                 TBXItemTitleCase,      TBXItemInsertGuid, TBXItemInsertDateTime,
+                 TBXItemInsertDate,     TBXItemInsertTime, TBXItemMatchBracket,
+                 TBXItemConvertPLChars, TBXItemSort,       TBXItemSortBySelection});
     for (int i = 0; i < 10; ++i)
         awaitEditor({TBXItemAddBookmark[size_t(i)], TBXItemGoToBookmark[size_t(i)]});
 }
@@ -149,12 +166,12 @@ void TfrMain::buildToolbar() {
     buttons->addActions({TBXItemNew, TBXItemOpen, TBXItemSave});
     buttons->addSeparator();
     buttons->addActions({TBXItemFind, TBXItemFindPrevious, TBXItemFindNext});
-    ComboBoxCharset = MakeDropDownList(options,
-                                       {QStringLiteral("Code Page 1250 (Windows)"),
-                                        QStringLiteral("Code Page 852 (Latin-2)"),
-                                        QStringLiteral("Mazovia"), QStringLiteral("ISO-8859-2 (HTML)"),
-                                        QStringLiteral("Bez polskich znaków")},
-                                       5);
+    ComboBoxCharset = MakeDropDownList(
+        options,
+        {QStringLiteral("Code Page 1250 (Windows)"), QStringLiteral("Code Page 852 (Latin-2)"),
+         QStringLiteral("Mazovia"), QStringLiteral("ISO-8859-2 (HTML)"),
+         QStringLiteral("Bez polskich znaków")},
+        5);
     QStringList sizes;
     for (int size : {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 30, 50})
         sizes << QString::number(size);
@@ -162,7 +179,7 @@ void TfrMain::buildToolbar() {
     ComboBoxHighlight = MakeDropDownList(options, HighlighterComboEntries(), 15);
     CheckBoxReadOnly = new QCheckBox(QStringLiteral("Tylko do odczytu"), options);
     for (QWidget* control : std::initializer_list<QWidget*>{ComboBoxCharset, ComboBoxFontSize,
-                                                           ComboBoxHighlight, CheckBoxReadOnly})
+                                                            ComboBoxHighlight, CheckBoxReadOnly})
         options->addWidget(control);
 }
 
@@ -173,30 +190,30 @@ void TfrMain::buildPopupMenu() {
     PopupMenuEditor->addActions({TBXItemFind, TBXItemFindNext});
     PopupMenuEditor->addSeparator();
     PopupSubmenuReopen = PopupMenuEditor->addMenu(QStringLiteral("Ostatnio otwierane"));
-    for (QAction* item : TBXItemReopen) PopupSubmenuReopen->addAction(item);
+    for (QAction* item : TBXItemReopen)
+        PopupSubmenuReopen->addAction(item);
     PopupMenuEditor->addSeparator();
     PopupMenuEditor->addAction(TBXItemAbout);
 
     QWidget* editor = m_view->Widget();
     editor->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(editor, &QWidget::customContextMenuRequested, this, [this, editor](const QPoint& at) {
-        PopupMenuEditor->popup(editor->mapToGlobal(at));
-    });
+    connect(editor, &QWidget::customContextMenuRequested, this,
+            [this, editor](const QPoint& at) { PopupMenuEditor->popup(editor->mapToGlobal(at)); });
 }
 
 void TfrMain::buildStatusBar() {
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment centre = Qt::AlignCenter;
-    m_status = std::make_unique<TStatusPanels>(
-        statusBar(), std::vector<TPanelSpec>{
-                         {70, centre, false, Qt::ElideRight, Qt::red},
-                         {70, left, false, Qt::ElideRight, {}},
-                         {70, left, false, Qt::ElideRight, {}},
-                         {70, left, false, Qt::ElideRight, {}},
-                         {100, left, true, Qt::ElideMiddle, {}},
-                         {60, left, false, Qt::ElideRight, {}},
-                         {20, left, false, Qt::ElideRight, {}},
-                     });
+    m_status = std::make_unique<TStatusPanels>(statusBar(),
+                                               std::vector<TPanelSpec>{
+                                                   {70, centre, false, Qt::ElideRight, Qt::red},
+                                                   {70, left, false, Qt::ElideRight, {}},
+                                                   {70, left, false, Qt::ElideRight, {}},
+                                                   {70, left, false, Qt::ElideRight, {}},
+                                                   {100, left, true, Qt::ElideMiddle, {}},
+                                                   {60, left, false, Qt::ElideRight, {}},
+                                                   {20, left, false, Qt::ElideRight, {}},
+                                               });
 }
 
 } // namespace tavlo

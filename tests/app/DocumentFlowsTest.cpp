@@ -1,12 +1,12 @@
 // The flows that may discard, save or replace the document, with their prompts.
 #include "MainWindowFixture.h"
 
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
-#include <QFileInfo>
 #include <functional>
 #include <sys/stat.h>
 
@@ -31,10 +31,13 @@ TEST_F(MainWindowTest, AskToSaveAnswersDecideEveryDiscardingFlow) {
          true},
         {"Close", [](TfrMain& w, TScriptedPrompter&, const QString&) { w.close(); }, false},
         {"Reopen", [](TfrMain& w, TScriptedPrompter&, const QString&) { w.Reopen(1); }, true},
-        {"Drop", [](TfrMain& w, TScriptedPrompter&, const QString& second) { w.DropFiles({second}); }, true},
+        {"Drop",
+         [](TfrMain& w, TScriptedPrompter&, const QString& second) { w.DropFiles({second}); },
+         true},
     };
     for (const TDiscardingFlow& flow : flows) {
-        for (TPromptAnswer answer : {TPromptAnswer::Yes, TPromptAnswer::No, TPromptAnswer::Cancel}) {
+        for (TPromptAnswer answer :
+             {TPromptAnswer::Yes, TPromptAnswer::No, TPromptAnswer::Cancel}) {
             SCOPED_TRACE(std::string(flow.name) + " answered " + std::to_string(int(answer)));
             SetUp();
             const QString first = MakeFile("first.txt", "alpha\n");
@@ -53,7 +56,8 @@ TEST_F(MainWindowTest, AskToSaveAnswersDecideEveryDiscardingFlow) {
             EXPECT_EQ(prompter->shown[0].caption, QStringLiteral("tavlo - [") + first + "]");
             EXPECT_EQ(prompter->shown[0].buttons, TPromptButtons::YesNoCancel);
             EXPECT_EQ(prompter->shown[0].icon, TPromptIcon::Warning);
-            EXPECT_EQ(Contents(first), answer == TPromptAnswer::Yes ? QByteArray("xalpha\n") : QByteArray("alpha\n"));
+            EXPECT_EQ(Contents(first), answer == TPromptAnswer::Yes ? QByteArray("xalpha\n")
+                                                                    : QByteArray("alpha\n"));
             if (answer == TPromptAnswer::Cancel) {
                 EXPECT_EQ(window->FileName(), first);
                 EXPECT_TRUE(window->Editor().Modified());
@@ -135,7 +139,8 @@ TEST_F(MainWindowTest, SaveAsToAnotherNameWritesACopyAndKeepsTheDocument) {
     prompter->saveChoices = {other};
     prompter->answers = {TPromptAnswer::No};
     EXPECT_FALSE(window->SaveAs());
-    ASSERT_EQ(ShownTexts(), QStringList{"Plik o tej nazwie już istnieje! Nadpisać istniejący plik?"});
+    ASSERT_EQ(ShownTexts(),
+              QStringList{"Plik o tej nazwie już istnieje! Nadpisać istniejący plik?"});
     EXPECT_EQ(prompter->shown[0].caption, "tavlo - [" + name + "]");
     EXPECT_EQ(Contents(other), QByteArray("keep me\n"));
 
@@ -197,8 +202,9 @@ TEST_F(MainWindowTest, SavingAReadOnlyFileAsksAndKeepsItsAttributes) {
     EXPECT_FALSE(window->Save());
     ASSERT_EQ(prompter->shown.size(), 1u);
     EXPECT_EQ(prompter->shown[0].caption, "Zapis pliku");
-    EXPECT_EQ(prompter->shown[0].text,
-              "Zapisywany plik posiada atrybuty: tylko do odczytu.\r\rAzaliż na pewno zapisać ten plik?");
+    EXPECT_EQ(
+        prompter->shown[0].text,
+        "Zapisywany plik posiada atrybuty: tylko do odczytu.\r\rAzaliż na pewno zapisać ten plik?");
     EXPECT_EQ(prompter->shown[0].defaultAnswer, TPromptAnswer::No);
     EXPECT_EQ(prompter->shown[0].icon, TPromptIcon::Warning);
     EXPECT_EQ(Contents(name), QByteArray("data\n"));
@@ -219,8 +225,9 @@ TEST_F(MainWindowTest, SavingAHiddenReadOnlyFileListsBothAttributes) {
     Edit();
     prompter->answers = {TPromptAnswer::Yes};
     EXPECT_TRUE(window->Save());
-    EXPECT_EQ(ShownTexts(), QStringList{"Zapisywany plik posiada atrybuty: tylko do odczytu, ukryty."
-                                        "\r\rAzaliż na pewno zapisać ten plik?"});
+    EXPECT_EQ(ShownTexts(),
+              QStringList{"Zapisywany plik posiada atrybuty: tylko do odczytu, ukryty."
+                          "\r\rAzaliż na pewno zapisać ten plik?"});
     EXPECT_EQ(Contents(name), QByteArray("xdata\n"));
     EXPECT_EQ(ModeOf(name), mode_t(0440));
 }

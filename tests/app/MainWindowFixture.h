@@ -91,11 +91,14 @@ protected:
     }
 
     // Types a character at the caret, as a user would.
-    void Edit(const char* text = "x") { QTest::keyClicks(window->Editor().Widget(), QString::fromLatin1(text)); }
+    void Edit(const char* text = "x") {
+        QTest::keyClicks(window->Editor().Widget(), QString::fromLatin1(text));
+    }
 
     QStringList ShownTexts() const {
         QStringList texts;
-        for (const TPromptMessage& message : prompter->shown) texts << message.text;
+        for (const TPromptMessage& message : prompter->shown)
+            texts << message.text;
         return texts;
     }
 

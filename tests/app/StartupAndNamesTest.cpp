@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLocale>
+#include <QMap>
 #include <QMenu>
 #include <sys/stat.h>
 
@@ -91,12 +92,14 @@ TEST_F(MainWindowTest, RecentListKeepsTenNewestFirst) {
         names << MakeFile(QStringLiteral("f%1.txt").arg(i), "x\n");
         ASSERT_TRUE(window->OpenFileByName(names.last()));
     }
-    for (int slot = 0; slot < 10; ++slot) EXPECT_EQ(window->RecentFiles().At(slot), names[10 - slot]);
+    for (int slot = 0; slot < 10; ++slot)
+        EXPECT_EQ(window->RecentFiles().At(slot), names[10 - slot]);
 
     // Opening a listed file moves it to the top without a second entry.
     ASSERT_TRUE(window->OpenFileByName(names[5]));
     QStringList listed;
-    for (int slot = 0; slot < 10; ++slot) listed << window->RecentFiles().At(slot);
+    for (int slot = 0; slot < 10; ++slot)
+        listed << window->RecentFiles().At(slot);
     EXPECT_EQ(listed, QStringList({names[5], names[10], names[9], names[8], names[7], names[6],
                                    names[4], names[3], names[2], names[1]}));
 
@@ -128,9 +131,9 @@ TEST(RecentFiles, NamesDifferingInCaseAreDifferentFilesAndBlanksAreIgnored) {
 
 TEST(HighlighterChoice, ExtensionsPickTheirLanguage) {
     const std::pair<const char*, int> cases[] = {
-        {".c", hlCpp},     {".h", hlCpp},       {".HPP", hlCpp},   {".inc", hlSchema},
-        {".dpr", hlSchema}, {".pas", hlPascal}, {".php3", hlPhp},  {".txt", hlNone},
-        {".sch", hlSchema}, {".psq", hlSql},    {".xsl", hlXml},   {".xfm", hlDfm},
+        {".c", hlCpp},      {".h", hlCpp},      {".HPP", hlCpp},  {".inc", hlSchema},
+        {".dpr", hlSchema}, {".pas", hlPascal}, {".php3", hlPhp}, {".txt", hlNone},
+        {".sch", hlSchema}, {".psq", hlSql},    {".xsl", hlXml},  {".xfm", hlDfm},
     };
     for (const auto& [extension, index] : cases)
         EXPECT_EQ(HighlighterForExtension(extension), index) << extension;
@@ -157,9 +160,11 @@ TEST(FileExtension, HiddenNamesAndTrailingDotsHaveNone) {
 
 TEST_F(MainWindowTest, SizePanelUsesTheLocaleDecimalSeparator) {
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    const std::pair<int, const char*> cases[] = {{1023, "1023 B"}, {1024, "1,0 kB"}, {1536, "1,5 kB"}};
+    const std::pair<int, const char*> cases[] = {
+        {1023, "1023 B"}, {1024, "1,0 kB"}, {1536, "1,5 kB"}};
     for (const auto& [size, text] : cases) {
-        ASSERT_TRUE(window->OpenFileByName(MakeFile(QStringLiteral("s%1.bin").arg(size), QByteArray(size, 'a'))));
+        ASSERT_TRUE(window->OpenFileByName(
+            MakeFile(QStringLiteral("s%1.bin").arg(size), QByteArray(size, 'a'))));
         EXPECT_EQ(window->StatusText(TfrMain::pnFileSize), QString::fromUtf8(text));
     }
     QLocale::setDefault(QLocale::c());
@@ -174,6 +179,37 @@ TEST(FileSizeText, UnitsRoundingAndSixtyFourBitSizes) {
     EXPECT_EQ(FileSizeText((int64_t(1) << 20) * 3 / 2, comma), "1,5 MB");
     EXPECT_EQ(FileSizeText(int64_t(1) << 30, comma), "1,0 GB");
     EXPECT_EQ(FileSizeText(int64_t(5) << 32, "."), "20.0 GB");
+}
+
+TEST_F(MainWindowTest, NoTwoItemsShareAShortcut) {
+    // Qt runs neither of two items bound to the same key.
+    QMap<QString, QString> owners;
+    for (QAction* action : window->findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            const QString keyText = key.toString();
+            EXPECT_FALSE(owners.contains(keyText))
+                << keyText.toStdString() << ": " << owners.value(keyText).toStdString() << " and "
+                << action->text().toStdString();
+            owners.insert(keyText, action->text());
+        }
+    }
+    EXPECT_EQ(owners.value("Ctrl+Shift+I"), "Zwiększ");
+    EXPECT_EQ(owners.value("Ctrl+Shift+S"), "Zapisz jako");
+}
+
+TEST_F(MainWindowTest, OpenDialogStartsInTheDocumentFolder) {
+    prompter->openChoices = {QString()};
+    window->OpenWithDialog();
+    EXPECT_EQ(prompter->lastOpenFolder, QString());
+    const QString name = MakeFile("a&b.txt", "a\n");
+    prompter->openChoices = {name, QString()};
+    window->OpenWithDialog();
+    EXPECT_EQ(window->FileName(), name);
+    window->OpenWithDialog();
+    EXPECT_EQ(prompter->lastOpenFolder, folder.path());
+    EXPECT_EQ(prompter->openDialogs, 3);
+    // A menu caption would take the ampersand for an accelerator mark.
+    EXPECT_EQ(window->TBXItemReopen[0]->text(), QString(name).replace("&", "&&"));
 }
 
 } // namespace
