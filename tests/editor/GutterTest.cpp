@@ -25,6 +25,10 @@ TEST(GutterTest, DefaultsAndSetterLimits) {
     EXPECT_EQ(gutter.Font().Name, "Terminal");
     EXPECT_EQ(gutter.Font().Size(), 8);
     EXPECT_EQ(gutter.Font().Height, -11); // what the main window stores for it
+    TFontDesc editorFont;
+    editorFont.SetSize(10);
+    EXPECT_EQ(editorFont.Height, -13);
+    EXPECT_EQ(editorFont.Size(), 10);
     EXPECT_EQ(gutter.LeftOffset(), 16);
     EXPECT_EQ(gutter.RightOffset(), 2);
     EXPECT_TRUE(gutter.UseFontStyle());

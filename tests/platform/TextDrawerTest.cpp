@@ -292,6 +292,7 @@ TEST_F(TextDrawerTest, FontWithoutNameAndColours) {
     } catch (const EheTextDrawerException& e) {
         EXPECT_STREQ(e.what(), "SetBaseFont: 'Value' must be specified.");
     }
+    EXPECT_THROW(TheTextDrawer(fsBold, font("", -12)), EheFontStockException);
     EXPECT_EQ(ToQColor(0x0000FF), QColor(255, 0, 0));
     EXPECT_EQ(ToQColor(0x804020), QColor(0x20, 0x40, 0x80));
     EXPECT_EQ(ToQColor(clNone).alpha(), 0);
