@@ -318,6 +318,44 @@ TEST_F(MainWindowTest, LargeFilesNeedConfirmation) {
     EXPECT_EQ(window->FileName(), small);
 }
 
+TEST_F(MainWindowTest, FileOfExactlyTheLimitOpensWithoutAsking) {
+    QByteArray line(1023, 'x');
+    line += '\n';
+    const QString name =
+        MakeFile("limit.txt", line.repeated(int(TfrMain::LargeFileSize / line.size())));
+    ASSERT_EQ(QFileInfo(name).size(), TfrMain::LargeFileSize);
+    EXPECT_TRUE(window->OpenFileByName(name));
+    EXPECT_TRUE(prompter->shown.empty());
+}
+
+TEST_F(MainWindowTest, SettingsHooksRunWhenTheDocumentIsLeftOrSaved) {
+    QStringList calls;
+    window->OnLoadSettings = [&] { calls << "load"; };
+    window->OnSaveSettings = [&] { calls << "save"; };
+    window->OnStoreLastPosition = [&] {
+        calls << "store " + QFileInfo(window->FileName()).fileName();
+    };
+    window->OnRestoreLastPosition = [&] {
+        calls << "restore " + QFileInfo(window->FileName()).fileName();
+    };
+    const QString a = MakeFile("a.txt", "a\n");
+    const QString b = MakeFile("b.txt", "b\n");
+    window->SetCommandLine({a});
+    window->show();
+    ASSERT_TRUE(window->OpenFileByName(b)); // a was clean: its position is kept
+    Edit();
+    prompter->answers = {TPromptAnswer::No};
+    window->NewDocument(); // b was modified and not saved: nothing to keep
+    Edit();
+    prompter->saveChoices = {PathOf("c.txt")};
+    ASSERT_TRUE(window->Save()); // untitled: Save As, which keeps no position
+    Edit();
+    ASSERT_TRUE(window->Save());
+    window->close();
+    EXPECT_EQ(calls, QStringList({"load", "restore a.txt", "store a.txt", "restore b.txt",
+                                  "store c.txt", "store c.txt", "save"}));
+}
+
 TEST_F(MainWindowTest, DroppedFilesOpenInTurnAndCancelEndsTheDrop) {
     const QString a = MakeFile("a.txt", "a\n");
     const QString b = MakeFile("b.txt", "b\n");
