@@ -47,7 +47,10 @@ TProvisionalView::TProvisionalView(QWidget* parent) : m_edit(new QPlainTextEdit(
     QObject::connect(m_edit, &QPlainTextEdit::modificationChanged, m_edit, statusChanged);
 }
 
-TProvisionalView::~TProvisionalView() = default;
+TProvisionalView::~TProvisionalView() {
+    // The widget outlives this object (its parent deletes it); its signals must not reach us.
+    QObject::disconnect(m_edit, nullptr, m_edit, nullptr);
+}
 
 QWidget* TProvisionalView::Widget() {
     return m_edit;
