@@ -139,6 +139,12 @@ TEST(HighlighterChoice, ExtensionsPickTheirLanguage) {
         EXPECT_EQ(HighlighterForExtension(extension), index) << extension;
     EXPECT_EQ(HighlighterComboEntries().size(), 12);
     EXPECT_EQ(HighlighterComboEntries()[5], "Java Script");
+    // The dialogs take their patterns from the parentheses of each description.
+    const QStringList filters = DocumentDialogFilter().split(";;");
+    EXPECT_EQ(filters.first(), "Wszystkie pliki (*)");
+    EXPECT_TRUE(filters.contains("C++ Files (*.c *.cpp *.h *.hpp)"));
+    EXPECT_TRUE(filters.contains("Borland Form Files (*.dfm *.xfm)"));
+    EXPECT_EQ(filters.filter("Pascal").size(), 1);
 }
 
 TEST_F(MainWindowTest, OpeningSetsTheHighlighterComboByExtension) {
