@@ -25,6 +25,7 @@ TCustomSynEdit::TCustomSynEdit() : m_lines(std::make_unique<TSynEditStringList>(
             m_host->InvalidateRect({0, (line - m_firstVisibleLine) * m_rowHeight, m_gutterWidth,
                                     (line - m_firstVisibleLine + 1) * m_rowHeight});
     };
+    bindRangeUpkeep();
 }
 
 TCustomSynEdit::~TCustomSynEdit() {
@@ -32,6 +33,10 @@ TCustomSynEdit::~TCustomSynEdit() {
     m_lines->OnLinesChanged = nullptr;
     m_lines->OnLinesCleared = nullptr;
     m_lines->OnLineReplaced = nullptr;
+    m_lines->OnLinesAdded = nullptr;
+    m_lines->OnLinesDeleted = nullptr;
+    m_lines->OnLineInserted = nullptr;
+    if (m_highlighter) m_highlighter->RemoveChangeHook(this);
 }
 
 void TCustomSynEdit::SetHost(TSynEditHost* host) {
@@ -166,6 +171,7 @@ void TCustomSynEdit::recreateCaret() {
 
 void TCustomSynEdit::FocusChanged(bool focused) {
     if (!m_host || !m_host->WindowExists()) return;
+    if (m_hideSelection) invalidateSelectionRows();
     if (focused) {
         recreateCaret();
     } else {
@@ -181,6 +187,7 @@ void TCustomSynEdit::linesChanging() { m_stateFlags |= esLinesChanging; }
 
 void TCustomSynEdit::linesChanged() {
     m_stateFlags &= ~esLinesChanging;
+    flushInvalidRect();
     if (!m_host || !m_host->WindowExists()) return;
     updateScrollBars();
     PlaceAnchor(CaretPos());
@@ -322,9 +329,9 @@ void TCustomSynEdit::SetExtraLineSpacing(int32_t spacing) {
 
 void TCustomSynEdit::SizeOrFontChanged() {
     if (m_host) {
-        m_cellWidth = std::max(1, m_host->CharWidth());
+        m_cellWidth = std::max(1, measuredCellWidth());
         m_gutterWidth = std::max(0, m_gutter.GutterPixelWidth(m_cellWidth));
-        m_rowHeight = std::max(1, m_host->CharHeight() + m_extraLineSpacing);
+        m_rowHeight = std::max(1, measuredCellHeight() + m_extraLineSpacing);
         m_visibleColumns = std::max(0, (m_host->ClientWidth() - m_gutterWidth - 2) / m_cellWidth);
         m_visibleRows = std::max(0, m_host->ClientHeight() / m_rowHeight);
     }

@@ -20,6 +20,7 @@
 #include "editor/SynEditTextBuffer.h"
 #include "editor/SynEditTypes.h"
 #include "editor/SynEditUndo.h"
+#include "platform/TextDrawer.h"
 
 namespace tavlo {
 
@@ -98,6 +99,18 @@ using TStatusChangeEvent = std::function<void(TCustomSynEdit& sender, TSynStatus
 using TNotifyEvent = std::function<void(TCustomSynEdit& sender)>;
 using TContextHelpEvent = std::function<void(TCustomSynEdit& sender, const std::string& word)>;
 
+// --- painting types ---
+enum TTransientType : uint8_t { ttBefore = 0, ttAfter = 1 };
+enum TScrollHintFormat : uint8_t { shfTopLineOnly, shfTopToBottom };
+// The canvas is the text drawer, bound to the surface being painted.
+using TPaintEvent = std::function<void(TCustomSynEdit& sender, TTextDrawer& canvas)>;
+// Outside a paint there is no surface to draw on: canvas is null, and a handler that wants to
+// change what is shown invalidates the rows concerned instead.
+using TPaintTransient =
+    std::function<void(TCustomSynEdit& sender, TTextDrawer* canvas, TTransientType type)>;
+using TSpecialLineColorsEvent =
+    std::function<void(TCustomSynEdit& sender, int32_t line, bool& special, TColor& fg, TColor& bg)>;
+
 class TCustomSynEdit {
 public:
     TCustomSynEdit();
@@ -109,8 +122,12 @@ public:
     void SetHost(TSynEditHost* host);
     TSynEditHost* Host() const { return m_host; }
     void SetClipboard(TClipboard* clipboard) { m_clipboard = clipboard; }
-    // Not owned; the word character sets follow it.
-    void SetHighlighter(TSynCustomHighlighter* highlighter) { m_highlighter = highlighter; }
+    // Not owned; the word character sets follow it. Setting one recomputes every line's range,
+    // the cell size, and repaints. The owner must call SetHighlighter(nullptr) or
+    // HighlighterDestroyed before the highlighter goes away.
+    void SetHighlighter(TSynCustomHighlighter* highlighter);
+    // Drops the reference (without touching the highlighter) when it is the editor's.
+    void HighlighterDestroyed(const TSynCustomHighlighter& highlighter);
     TSynCustomHighlighter* Highlighter() const { return m_highlighter; }
 
     TSynEditStringList& Lines() { return *m_lines; }
@@ -252,6 +269,49 @@ public:
     TPlaceMarkEvent OnPlaceBookmark;
     TPlaceMarkEvent OnClearBookmark;
 
+    // --- painting (SynEditPaint.cpp, SynEditGutterPaint.cpp) ---
+    // Not owned; the window creates the platform drawer. While one is set the cell size is
+    // measured with it.
+    void SetTextDrawer(TTextDrawer* drawer);
+    TTextDrawer* TextDrawer() const { return m_textDrawer; }
+    // Paints the part of the client area inside clip onto the surface.
+    void Paint(TDrawSurface& surface, const TRect& clip);
+    // Rows of lines first..last (1-based): text area, gutter, or the whole row. Both -1: the
+    // whole text area / gutter. Collected while the line buffer is changing.
+    void InvalidateLines(int32_t first, int32_t last);
+    void InvalidateGutterLines(int32_t first, int32_t last);
+    void InvalidateLine(int32_t line);
+    // Before/after a change; nested notifications reach the handler once, at the outermost.
+    void PaintTransient(TTransientType type, bool nested = true);
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color);
+    const TFontDesc& Font() const { return m_font; }
+    void SetFont(const TFontDesc& font);
+    int32_t RightEdge() const { return m_rightEdge; }
+    void SetRightEdge(int32_t column);
+    TColor RightEdgeColor() const { return m_rightEdgeColor; }
+    void SetRightEdgeColor(TColor color);
+    bool HideSelection() const { return m_hideSelection; }
+    void SetHideSelection(bool hide);
+    TColor ScrollHintColor = clInfoBk;
+    TScrollHintFormat ScrollHintFormat = shfTopLineOnly;
+    // The text the scroll hint shows for the current top line.
+    std::string ScrollHintText() const;
+    // While the vertical thumb is dragged (eoShowScrollHint): the thumb stands at position
+    // within 0..range.
+    void ShowScrollHint(int32_t thumbPosition, int32_t thumbRange);
+    void HideScrollHint();
+    // The background painted behind text: the highlighter's whitespace background, or Color.
+    TColor EditorBackground() const;
+    TPaintEvent OnPaint;
+    TPaintTransient OnPaintTransient;
+    TSpecialLineColorsEvent OnSpecialLineColors;
+
+    // --- highlighter ranges (SynEditHighlight.cpp) ---
+    // The highlighter's attribute of the token at a buffer position (null for none, for a
+    // token without attribute, or without a highlighter); token receives its text.
+    TSynHighlighterAttributes* TokenAttributeAt(TBufferCoord p, std::string* token = nullptr);
+
     // --- events ---
     TStatusChangeEvent OnStatusChange;
     TNotifyEvent OnChange;
@@ -361,6 +421,28 @@ private:
     void shiftTabCommand();
     void caseCommand(TSynEditorCommand command);
 
+    // SynEditPaint.cpp
+    void paintTextLines(TRect clip, int32_t firstLine, int32_t lastLine, int32_t firstColumn,
+                        int32_t lastColumn);
+    void invalidateCollected(const TRect& rect);
+    void flushInvalidRect();
+    void invalidateSelectionRows();
+    // Cell width and row height from the drawer (bold and italic as the styles in use need).
+    void measureCell();
+    int32_t measuredCellWidth() const;
+    int32_t measuredCellHeight() const;
+    // SynEditGutterPaint.cpp
+    void paintGutter(const TRect& clip, int32_t firstLine, int32_t lastLine);
+    void paintMarks(int32_t firstLine, int32_t lastLine);
+    // SynEditHighlight.cpp
+    void bindRangeUpkeep();
+    void highlighterChanged();
+    void rescanAllRanges();
+    int32_t rescanFrom(int32_t index);
+    void scanLine(int32_t index);
+    void linesAddedOrRemoved(int32_t index);
+    void lineReplaced(int32_t index);
+
     std::unique_ptr<TSynEditStringList> m_lines;
     TSynEditHost* m_host = nullptr;
     TClipboard* m_clipboard = nullptr;
@@ -406,6 +488,20 @@ private:
     uint16_t m_lastKey = 0;
     TShiftState m_lastShift = 0;
     int32_t m_imeCharsPending = 0;
+
+    // painting
+    TTextDrawer* m_textDrawer = nullptr;
+    TColor m_color = clWindow;
+    TFontDesc m_font;
+    int32_t m_rightEdge = 80;
+    TColor m_rightEdgeColor = clSilver;
+    bool m_hideSelection = false;
+    TRect m_invalidRect;
+    int32_t m_paintTransientLock = 0;
+    int32_t m_measuredCellWidth = 0;
+    int32_t m_measuredCellHeight = 0;
+    // The drawer bound to the surface while Paint runs (handed to OnPaintTransient).
+    TTextDrawer* m_paintingDrawer = nullptr;
 };
 
 class TSynEdit : public TCustomSynEdit {};

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "editor/SynEditTypes.h"
 
@@ -21,7 +22,7 @@ struct TScrollBarInfo {
     friend bool operator==(const TScrollBarInfo&, const TScrollBarInfo&) = default;
 };
 
-enum class TPointerShape : uint8_t { Default, Arrow, IBeam, Drag, NoDrop };
+enum class TPointerShape : uint8_t { Default, Arrow, IBeam, Drag, NoDrop, MultiDrag };
 
 class TSynEditHost {
 public:
@@ -58,6 +59,22 @@ public:
     virtual void StopTimer() = 0;
     virtual void SetPointerShape(TPointerShape shape) = 0;
     virtual void AcceptFileDrops(bool accept) = 0;
+
+    // --- pointer, wheel and dragging ---
+    // Pixels the pointer travels with the button down before a press becomes a drag.
+    virtual int32_t DragThreshold() const = 0;
+    // Lines one wheel notch scrolls as the user configured it; -1 means a page.
+    virtual int32_t WheelScrollLines() const = 0;
+    // Starts dragging the selected text; the drop reaches the target editor's DragDrop.
+    virtual void BeginDrag() = 0;
+
+    // The shared scroll hint window. Size of the window showing the text, wrapped at maxWidth.
+    virtual TPoint ScrollHintSize(std::string_view text, int32_t maxWidth) const = 0;
+    // Height of a scroll bar's arrow button.
+    virtual int32_t ScrollArrowHeight() const = 0;
+    // Shows the hint with its top left corner at the client position.
+    virtual void ShowScrollHint(std::string_view text, TPoint clientPos, TColor color) = 0;
+    virtual void HideScrollHint() = 0;
 };
 
 } // namespace tavlo

@@ -1,6 +1,7 @@
 // A window for the engine without a display: fixed metrics, every effect recorded.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -50,11 +51,36 @@ public:
     void SetImePosition(int32_t, int32_t) override {}
     bool HasFocus() const override { return focused; }
     void SetFocus() override { focused = true; }
-    void SetMouseCapture(bool) override {}
-    void StartTimer(int32_t) override {}
-    void StopTimer() override {}
-    void SetPointerShape(TPointerShape) override {}
+    void SetMouseCapture(bool c) override { captured = c; }
+    void StartTimer(int32_t intervalMs) override { timerInterval = intervalMs; }
+    void StopTimer() override { timerInterval = 0; }
+    void SetPointerShape(TPointerShape shape) override { pointer = shape; }
     void AcceptFileDrops(bool) override {}
+    int32_t DragThreshold() const override { return dragThreshold; }
+    int32_t WheelScrollLines() const override { return wheelLines; }
+    void BeginDrag() override { ++dragsStarted; }
+
+    bool captured = false;
+    int32_t timerInterval = 0; // 0 while stopped
+    TPointerShape pointer = TPointerShape::Default;
+    int32_t dragThreshold = 4;
+    int32_t wheelLines = 3;
+    int dragsStarted = 0;
+
+    // Scroll hint: one text row of 7-pixel characters, 4 pixels of border.
+    std::string hintText;
+    TPoint hintPos;
+    bool hintVisible = false;
+    TPoint ScrollHintSize(std::string_view text, int32_t maxWidth) const override {
+        return {std::min<int32_t>(int32_t(text.size()) * 7 + 4, maxWidth), 18};
+    }
+    int32_t ScrollArrowHeight() const override { return 16; }
+    void ShowScrollHint(std::string_view text, TPoint clientPos, TColor) override {
+        hintText = text;
+        hintPos = clientPos;
+        hintVisible = true;
+    }
+    void HideScrollHint() override { hintVisible = false; }
 };
 
 } // namespace tavlo::test

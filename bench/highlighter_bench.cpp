@@ -1,0 +1,174 @@
+// Pascal highlighter speed over about 100 MB of real Pascal (the Free Pascal sources under
+// /usr/share/fpcsrc, read into memory and repeated to size):
+// - the whole-document range computation an editor runs when a highlighter is set (MB/s);
+// - the rescan after typing "{" at the start of line 1, stored ranges compared line by line
+//   until they agree; once on the real text (the comment closes at the first "}") and once
+//   on the same text with its braces blanked, so that the ranges never agree again and the
+//   rescan runs to the last line.
+#include "highlighters/SynHighlighterPas.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tavlo;
+namespace fs = std::filesystem;
+
+constexpr size_t TargetBytes = 100u * 1000 * 1000;
+
+struct TDocument {
+    std::string Text;
+    std::vector<std::string_view> Lines;
+};
+
+std::string LoadPascalSources() {
+    const fs::path root = "/usr/share/fpcsrc";
+    std::vector<fs::path> files;
+    if (fs::exists(root))
+        for (const auto& entry : fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied)) {
+            const auto ext = entry.path().extension();
+            if (entry.is_regular_file() && (ext == ".pas" || ext == ".pp" || ext == ".inc"))
+                files.push_back(entry.path());
+        }
+    std::sort(files.begin(), files.end());
+    std::string text;
+    for (const auto& path : files) {
+        if (text.size() >= TargetBytes) break;
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream content;
+        content << in.rdbuf();
+        text += content.str();
+        if (!text.empty() && text.back() != '\n') text += '\n';
+    }
+    if (text.empty()) return text;
+    const std::string once = text;
+    while (text.size() < TargetBytes) text += once;
+    return text;
+}
+
+void SplitIntoLines(TDocument& document) {
+    std::string_view text = document.Text;
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n' && text[i] != '\r') continue;
+        document.Lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) document.Lines.push_back(text.substr(start));
+}
+
+const TDocument& Sources() {
+    static const TDocument document = [] {
+        TDocument loaded{LoadPascalSources(), {}};
+        SplitIntoLines(loaded);
+        return loaded;
+    }();
+    return document;
+}
+
+const TDocument& SourcesWithoutBraces() {
+    static const TDocument document = [] {
+        TDocument blanked{Sources().Text, {}};
+        std::replace(blanked.Text.begin(), blanked.Text.end(), '{', ' ');
+        std::replace(blanked.Text.begin(), blanked.Text.end(), '}', ' ');
+        SplitIntoLines(blanked);
+        return blanked;
+    }();
+    return document;
+}
+
+// The range in force at the start of every line, as setting a highlighter on an editor stores.
+void ComputeRanges(TSynCustomHighlighter& highlighter, const std::vector<std::string_view>& lines,
+                   std::vector<int32_t>& ranges) {
+    highlighter.ClearRange();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        ranges[i] = highlighter.CurrentRange();
+        highlighter.StartLine(lines[i], static_cast<int>(i));
+        highlighter.SkipToLineEnd();
+    }
+}
+
+// The editor's rescan after line `first` changed: answers the last line scanned.
+size_t RescanFrom(TSynCustomHighlighter& highlighter, const std::vector<std::string_view>& lines,
+                  std::vector<int32_t>& ranges, size_t first) {
+    highlighter.RestoreRange(ranges[first]);
+    size_t line = first;
+    highlighter.StartLine(lines[line], static_cast<int>(line));
+    highlighter.SkipToLineEnd();
+    while (line + 1 < lines.size()) {
+        const int32_t range = highlighter.CurrentRange();
+        if (range == ranges[line + 1]) break;
+        ranges[++line] = range;
+        highlighter.StartLine(lines[line], static_cast<int>(line));
+        highlighter.SkipToLineEnd();
+    }
+    return line;
+}
+
+void BM_PascalFullRangeScan(benchmark::State& state) {
+    const TDocument& document = Sources();
+    if (document.Lines.empty()) {
+        state.SkipWithError("no Pascal sources under /usr/share/fpcsrc");
+        return;
+    }
+    TSynPasSyn pascal;
+    std::vector<int32_t> ranges(document.Lines.size());
+    for (auto _ : state) {
+        ComputeRanges(pascal, document.Lines, ranges);
+        benchmark::DoNotOptimize(ranges.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * document.Text.size()));
+    state.counters["lines"] = static_cast<double>(document.Lines.size());
+    state.counters["MB"] = static_cast<double>(document.Text.size()) / 1e6;
+}
+
+void RescanAfterTypingBrace(benchmark::State& state, const TDocument& document) {
+    if (document.Lines.empty()) {
+        state.SkipWithError("no Pascal sources under /usr/share/fpcsrc");
+        return;
+    }
+    TSynPasSyn pascal;
+    std::vector<int32_t> stored(document.Lines.size());
+    ComputeRanges(pascal, document.Lines, stored);
+    std::vector<std::string_view> lines = document.Lines;
+    const std::string edited = "{" + std::string(lines[0]);
+    lines[0] = edited;
+
+    std::vector<int32_t> ranges;
+    size_t lastScanned = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ranges = stored;
+        state.ResumeTiming();
+        lastScanned = RescanFrom(pascal, lines, ranges, 0);
+        benchmark::DoNotOptimize(ranges.data());
+        benchmark::ClobberMemory();
+    }
+    state.counters["lines_rescanned"] = static_cast<double>(lastScanned + 1);
+    state.counters["of_lines"] = static_cast<double>(lines.size());
+}
+
+void BM_PascalRescanAfterBraceAtLine1(benchmark::State& state) {
+    RescanAfterTypingBrace(state, Sources());
+}
+
+void BM_PascalRescanAfterBraceNeverAgreeing(benchmark::State& state) {
+    RescanAfterTypingBrace(state, SourcesWithoutBraces());
+}
+
+BENCHMARK(BM_PascalFullRangeScan)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PascalRescanAfterBraceAtLine1)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_PascalRescanAfterBraceNeverAgreeing)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();

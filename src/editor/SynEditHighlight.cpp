@@ -1,0 +1,126 @@
+// The highlighter's ranges kept beside the lines: each line stores the range in force at its
+// start, so painting can scan any line alone. After a change only the lines whose stored
+// range no longer holds are scanned again.
+#include "editor/SynEdit.h"
+#include "highlighters/SynEditHighlighter.h"
+
+namespace tavlo {
+
+void TCustomSynEdit::bindRangeUpkeep() {
+    m_lines->OnLinesAdded = [this](int32_t index, std::string_view) { linesAddedOrRemoved(index); };
+    m_lines->OnLinesDeleted = [this](int32_t index) { linesAddedOrRemoved(index); };
+    m_lines->OnLineInserted = [this](int32_t index, std::string_view) { linesAddedOrRemoved(index); };
+    m_lines->OnLineReplaced = [this](int32_t index, std::string_view) { lineReplaced(index); };
+}
+
+void TCustomSynEdit::SetHighlighter(TSynCustomHighlighter* highlighter) {
+    if (highlighter == m_highlighter) return;
+    if (m_highlighter) m_highlighter->RemoveChangeHook(this);
+    m_highlighter = highlighter;
+    if (m_highlighter) m_highlighter->AddChangeHook(this, [this](TSynCustomHighlighter&) { highlighterChanged(); });
+    rescanAllRanges();
+    highlighterChanged();
+}
+
+void TCustomSynEdit::HighlighterDestroyed(const TSynCustomHighlighter& highlighter) {
+    if (&highlighter != m_highlighter) return;
+    m_highlighter = nullptr;
+    highlighterChanged();
+}
+
+// Attributes decide the cell size (bold, italic) and every colour on screen.
+void TCustomSynEdit::highlighterChanged() {
+    measureCell();
+    SizeOrFontChanged();
+    invalidateAll();
+}
+
+void TCustomSynEdit::rescanAllRanges() {
+    const int32_t count = m_lines->Count();
+    if (!m_highlighter || count == 0) return;
+    // The buffer's closing notification collapses the selection; a new colouring must not.
+    const TBufferCoord anchor = m_selAnchor, head = m_selHead;
+    m_lines->LockUpdates();
+    m_highlighter->ClearRange();
+    for (int32_t i = 0; i < count; ++i) {
+        m_lines->StoreLineRange(i, m_highlighter->CurrentRange());
+        scanLine(i);
+    }
+    m_lines->UnlockUpdates();
+    m_selAnchor = anchor;
+    m_selHead = head;
+}
+
+void TCustomSynEdit::scanLine(int32_t index) {
+    m_highlighter->StartLine(m_lines->LineAt(index), index);
+    m_highlighter->SkipToLineEnd();
+}
+
+// Scans from line `index` (the range it starts in already given) until a following line's
+// stored range agrees. Answers the last line scanned.
+int32_t TCustomSynEdit::rescanFrom(int32_t index) {
+    const int32_t count = m_lines->Count();
+    if (index >= count - 1) return index;
+    scanLine(index);
+    for (int32_t next = index + 1; next < count; ++next) {
+        const TSynRange range = m_highlighter->CurrentRange();
+        if (range == m_lines->LineRange(next)) return next - 1;
+        m_lines->StoreLineRange(next, range);
+        if (next == count - 1) return next; // nothing below needs the range at its end
+        scanLine(next);
+    }
+    return count - 1;
+}
+
+void TCustomSynEdit::linesAddedOrRemoved(int32_t index) {
+    const int32_t count = m_lines->Count();
+    if (m_highlighter && count > 0) {
+        if (index <= 0) {
+            m_highlighter->ClearRange();
+            m_lines->StoreLineRange(0, m_highlighter->CurrentRange());
+            if (count > 1) rescanFrom(0);
+        } else {
+            m_highlighter->RestoreRange(m_lines->LineRange(index - 1));
+            rescanFrom(index - 1);
+        }
+    }
+    // Every row below moved, down to the last one in view.
+    const int32_t lastVisible = m_firstVisibleLine + m_visibleRows;
+    InvalidateLines(index + 1, lastVisible);
+    InvalidateGutterLines(index + 1, lastVisible);
+}
+
+void TCustomSynEdit::lineReplaced(int32_t index) {
+    int32_t lastScanned = index;
+    if (m_highlighter) {
+        m_highlighter->RestoreRange(m_lines->LineRange(index));
+        lastScanned = rescanFrom(index);
+    }
+    InvalidateLines(index + 1, lastScanned + 1);
+}
+
+TSynHighlighterAttributes* TCustomSynEdit::TokenAttributeAt(TBufferCoord p, std::string* token) {
+    if (token) token->clear();
+    if (!m_highlighter || p.Line < 1 || p.Line > m_lines->Count() || p.Char < 1) return nullptr;
+    const std::string_view text = m_lines->LineAt(p.Line - 1);
+    if (size_t(p.Char) > text.size()) return nullptr;
+    const int32_t range = m_lines->LineRange(p.Line - 1);
+    if (range < 0)
+        m_highlighter->ClearRange();
+    else
+        m_highlighter->RestoreRange(range);
+    m_highlighter->StartLine(text, p.Line - 1);
+    const size_t at = size_t(p.Char - 1);
+    while (!m_highlighter->AtLineEnd()) {
+        const size_t start = size_t(m_highlighter->TokenStart());
+        const std::string_view view = m_highlighter->TokenView();
+        if (at >= start && at < start + view.size()) {
+            if (token) token->assign(view);
+            return m_highlighter->TokenAttribute();
+        }
+        m_highlighter->NextToken();
+    }
+    return nullptr;
+}
+
+} // namespace tavlo
