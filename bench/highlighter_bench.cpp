@@ -6,6 +6,7 @@
 //   on the same text with its braces blanked, so that the ranges never agree again and the
 //   rescan runs to the last line.
 #include "highlighters/SynHighlighterPas.h"
+#include "highlighters/SynHighlighterRanges.h"
 
 #include <benchmark/benchmark.h>
 
@@ -85,34 +86,6 @@ const TDocument& SourcesWithoutBraces() {
     return document;
 }
 
-// The range in force at the start of every line, as setting a highlighter on an editor stores.
-void ComputeRanges(TSynCustomHighlighter& highlighter, const std::vector<std::string_view>& lines,
-                   std::vector<int32_t>& ranges) {
-    highlighter.ClearRange();
-    for (size_t i = 0; i < lines.size(); ++i) {
-        ranges[i] = highlighter.CurrentRange();
-        highlighter.StartLine(lines[i], static_cast<int>(i));
-        highlighter.SkipToLineEnd();
-    }
-}
-
-// The editor's rescan after line `first` changed: answers the last line scanned.
-size_t RescanFrom(TSynCustomHighlighter& highlighter, const std::vector<std::string_view>& lines,
-                  std::vector<int32_t>& ranges, size_t first) {
-    highlighter.RestoreRange(ranges[first]);
-    size_t line = first;
-    highlighter.StartLine(lines[line], static_cast<int>(line));
-    highlighter.SkipToLineEnd();
-    while (line + 1 < lines.size()) {
-        const int32_t range = highlighter.CurrentRange();
-        if (range == ranges[line + 1]) break;
-        ranges[++line] = range;
-        highlighter.StartLine(lines[line], static_cast<int>(line));
-        highlighter.SkipToLineEnd();
-    }
-    return line;
-}
-
 void BM_PascalFullRangeScan(benchmark::State& state) {
     const TDocument& document = Sources();
     if (document.Lines.empty()) {
@@ -122,7 +95,7 @@ void BM_PascalFullRangeScan(benchmark::State& state) {
     TSynPasSyn pascal;
     std::vector<int32_t> ranges(document.Lines.size());
     for (auto _ : state) {
-        ComputeRanges(pascal, document.Lines, ranges);
+        ComputeLineRanges(pascal, document.Lines, ranges);
         benchmark::DoNotOptimize(ranges.data());
         benchmark::ClobberMemory();
     }
@@ -138,7 +111,7 @@ void RescanAfterTypingBrace(benchmark::State& state, const TDocument& document) 
     }
     TSynPasSyn pascal;
     std::vector<int32_t> stored(document.Lines.size());
-    ComputeRanges(pascal, document.Lines, stored);
+    ComputeLineRanges(pascal, document.Lines, stored);
     std::vector<std::string_view> lines = document.Lines;
     const std::string edited = "{" + std::string(lines[0]);
     lines[0] = edited;
@@ -149,7 +122,8 @@ void RescanAfterTypingBrace(benchmark::State& state, const TDocument& document) 
         state.PauseTiming();
         ranges = stored;
         state.ResumeTiming();
-        lastScanned = RescanFrom(pascal, lines, ranges, 0);
+        pascal.RestoreRange(ranges[0]);
+        lastScanned = RescanLineRanges(pascal, lines, ranges, 0);
         benchmark::DoNotOptimize(ranges.data());
         benchmark::ClobberMemory();
     }

@@ -1,8 +1,8 @@
-// Helpers shared by the highlighter tests: splitting text into lines, full-document range
-// computation and the editor's rescan after an edit.
+// Helpers shared by the highlighter tests: splitting text into lines and the range upkeep of
+// an editor over a vector of lines.
 #pragma once
 
-#include "highlighters/SynEditHighlighter.h"
+#include "highlighters/SynHighlighterRanges.h"
 
 #include <string>
 #include <string_view>
@@ -27,14 +27,8 @@ inline std::vector<std::string> SplitLines(std::string_view text) {
 // The range in force at the start of every line, as the line buffer keeps it.
 inline std::vector<int32_t> ComputeRanges(TSynCustomHighlighter& highlighter,
                                           const std::vector<std::string>& lines) {
-    std::vector<int32_t> ranges;
-    ranges.reserve(lines.size());
-    highlighter.ClearRange();
-    for (size_t i = 0; i < lines.size(); ++i) {
-        ranges.push_back(highlighter.CurrentRange());
-        highlighter.StartLine(lines[i], static_cast<int>(i));
-        highlighter.SkipToLineEnd();
-    }
+    std::vector<int32_t> ranges(lines.size());
+    ComputeLineRanges(highlighter, lines, ranges);
     return ranges;
 }
 
@@ -42,18 +36,7 @@ inline std::vector<int32_t> ComputeRanges(TSynCustomHighlighter& highlighter,
 inline size_t RescanFrom(TSynCustomHighlighter& highlighter, const std::vector<std::string>& lines,
                          std::vector<int32_t>& ranges, size_t first) {
     highlighter.RestoreRange(ranges[first]);
-    if (first + 1 >= lines.size()) return first;
-    size_t line = first;
-    highlighter.StartLine(lines[line], static_cast<int>(line));
-    highlighter.SkipToLineEnd();
-    while (line + 1 < lines.size()) {
-        const int32_t range = highlighter.CurrentRange();
-        if (range == ranges[line + 1]) break;
-        ranges[++line] = range;
-        highlighter.StartLine(lines[line], static_cast<int>(line));
-        highlighter.SkipToLineEnd();
-    }
-    return line;
+    return RescanLineRanges(highlighter, lines, ranges, first);
 }
 
 } // namespace tavlo::test
