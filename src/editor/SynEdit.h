@@ -89,6 +89,18 @@ class ESynEditError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// --- pointer input ---
+// Mouse buttons held during a pointer event, beside the keyboard modifiers.
+enum : TShiftState { ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64 };
+enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
+// Scroll bar actions, in the order of the platform's scroll messages.
+enum TScrollCode : uint8_t {
+    scLineUp, scLineDown, scPageUp, scPageDown, scThumbPosition, scThumbTrack, scTop, scBottom, scEndScroll
+};
+enum TDragState : uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
+// Sent through the command processor when the editor gains or loses the input focus.
+enum : TSynEditorCommand { ecGotFocus = 700, ecLostFocus = 701 };
+
 class TCustomSynEdit;
 
 // Data: the target TBufferCoord* for ecGotoXY and ecSetMarker0..9, the std::string* for
@@ -320,6 +332,36 @@ public:
     TProcessCommandEvent OnCommandProcessed;
     TContextHelpEvent OnContextHelp;
 
+    // --- mouse, scrolling and drag-and-drop (SynEditMouse.cpp; the widget calls these with
+    // client pixels, and shift holds the modifiers and the buttons down) ---
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y);
+    void MouseMove(TShiftState shift, int32_t x, int32_t y);
+    void MouseUp(TMouseButton button, int32_t x, int32_t y);
+    void DblClick(int32_t x, int32_t y);
+    // The window lost the mouse capture (a drag took it over, another window grabbed it).
+    void MouseCaptureLost();
+    // The 100 ms timer that scrolls while the pointer selects outside the window.
+    void AutoScrollTimerTick(TShiftState shift);
+    bool AutoScrolling() const { return m_autoScrollDelta.X != 0 || m_autoScrollDelta.Y != 0; }
+    // delta: wheel rotation, 120 units per notch, positive away from the user.
+    void MouseWheel(int32_t delta, TShiftState shift);
+    int32_t WheelRemainder() const { return m_wheelRemainder; }
+    void VerticalScroll(TScrollCode code, int32_t position);
+    void HorizontalScroll(TScrollCode code, int32_t position);
+    // Text dragged over the editor from an editor (null: from elsewhere); true when a drop
+    // is welcome here.
+    bool DragOver(TCustomSynEdit* source, int32_t x, int32_t y, TDragState state, TShiftState shift);
+    void DragDrop(TCustomSynEdit* source, int32_t x, int32_t y, TShiftState shift);
+    // Whether a drop from that source with these modifiers copies (else it moves).
+    bool DropCopies(const TCustomSynEdit* source, TShiftState shift) const;
+    TPointerShape PointerShapeAt(int32_t x, int32_t y) const;
+    // The pointer over text outside a draggable selection.
+    TPointerShape Cursor() const { return m_cursor; }
+    void SetCursor(TPointerShape shape) { m_cursor = shape; }
+    void FocusEnter();
+    void FocusExit();
+    TGutterClickEvent OnGutterClick;
+
 protected:
     // Replaces the selection by text inserted in the given mode (the replace primitive).
     // recordColumnLines: each column piece records its own urPaste entry.
@@ -488,6 +530,24 @@ private:
     uint16_t m_lastKey = 0;
     TShiftState m_lastShift = 0;
     int32_t m_imeCharsPending = 0;
+
+    // mouse, scrolling and drag-and-drop
+    void setMouseCapture(bool captured);
+    void setAutoScrollDelta(TPoint delta);
+    void selectToPointer(int32_t x, int32_t y);
+    void gutterClick(int32_t x, int32_t y);
+    // Lines the vertical bar spans, and the thumb range it shows them in (scaled when big).
+    int64_t verticalLineRange() const;
+    int32_t verticalThumbRange() const;
+    int32_t thumbToLine(int32_t position) const;
+    void dropText(TCustomSynEdit& source, TBufferCoord drop, bool move);
+    TPoint m_mouseDownPoint;
+    TPoint m_mousePoint;
+    TPoint m_autoScrollDelta; // columns and rows per timer tick
+    int32_t m_wheelRemainder = 0;
+    bool m_mouseCaptured = false;
+    TBufferCoord m_caretBeforeDrag;
+    TPointerShape m_cursor = TPointerShape::IBeam;
 
     // painting
     TTextDrawer* m_textDrawer = nullptr;
