@@ -33,7 +33,7 @@ struct TPasKeyword {
 using enum TCondition;
 using enum TEffect;
 
-const TPasKeyword PasKeywords[] = {
+constexpr TPasKeyword PasKeywords[] = {
     {"Absolute"}, {"Abstract"}, {"And"}, {"Array"}, {"As"}, {"Asm", Always, OpenAsm},
     {"Assembler"}, {"Begin"}, {"Case"}, {"Class"}, {"Const"}, {"Constructor"}, {"Default"},
     {"Destructor"}, {"Div"}, {"Do"}, {"Downto"}, {"Dynamic"}, {"Else"}, {"End", Always, EndBlock},
@@ -63,14 +63,14 @@ const TPasKeyword PasKeywords[] = {
 constexpr int KeywordTableSize = 192;
 
 // Identifiers continue with digits, letters and '_'; only letters count for the hash.
-const TSynIdentCharTable IdentCharTable = [] {
+constexpr TSynIdentCharTable IdentCharTable = [] {
     TSynIdentCharTable table{};
     for (int c = 0; c < 256; ++c)
         table[c] = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
     return table;
 }();
 
-const TSynCharHashTable CharHashTable = [] {
+constexpr TSynCharHashTable CharHashTable = [] {
     TSynCharHashTable table{};
     for (int c = 'A'; c <= 'Z'; ++c) table[c] = static_cast<int16_t>(c - 'A' + 1);
     for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<int16_t>(c - 'a' + 1);
@@ -89,11 +89,11 @@ const TSynKeywordTable& Keywords() {
     return table;
 }
 
-bool IsLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(unsigned char c) { return IsDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'); }
+constexpr bool IsLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+constexpr bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsHexDigit(unsigned char c) { return IsDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'); }
 // Control characters and the blank; a zero byte inside a line is one of them.
-bool IsBlank(unsigned char c) { return c <= 32 && c != '\r' && c != '\n'; }
+constexpr bool IsBlank(unsigned char c) { return c <= 32 && c != '\r' && c != '\n'; }
 
 std::unique_ptr<TSynCustomHighlighter> CreatePascal() { return std::make_unique<TSynPasSyn>(); }
 
