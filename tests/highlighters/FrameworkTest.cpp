@@ -32,6 +32,12 @@ public:
     TSynHighlighterAttributes *Zebra, *Alpha, *Middle;
 };
 
+// Names are compared without regard to case, so this second "Alpha" is rejected.
+class TDuplicateSyn : public TTinySyn {
+public:
+    TDuplicateSyn() { AddAttribute("ALPHA"); }
+};
+
 // A Pascal highlighter that keeps the sample text it is given.
 class TSampleKeepingPasSyn : public TSynPasSyn {
 public:
@@ -100,6 +106,7 @@ TEST(CustomHighlighter, BaseAnswersAndSortedAttributeList) {
     // Defaults are the values the constructor set.
     EXPECT_EQ(tiny.Alpha->ForegroundDefault(), clRed);
     EXPECT_EQ(tiny.Alpha->StyleDefault(), fsBold);
+    EXPECT_THROW(TDuplicateSyn(), std::invalid_argument);
 
     const std::string line = "ab";
     tiny.StartLine(line, 0);
