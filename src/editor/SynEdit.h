@@ -481,7 +481,6 @@ private:
     void highlighterChanged();
     void rescanAllRanges();
     int32_t rescanFrom(int32_t index);
-    void scanLine(int32_t index);
     void linesAddedOrRemoved(int32_t index);
     void lineReplaced(int32_t index);
 

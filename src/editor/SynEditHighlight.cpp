@@ -3,8 +3,34 @@
 // range no longer holds are scanned again.
 #include "editor/SynEdit.h"
 #include "highlighters/SynEditHighlighter.h"
+#include "highlighters/SynHighlighterRanges.h"
 
 namespace tavlo {
+
+namespace {
+
+// The line buffer seen as the line and range lists the range upkeep works on.
+struct TBufferLines {
+    const TSynEditStringList& Lines;
+    size_t size() const { return size_t(Lines.Count()); }
+    std::string_view operator[](size_t index) const { return Lines.LineAt(int32_t(index)); }
+};
+
+struct TBufferRanges {
+    struct TRangeRef {
+        TSynEditStringList& Lines;
+        int32_t Index;
+        operator TSynRange() const { return Lines.LineRange(Index); }
+        TRangeRef& operator=(TSynRange range) {
+            Lines.StoreLineRange(Index, range);
+            return *this;
+        }
+    };
+    TSynEditStringList& Lines;
+    TRangeRef operator[](size_t index) { return {Lines, int32_t(index)}; }
+};
+
+} // namespace
 
 void TCustomSynEdit::bindRangeUpkeep() {
     m_lines->OnLinesAdded = [this](int32_t index, std::string_view) { linesAddedOrRemoved(index); };
@@ -41,35 +67,18 @@ void TCustomSynEdit::rescanAllRanges() {
     // The buffer's closing notification collapses the selection; a new colouring must not.
     const TBufferCoord anchor = m_selAnchor, head = m_selHead;
     m_lines->LockUpdates();
-    m_highlighter->ClearRange();
-    for (int32_t i = 0; i < count; ++i) {
-        m_lines->StoreLineRange(i, m_highlighter->CurrentRange());
-        scanLine(i);
-    }
+    TBufferRanges ranges{*m_lines};
+    ComputeLineRanges(*m_highlighter, TBufferLines{*m_lines}, ranges);
     m_lines->UnlockUpdates();
     m_selAnchor = anchor;
     m_selHead = head;
 }
 
-void TCustomSynEdit::scanLine(int32_t index) {
-    m_highlighter->StartLine(m_lines->LineAt(index), index);
-    m_highlighter->SkipToLineEnd();
-}
-
 // Scans from line `index` (the range it starts in already given) until a following line's
 // stored range agrees. Answers the last line scanned.
 int32_t TCustomSynEdit::rescanFrom(int32_t index) {
-    const int32_t count = m_lines->Count();
-    if (index >= count - 1) return index;
-    scanLine(index);
-    for (int32_t next = index + 1; next < count; ++next) {
-        const TSynRange range = m_highlighter->CurrentRange();
-        if (range == m_lines->LineRange(next)) return next - 1;
-        m_lines->StoreLineRange(next, range);
-        if (next == count - 1) return next; // nothing below needs the range at its end
-        scanLine(next);
-    }
-    return count - 1;
+    TBufferRanges ranges{*m_lines};
+    return int32_t(RescanLineRanges(*m_highlighter, TBufferLines{*m_lines}, ranges, size_t(index)));
 }
 
 void TCustomSynEdit::linesAddedOrRemoved(int32_t index) {
