@@ -275,6 +275,9 @@ void TCustomSynEdit::SetOptions(TSynEditorOptions options) {
 void TCustomSynEdit::SetSelectionMode(TSynSelectionMode mode) {
     if (mode > smColumn) mode = smNormal;
     m_selectionMode = mode;
+    // Ends that other modes allowed past a line end come back inside it.
+    m_selAnchor = clampSelectionPoint(m_selAnchor);
+    m_selHead = clampSelectionPoint(m_selHead);
     if (HasSelection()) invalidateAll();
     statusChanged(stSelection);
 }
@@ -303,7 +306,10 @@ void TCustomSynEdit::SetTabWidth(int width) {
 void TCustomSynEdit::SetMaxLeftChar(int32_t value) {
     value = clampInt(value, 1, 32767);
     if (value == m_maxLeftChar) return;
+    PaintLock lock(*this);
     m_maxLeftChar = value;
+    SetCaretChar(m_caretChar);
+    SetFirstVisibleColumn(m_firstVisibleColumn);
     invalidateAll();
     updateScrollBars();
 }

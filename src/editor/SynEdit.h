@@ -422,6 +422,12 @@ private:
     // The selected text as undo records it: column pieces are never padded.
     std::string selectionForUndo() const;
     std::string selectedText(bool padColumns) const;
+    // Where replacing the selection starts inserting: its first position, column 1 for
+    // lines, the left edge for a column block; the caret without a selection.
+    TBufferCoord insertionStart() const;
+    // Inserts at start (the selection already gone) and records entries that take exactly
+    // the inserted text, and any padding, out again.
+    void insertRecorded(UndoReason reason, TSynSelectionMode mode, std::string_view text, TBufferCoord start);
 
     // SynEditUndoReplay.cpp
     void replay(bool redo);

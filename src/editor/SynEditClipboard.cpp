@@ -45,29 +45,12 @@ void TCustomSynEdit::PasteText() {
     PaintLock lock(*this);
     BeginUndoBlock();
     try {
-        TBufferCoord start = CaretPos();
-        if (HasSelection()) {
-            start = SelFirst();
-            if (m_selectionMode == smColumn) start = {std::min(m_selAnchor.Char, m_selHead.Char), start.Line};
-            recordAndDeleteSelection();
-        }
-        if (mode == smLine) start.Char = 1;
-        if (mode == smNormal) start.Char = padLineForInsert(start, false);
-        SetCaretPos(start);
-        PlaceAnchor(start);
+        TBufferCoord start = insertionStart();
+        if (HasSelection()) recordAndDeleteSelection();
+        insertRecorded(urPaste, mode, text, start);
         if (mode == smColumn) {
-            SetSelTextPrimitive(smColumn, text, true);
             TBufferCoord end = CaretPos();
             SetCaretPos({std::min(start.Char, end.Char), std::max(start.Line, end.Line) + 1});
-        } else {
-            LockUndo();
-            SetSelTextPrimitive(mode, text);
-            UnlockUndo();
-            if (mode == smLine && m_caretChar == 1)
-                m_undoList.RecordChange(urPaste, {1, start.Line}, {m_visibleColumns, m_caretLine - 1},
-                                        selectionForUndo(), smLine);
-            else
-                m_undoList.RecordChange(urPaste, start, SelLast(), selectionForUndo(), smNormal);
         }
     } catch (...) {
         EndUndoBlock();

@@ -264,13 +264,9 @@ void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indent
     if (text.empty()) return;
     if (HasSelection()) {
         BeginUndoBlock();
-        TBufferCoord start = SelFirst();
-        if (m_selectionMode == smLine) start.Char = 1;
-        if (m_selectionMode == smColumn) start = {std::min(m_selAnchor.Char, m_selHead.Char), start.Line};
+        TBufferCoord start = insertionStart();
         recordAndDeleteSelection();
-        SetCaretPos(start);
-        SetSelTextPrimitive(smNormal, text);
-        m_undoList.RecordChange(urInsert, start, SelLast(), {}, smNormal);
+        insertRecorded(urInsert, smNormal, text, start);
         EndUndoBlock();
         advanceAfterTyping();
         return;

@@ -15,7 +15,9 @@ int32_t TCustomSynEdit::lineLength(int32_t line) const { return int32_t(lineText
 
 void TCustomSynEdit::MoveCaretTo(bool ensureVisible, TBufferCoord p) {
     int32_t y = std::max(1, std::min(p.Line, m_lines->Count()));
-    int32_t maxX = HasOption(eoScrollPastEol) ? m_maxLeftChar : (m_lines->Count() == 0 ? 1 : lineLength(y) + 1);
+    // Past-the-end space reaches MaxLeftChar, but a longer line stays reachable to its end.
+    int32_t maxX = m_lines->Count() == 0 ? 1 : lineLength(y) + 1;
+    if (HasOption(eoScrollPastEol)) maxX = std::max(maxX, m_maxLeftChar);
     int32_t x = std::max(1, std::min(p.Char, maxX));
     if (x == m_caretChar && y == m_caretLine) {
         m_preferredColumn = CharToColumn(CaretPos()).Char;
@@ -38,9 +40,9 @@ void TCustomSynEdit::MoveCaretTo(bool ensureVisible, TBufferCoord p) {
 }
 
 TBufferCoord TCustomSynEdit::clampSelectionPoint(TBufferCoord p) const {
-    p.Char = clampInt(p.Char, 1, m_maxLeftChar);
     p.Line = std::max(1, std::min(p.Line, m_lines->Count()));
-    if (m_selectionMode == smNormal) p.Char = std::min(p.Char, lineLength(p.Line) + 1);
+    int32_t lineEnd = lineLength(p.Line) + 1;
+    p.Char = clampInt(p.Char, 1, m_selectionMode == smNormal ? lineEnd : std::max(lineEnd, m_maxLeftChar));
     return p;
 }
 
@@ -138,15 +140,42 @@ std::string TCustomSynEdit::selectedText(bool padColumns) const {
 void TCustomSynEdit::SetSelectedText(std::string_view text) {
     PaintLock lock(*this);
     BeginUndoBlock();
-    TBufferCoord start = SelFirst();
-    if (HasSelection()) m_undoList.RecordChange(urDelete, SelFirst(), SelLast(), selectionForUndo(), m_selectionMode);
-    if (m_selectionMode == smNormal) padLineForInsert(start, false);
-    LockUndo();
-    MoveCaretTo(false, start);
-    SetSelTextPrimitive(m_selectionMode, text);
-    UnlockUndo();
-    m_undoList.RecordChange(urInsert, start, SelLast(), selectionForUndo(), m_selectionMode);
+    TBufferCoord start = insertionStart();
+    if (HasSelection()) recordAndDeleteSelection();
+    insertRecorded(urInsert, m_selectionMode, text, start);
     EndUndoBlock();
+}
+
+TBufferCoord TCustomSynEdit::insertionStart() const {
+    if (!HasSelection()) return CaretPos();
+    TBufferCoord start = SelFirst();
+    if (m_selectionMode == smLine) start.Char = 1;
+    if (m_selectionMode == smColumn) start.Char = std::min(m_selAnchor.Char, m_selHead.Char);
+    return start;
+}
+
+void TCustomSynEdit::insertRecorded(UndoReason reason, TSynSelectionMode mode, std::string_view text,
+                                    TBufferCoord start) {
+    if (text.empty()) return;
+    ScrollPastEolScope pastEol(*this);
+    if (mode == smLine) start.Char = 1;
+    SetCaretPos(start);
+    start = CaretPos();
+    if (mode == smNormal) start.Char = padLineForInsert(start, false);
+    SetCaretPos(start);
+    PlaceAnchor(start);
+    if (mode == smColumn) {
+        // every line records its own piece
+        SetSelTextPrimitive(smColumn, text, true);
+        return;
+    }
+    LockUndo();
+    SetSelTextPrimitive(mode, text);
+    UnlockUndo();
+    if (mode == smLine && m_caretChar == 1)
+        m_undoList.RecordChange(reason, start, {m_visibleColumns, m_caretLine - 1}, selectionForUndo(), smLine);
+    else
+        m_undoList.RecordChange(reason, start, SelLast(), selectionForUndo(), smNormal);
 }
 
 // --- offsets ---

@@ -57,20 +57,26 @@ void TCustomSynEdit::replay(bool redo) {
     moveGroupBreaks(source, target);
     const TSynEditUndoItem* first = source.PeekEntry();
     if (!first) return;
-    UndoReason reason = first->Reason;
-    int32_t group = first->GroupNumber;
+    const UndoReason reason = first->Reason;
+    const int32_t group = first->GroupNumber;
     int32_t savedBlock = target.BlockNumber();
     target.SetBlockNumber(group);
     PaintLock lock(*this);
     try {
         bool takeRuns = HasOption(eoGroupUndo) && reason != urIndent && reason != urUnindent;
-        do {
+        int32_t current = group;
+        for (;;) {
             if (redo)
                 redoOneEntry();
             else
                 undoOneEntry();
-        } while (source.CanUndo() &&
-                 (source.PeekEntry()->GroupNumber == group || (takeRuns && source.LastReason() == reason)));
+            const TSynEditUndoItem* next = source.PeekEntry();
+            if (!next) break;
+            if (next->GroupNumber == current) continue;
+            if (!(takeRuns && next->Reason == reason)) break;
+            // A run of like changes takes each group it reaches whole, never half of one.
+            current = next->GroupNumber;
+        }
         moveGroupBreaks(source, target);
     } catch (...) {
         target.SetBlockNumber(savedBlock);
@@ -91,7 +97,7 @@ void TCustomSynEdit::undoOneEntry() {
         m_redoList.RecordChange(reason, from, to, selectionForUndo(), mode);
         SetSelTextPrimitive(mode, entry->SavedText);
         // Text that the insertion overwrote is back: redo must remove it before inserting.
-        if (!entry->SavedText.empty()) m_redoList.RecordChange(urDelete, from, CaretPos(), entry->SavedText, mode);
+        if (!entry->SavedText.empty()) m_redoList.RecordChange(urDelete, from, CaretPos(), {}, mode);
         SetCaretPos(from);
     } else if (isDeleteKind(reason)) {
         TBufferCoord target = mode == smColumn ? TBufferCoord{std::min(from.Char, to.Char), std::min(from.Line, to.Line)}
@@ -112,8 +118,9 @@ void TCustomSynEdit::undoOneEntry() {
         ScrollCaretIntoView();
     } else if (reason == urLineBreak) {
         SetCaretPos(from);
-        m_redoList.RecordChange(reason, from, to, {}, mode);
         std::string line = CaretLineText();
+        // Redo puts back exactly the line the break made (indentation included).
+        m_redoList.RecordChange(reason, from, to, std::string(lineText(to.Line + 1)), mode);
         const std::string& moved = entry->SavedText;
         // Restores blanks that trimming took from the left part of a split line.
         bool padLeftPart = !moved.empty() && (!HasOption(eoAutoIndent) || uint8_t(moved[0]) > ' ');
@@ -159,9 +166,22 @@ void TCustomSynEdit::redoOneEntry() {
         SetSelTextPrimitive(mode, entry->SavedText);
         SetCaretPos(from);
     } else if (reason == urLineBreak) {
+        // Replays the break exactly, whether it came from ecLineBreak or ecInsertLine.
         SetCaretPos(from);
-        PlaceAnchor(from);
-        RunCommand(ecLineBreak, '\r', nullptr);
+        std::string_view line = lineText(from.Line);
+        std::string_view left = line.substr(0, std::min(line.size(), size_t(from.Char - 1)));
+        std::string right(line.substr(left.size()));
+        if (HasOption(eoTrimTrailingSpaces)) left = TrimRight(left);
+        const std::string& newLine = entry->SavedText;
+        m_lines->LockUpdates();
+        m_lines->ReplaceLine(from.Line - 1, left);
+        m_lines->InsertLineAt(from.Line, newLine);
+        linesInserted(from.Line + 1, 1);
+        m_lines->UnlockUpdates();
+        m_undoList.RecordChange(reason, from, to, std::move(right), mode);
+        TBufferCoord caret{int32_t(newLine.size() - std::min(newLine.size(), right.size())) + 1, from.Line + 1};
+        SetCaretPos(caret);
+        PlaceAnchor(caret);
     } else if (reason == urIndent) {
         m_undoList.RecordChange(reason, from, to, entry->SavedText, mode);
         PlaceCaretAndSelection(to, from, to);

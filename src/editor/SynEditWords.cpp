@@ -104,9 +104,9 @@ TBufferCoord TCustomSynEdit::PrevWordStart() const {
 }
 
 void TCustomSynEdit::SelectWordAt(TBufferCoord p) {
-    p.Char = clampInt(p.Char, 1, m_maxLeftChar);
     p.Line = std::max(1, std::min(p.Line, m_lines->Count()));
     std::string_view line = lineText(p.Line);
+    p.Char = clampInt(p.Char, 1, std::max(m_maxLeftChar, int32_t(line.size()) + 1));
     PaintLock lock(*this);
     if (p.Char >= int32_t(line.size()) + 1) {
         TBufferCoord end{int32_t(line.size()) + 1, p.Line};

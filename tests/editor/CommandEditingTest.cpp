@@ -1,0 +1,287 @@
+// Editing commands: typing, line breaks, deletes, tabs, block indent, case and clipboard.
+#include "EditorFixture.h"
+
+namespace tavlo::test {
+namespace {
+
+class CommandEditing : public EditorFixture {
+protected:
+    // The program's own settings.
+    void useMainWindowOptions() {
+        editor.SetOptions(eoAltSetsColumnMode | eoAutoIndent | eoDragDropEditing | eoGroupUndo |
+                          eoScrollHintFollows | eoScrollPastEof | eoScrollPastEol | eoShowScrollHint |
+                          eoSmartTabDelete | eoSmartTabs | eoTabsToSpaces | eoTrimTrailingSpaces);
+        editor.SetTabWidth(2);
+    }
+};
+
+TEST_F(CommandEditing, EnterKeepsIndentationAndEmptyLinesStayVirtual) {
+    useMainWindowOptions();
+    setText("    left right");
+    caretAt(10, 1);
+    command(ecLineBreak);
+    EXPECT_EQ(text(), "    left\n    right");
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{5, 2}));
+    command(ecUndo);
+    EXPECT_EQ(text(), "    left right");
+
+    setText("    a\n");
+    editor.Lines().AddLine("");
+    caretAt(1, 2);
+    command(ecLineBreak);
+    EXPECT_EQ(text(), "    a\n\n");
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{5, 3})) << "virtual space at the indentation";
+    type("x");
+    EXPECT_EQ(text(), "    a\n\n    x");
+
+    editor.SetOptions(editor.Options() & ~eoTabsToSpaces);
+    setText("\tab");
+    caretAt(3, 1);
+    command(ecLineBreak);
+    EXPECT_EQ(text(), "\ta\n\tb") << "tabs-and-spaces indentation without eoTabsToSpaces";
+    caretAt(1, 1);
+    command(ecInsertLine);
+    EXPECT_EQ(text(), "\n\ta\n\tb");
+}
+
+TEST_F(CommandEditing, TypingPastTheEndPadsAndUndoesExactly) {
+    editor.SetOptions((editor.Options() | eoScrollPastEol) & ~eoTrimTrailingSpaces);
+    setText("ab");
+    caretAt(6, 1);
+    type("x");
+    EXPECT_EQ(text(), "ab   x");
+    command(ecUndo);
+    EXPECT_EQ(text(), "ab");
+    command(ecRedo);
+    EXPECT_EQ(text(), "ab   x");
+
+    command(ecChar, '\x08');
+    command(ecChar, char(127));
+    EXPECT_EQ(text(), "ab   x") << "control characters are ignored";
+    editor.SetReadOnly(true);
+    type("q");
+    command(ecDeleteLastChar);
+    EXPECT_EQ(text(), "ab   x");
+}
+
+TEST_F(CommandEditing, BackspaceVariants) {
+    useMainWindowOptions();
+    setText("  a\n    b");
+    caretAt(5, 2);
+    command(ecDeleteLastChar);
+    EXPECT_EQ(text(), "  a\n  b") << "smart tab delete unindents to the shallower line above";
+    EXPECT_EQ(editor.CaretChar(), 3);
+
+    setText("abc\ndef");
+    caretAt(1, 2);
+    command(ecDeleteLastChar);
+    EXPECT_EQ(text(), "abcdef");
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{4, 1}));
+    EXPECT_EQ(editor.UndoList().PeekEntry()->SavedText, "\r\n");
+    command(ecUndo);
+    EXPECT_EQ(text(), "abc\ndef");
+
+    editor.SetOptions(editor.Options() & ~eoSmartTabDelete);
+    editor.SetTabWidth(4);
+    setText("      x");
+    caretAt(7, 1);
+    command(ecDeleteLastChar);
+    EXPECT_EQ(text(), "    x") << "back to the previous tab stop";
+}
+
+TEST_F(CommandEditing, DeleteCommandsUndoExactly) {
+    editor.SetOptions(editor.Options() & ~eoTrimTrailingSpaces);
+    const std::string original = "alpha beta gamma\n  second line\nthird";
+    setText(original);
+    caretAt(7, 1);
+    command(ecDeleteWord);
+    EXPECT_EQ(text(), "alpha gamma\n  second line\nthird");
+    command(ecDeleteEOL);
+    EXPECT_EQ(text(), "alpha \n  second line\nthird");
+    command(ecDeleteLastWord);
+    EXPECT_EQ(text(), "\n  second line\nthird");
+    caretAt(5, 2);
+    command(ecDeleteBOL);
+    EXPECT_EQ(text(), "\ncond line\nthird");
+    command(ecDeleteLine);
+    EXPECT_EQ(text(), "\nthird");
+    caretAt(9, 1);
+    command(ecDeleteChar);
+    EXPECT_EQ(text(), "        third") << "Delete in virtual space pulls the next line to the caret";
+    editor.SetOptions(editor.Options() & ~eoGroupUndo);
+    while (editor.UndoList().CanUndo()) command(ecUndo);
+    EXPECT_EQ(text(), original);
+    while (editor.RedoList().CanUndo()) command(ecRedo);
+    EXPECT_EQ(text(), "        third");
+    command(ecDeleteLine);
+    command(ecDeleteLine);
+    EXPECT_EQ(text(), "") << "a single empty line has nothing left to delete";
+}
+
+TEST_F(CommandEditing, SmartTabsAlignWithTheLineAbove) {
+    useMainWindowOptions();
+    setText("int   value = 1;\nx");
+    caretAt(1, 2);
+    command(ecTab);
+    EXPECT_EQ(text(), "int   value = 1;\n      x") << "to the second word of the line above";
+    command(ecShiftTab);
+    EXPECT_EQ(text(), "int   value = 1;\nx");
+
+    editor.SetOptions(editor.Options() & ~(eoSmartTabs | eoTabsToSpaces));
+    setText("ab");
+    caretAt(2, 1);
+    command(ecTab);
+    EXPECT_EQ(text(), "a\tb");
+}
+
+TEST_F(CommandEditing, BlockIndentAndUnindent) {
+    useMainWindowOptions();
+    setText("one\ntwo\nthree");
+    select({2, 1}, {1, 3});
+    command(ecBlockIndent);
+    EXPECT_EQ(text(), "  one\n  two\nthree") << "a selection ending in column 1 leaves that line";
+    EXPECT_EQ(editor.SelFirst(), (TBufferCoord{4, 1}));
+    command(ecBlockUnindent);
+    EXPECT_EQ(text(), "one\ntwo\nthree");
+    command(ecUndo);
+    EXPECT_EQ(text(), "  one\n  two\nthree");
+    command(ecUndo);
+    EXPECT_EQ(text(), "one\ntwo\nthree");
+    command(ecRedo);
+    EXPECT_EQ(text(), "  one\n  two\nthree");
+
+    editor.SetOptions(editor.Options() | eoTabIndent);
+    select({1, 1}, {3, 2});
+    command(ecTab);
+    EXPECT_EQ(text(), "    one\n    two\nthree");
+}
+
+TEST_F(CommandEditing, CaseCommands) {
+    editor.SetOptions(editor.Options() & ~eoGroupUndo);
+    setText("hello wORLD \xB9" "b"); // a-ogonek in Windows-1250
+    caretAt(3, 1);
+    command(ecUpperCase);
+    EXPECT_EQ(text(), "HELLO wORLD \xB9" "b");
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{3, 1}));
+    caretAt(8, 1);
+    command(ecTitleCase);
+    EXPECT_EQ(text(), "HELLO World \xB9" "b");
+    caretAt(13, 1);
+    command(ecToggleCase);
+    EXPECT_EQ(text(), "HELLO World \xA5" "b");
+    EXPECT_EQ(editor.CaretChar(), 14);
+    select({1, 1}, {6, 1});
+    command(ecToggleCase);
+    EXPECT_EQ(text(), "hello World \xA5" "b");
+    EXPECT_EQ(editor.SelectedText(), "hello");
+    command(ecUndo);
+    EXPECT_EQ(text(), "HELLO World \xA5" "b");
+}
+
+TEST_F(CommandEditing, ClipboardModes) {
+    editor.SetOptions(editor.Options() & ~eoTrimTrailingSpaces);
+    setText("abcdef\nghijkl\nmn");
+    editor.SetSelectionMode(smColumn);
+    select({2, 1}, {4, 3});
+    command(ecCopy);
+    ASSERT_TRUE(clipboard.block);
+    EXPECT_EQ((*clipboard.block)[0], char(smColumn));
+    EXPECT_EQ(clipboard.text, "bc\r\nhi\r\nn ");
+    editor.SetSelectionMode(smNormal);
+    caretAt(7, 2);
+    command(ecPaste);
+    EXPECT_EQ(text(), "abcdef\nghijklbc\nmn    hi\n      n ") << "column paste pads and adds lines";
+    while (editor.UndoList().CanUndo()) command(ecUndo);
+    EXPECT_EQ(text(), "abcdef\nghijkl\nmn");
+
+    editor.SetSelectionMode(smLine);
+    select({3, 2}, {3, 2});
+    editor.ExtendSelection({1, 2});
+    command(ecCut);
+    EXPECT_EQ(text(), "abcdef\nmn");
+    caretAt(2, 2);
+    command(ecPaste);
+    EXPECT_EQ(text(), "abcdef\nghijkl\nmn") << "line mode pastes whole lines whatever the column";
+    command(ecUndo);
+    EXPECT_EQ(text(), "abcdef\nmn");
+
+    clipboard.block.reset();
+    clipboard.text = "X\r\nY";
+    editor.SetSelectionMode(smNormal);
+    caretAt(2, 1);
+    command(ecPaste);
+    EXPECT_EQ(text(), "aX\nYbcdef\nmn");
+
+    clipboard.block = std::string(1, char(smNormal)) + "ok";
+    clipboard.unreadableBlock = true;
+    EXPECT_THROW(command(ecPaste), ESynEditError);
+    EXPECT_EQ(text(), "aX\nYbcdef\nmn");
+    clipboard.refuseWrites = true;
+    select({1, 1}, {2, 1});
+    try {
+        command(ecCopy);
+        FAIL();
+    } catch (const ESynEditError& e) {
+        EXPECT_STREQ(e.what(), "Clipboard copy operation failed");
+    }
+}
+
+TEST_F(CommandEditing, CommandEventsAndKeys) {
+    setText("abc");
+    std::vector<TSynEditorCommand> processed;
+    editor.OnProcessCommand = [](TCustomSynEdit&, TSynEditorCommand& c, char& ch, void*) {
+        if (c == ecChar && ch == 'z') ch = 'Z';
+    };
+    editor.OnCommandProcessed = [&](TCustomSynEdit&, TSynEditorCommand& c, char&, void*) { processed.push_back(c); };
+    int userCalls = 0;
+    editor.OnProcessUserCommand = [&](TCustomSynEdit&, TSynEditorCommand&, char&, void*) { ++userCalls; };
+    type("z");
+    command(TSynEditorCommand(ecUserFirst + 5));
+    EXPECT_EQ(text(), "Zabc");
+    EXPECT_EQ(userCalls, 1);
+    EXPECT_EQ(processed.size(), 2u);
+
+    uint16_t key = 39; // Right
+    editor.KeyDown(key, 0);
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(editor.CaretChar(), 3);
+    char ch = 'q';
+    editor.KeyPress(ch); // the character of a handled key-down is dropped
+    EXPECT_EQ(text(), "Zabc");
+    editor.KeyPress(ch);
+    EXPECT_EQ(text(), "Zaqbc");
+
+    int hooks = 0;
+    editor.KbdHandler().AddKeyPressHandler([&](TCustomSynEdit&, char& k) {
+        ++hooks;
+        k = 0;
+    });
+    editor.KeyPress(ch);
+    EXPECT_EQ(text(), "Zaqbc") << "a hook that swallows the key stops typing";
+    EXPECT_EQ(hooks, 1);
+}
+
+TEST_F(CommandEditing, BookmarksFollowTheirLines) {
+    setText("a\nb\nc\nd");
+    std::vector<int> cleared;
+    editor.OnClearBookmark = [&](TCustomSynEdit&, std::unique_ptr<TSynEditMark>& m) { cleared.push_back(m->BookmarkSlot()); };
+    TBufferCoord at{1, 3};
+    command(ecSetMarker3, '\0', &at);
+    EXPECT_TRUE(editor.HasBookmark(3));
+    caretAt(1, 1);
+    command(ecLineBreak);
+    EXPECT_EQ(editor.FindBookmark(3)->Line, 4);
+    caretAt(1, 4);
+    command(ecDeleteLine);
+    EXPECT_EQ(editor.FindBookmark(3)->Line, 3) << "a deleted line's bookmark goes to the line above";
+    caretAt(1, 1);
+    command(ecGotoMarker3);
+    EXPECT_EQ(editor.CaretLine(), 3);
+    at = {1, 3};
+    command(ecSetMarker3, '\0', &at);
+    EXPECT_FALSE(editor.HasBookmark(3)) << "setting it again on its line toggles it off";
+    EXPECT_EQ(cleared, std::vector<int>{3});
+}
+
+} // namespace
+} // namespace tavlo::test

@@ -1,0 +1,152 @@
+// Random command sequences must undo back to the original bytes and redo forward to the
+// bytes before undoing began.
+#include <random>
+
+#include "EditorFixture.h"
+
+namespace tavlo::test {
+namespace {
+
+class Random {
+public:
+    explicit Random(uint32_t seed) : m_gen(seed) {}
+    int below(int n) { return int(m_gen() % uint32_t(n)); }
+    bool chance(int percent) { return below(100) < percent; }
+
+    std::string word() {
+        static const char* const words[] = {"int", "x", "foo_bar", "(", ")", "{", "}", ";", "=", "+", "AbC", "ąść", "//", ".", ","};
+        return words[below(15)];
+    }
+    std::string line() {
+        switch (below(6)) {
+        case 0: return {};
+        case 1: return std::string(size_t(below(6)), ' ');
+        case 2: {
+            std::string s(size_t(200 + below(200)), 'x');
+            for (size_t i = 0; i < s.size(); i += size_t(1 + below(9))) s[i] = ' ';
+            return s;
+        }
+        default: {
+            std::string s;
+            int indent = below(4);
+            for (int i = 0; i < indent; ++i) s += chance(50) ? "\t" : "  ";
+            int n = below(8);
+            for (int i = 0; i < n; ++i) s += word() + (chance(70) ? " " : chance(50) ? "\t" : "");
+            return s;
+        }
+        }
+    }
+    std::string text(int maxLines) {
+        std::string s;
+        int n = 1 + below(maxLines);
+        for (int i = 0; i < n; ++i) {
+            if (i > 0) s += "\r\n";
+            s += line();
+        }
+        return s;
+    }
+
+private:
+    std::mt19937 m_gen;
+};
+
+class UndoInvariant : public EditorFixture {
+protected:
+    TBufferCoord randomPos(Random& rng) {
+        int32_t y = 1 + rng.below(std::max(1, editor.Lines().Count()) + 1);
+        int32_t len = int32_t(editor.Lines().LineAt(y - 1).size());
+        return {1 + rng.below(len + 12), y};
+    }
+
+    void randomCommand(Random& rng) {
+        static const TSynEditorCommand moves[] = {ecLeft, ecRight, ecUp, ecDown, ecWordLeft, ecWordRight,
+                                                  ecLineStart, ecLineEnd, ecPageUp, ecPageDown, ecEditorTop,
+                                                  ecEditorBottom, ecPageLeft, ecPageRight};
+        static const TSynEditorCommand deletes[] = {ecDeleteLastChar, ecDeleteChar, ecDeleteWord, ecDeleteLastWord,
+                                                    ecDeleteBOL, ecDeleteEOL, ecDeleteLine};
+        static const TSynEditorCommand others[] = {ecLineBreak, ecInsertLine, ecTab, ecShiftTab, ecBlockIndent,
+                                                   ecBlockUnindent, ecCut, ecCopy, ecPaste, ecUpperCase,
+                                                   ecLowerCase, ecToggleCase, ecTitleCase, ecToggleMode};
+        if (editor.Lines().Count() < 20 && rng.chance(10)) {
+            // keeps the document from wearing down to a few lines
+            editor.PlaceAnchor(editor.CaretPos());
+            editor.SetSelectedText(rng.text(30));
+            return;
+        }
+        int kind = rng.below(100);
+        if (kind < 35) {
+            char ch = "abc xyz\t{}();=_AB12"[rng.below(19)];
+            command(ecChar, ch);
+        } else if (kind < 43) {
+            TSynEditorCommand c = moves[rng.below(14)];
+            TSynEditorCommand m = rng.chance(30) ? TSynEditorCommand(c + ecSelection) : c;
+            command(m);
+        } else if (kind < 50) {
+            TBufferCoord p = randomPos(rng);
+            command(ecGotoXY, '\0', &p);
+        } else if (kind < 57) {
+            static const TSynEditorCommand modes[] = {ecNormalSelect, ecColumnSelect, ecLineSelect};
+            TSynEditorCommand m = modes[rng.below(3)];
+            command(m);
+            TBufferCoord p = randomPos(rng);
+            command(ecSelGotoXY, '\0', &p);
+        } else if (kind < 65) {
+            TSynEditorCommand m = deletes[rng.below(7)];
+            command(m);
+        } else if (kind < 85) {
+            TSynEditorCommand m = others[rng.below(14)];
+            command(m);
+        } else if (kind < 94) {
+            // a drag-like move: text put in through the replace primitive from outside
+            std::string t = rng.chance(30) ? rng.word() : rng.text(6);
+            editor.SetSelectedText(t);
+        } else if (kind < 97) {
+            std::string ime = rng.word();
+            command(ecImeStr, '\0', &ime);
+        } else {
+            TSynEditorCommand m = rng.chance(50) ? ecUndo : ecRedo;
+            command(m);
+        }
+    }
+
+    void runSeed(uint32_t seed, int commands, TSynEditorOptions options) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Random rng(seed);
+        editor.SetOptions(options);
+        editor.SetTabWidth(1 + rng.below(8));
+        editor.SetMaxUndo(1 << 30);
+        editor.SetSelectionMode(smNormal);
+        editor.SetInsertMode(true);
+        setText(rng.text(40));
+        // Typing into a buffer without lines creates its first line, which undo keeps.
+        if (editor.Lines().Count() == 0) editor.Lines().AddLine({});
+        clipboard.text = rng.text(4);
+        clipboard.block.reset();
+        const std::string original = editor.Lines().GetAllText();
+        for (int i = 0; i < commands; ++i) randomCommand(rng);
+        while (editor.RedoList().CanUndo()) command(ecRedo); // a trailing undo must not count
+        const std::string final = editor.Lines().GetAllText();
+        ASSERT_NE(final, original) << "the commands must have changed something";
+        int guard = 0;
+        while (editor.UndoList().CanUndo() && guard++ < 1'000'000) command(ecUndo);
+        ASSERT_EQ(editor.Lines().GetAllText(), original);
+        EXPECT_FALSE(editor.Modified());
+        while (editor.RedoList().CanUndo() && guard++ < 2'000'000) command(ecRedo);
+        ASSERT_EQ(editor.Lines().GetAllText(), final);
+    }
+};
+
+TEST_F(UndoInvariant, RandomCommandsUndoAndRedoExactly) {
+    const TSynEditorOptions base = SYNEDIT_DEFAULT_OPTIONS & ~eoTrimTrailingSpaces;
+    const TSynEditorOptions variants[] = {
+        base,
+        base & ~eoGroupUndo,
+        (base & ~(eoSmartTabs | eoTabsToSpaces)) | eoTabIndent,
+        (base & ~(eoScrollPastEol | eoAutoIndent | eoSmartTabDelete)) | eoEnhanceHomeKey | eoKeepCaretX,
+    };
+    for (uint32_t seed = 1; seed <= 100; ++seed) runSeed(seed, 10000, variants[seed % 4]);
+}
+
+} // namespace
+} // namespace tavlo::test
+
