@@ -1,0 +1,172 @@
+// Editor engine costs on big documents: a typed character, Enter, Backspace joining lines,
+// undo of a large paste, and reading the whole text as the selection (against copying the
+// same bytes once). No painting: the host only answers metrics.
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <sstream>
+
+#include "BenchCorpus.h"
+#include "editor/SynEdit.h"
+#include "platform/Clipboard.h"
+#include "platform/SynEditHost.h"
+
+namespace tavlo::bench {
+namespace {
+
+class MetricsOnlyHost : public TSynEditHost {
+public:
+    bool WindowExists() const override { return true; }
+    int32_t ClientWidth() const override { return 1000; }
+    int32_t ClientHeight() const override { return 800; }
+    int32_t CharWidth() const override { return 8; }
+    int32_t CharHeight() const override { return 16; }
+    void InvalidateRect(const TRect&) override {}
+    void InvalidateAll() override {}
+    void ScrollPixels(int32_t, int32_t, const TRect&) override {}
+    void RepaintNow() override {}
+    void SetScrollBar(TScrollBarKind, const TScrollBarInfo&) override {}
+    void CreateCaret(int32_t, int32_t) override {}
+    void DestroyCaret() override {}
+    void SetCaretPos(int32_t, int32_t) override {}
+    void ShowCaret(bool) override {}
+    void SetImePosition(int32_t, int32_t) override {}
+    bool HasFocus() const override { return true; }
+    void SetFocus() override {}
+    void SetMouseCapture(bool) override {}
+    void StartTimer(int32_t) override {}
+    void StopTimer() override {}
+    void SetPointerShape(TPointerShape) override {}
+    void AcceptFileDrops(bool) override {}
+    int32_t DragThreshold() const override { return 5; }
+    int32_t WheelScrollLines() const override { return 3; }
+    void BeginDrag() override {}
+    TPoint ScrollHintSize(std::string_view, int32_t) const override { return {}; }
+    int32_t ScrollArrowHeight() const override { return 16; }
+    void ShowScrollHint(std::string_view, TPoint, TColor) override {}
+    void HideScrollHint() override {}
+};
+
+class StringClipboard : public TClipboard {
+public:
+    std::string text;
+    bool SetTextAndBlock(std::string_view t, std::string_view) override {
+        text = t;
+        return true;
+    }
+    bool HasText() const override { return !text.empty(); }
+    std::string Text() const override { return text; }
+    bool HasBlock() const override { return false; }
+    std::optional<std::string> Block() const override { return std::nullopt; }
+};
+
+// One loaded editor per document size, shared by the benchmarks of that size.
+struct Document {
+    MetricsOnlyHost host;
+    StringClipboard clipboard;
+    TSynEdit editor;
+    explicit Document(size_t bytes) {
+        editor.SetHost(&host);
+        editor.SetClipboard(&clipboard);
+        editor.SetOptions(editor.Options() | eoAutoIndent);
+        std::istringstream stream(GenerateCLikeText(bytes));
+        editor.Lines().LoadStream(stream);
+    }
+    void caretToMiddle(int32_t offsetLines = 0) {
+        int32_t line = editor.Lines().Count() / 2 + offsetLines;
+        editor.SetCaretPos({int32_t(editor.Lines().LineAt(line - 1).size() / 2) + 1, line});
+        editor.PlaceAnchor(editor.CaretPos());
+    }
+};
+
+Document& document(size_t bytes) {
+    static std::map<size_t, std::unique_ptr<Document>> documents;
+    auto& slot = documents[bytes];
+    if (!slot) slot = std::make_unique<Document>(bytes);
+    return *slot;
+}
+
+constexpr size_t kMegabyte = 1000u * 1000u;
+
+void BM_TypeCharInMiddle(benchmark::State& state) {
+    Document& doc = document(size_t(state.range(0)) * kMegabyte);
+    doc.caretToMiddle();
+    int64_t typed = 0;
+    int32_t nextLine = 0;
+    for (auto _ : state) {
+        doc.editor.RunCommand(ecChar, 'x', nullptr);
+        // Moves on before the line grows long enough to cost more itself.
+        if (++typed % 64 == 0) {
+            state.PauseTiming();
+            doc.caretToMiddle(++nextLine % 1000);
+            state.ResumeTiming();
+        }
+    }
+    state.counters["lines"] = double(doc.editor.Lines().Count());
+}
+BENCHMARK(BM_TypeCharInMiddle)->Arg(1)->Arg(20)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+void BM_EnterWithAutoIndent(benchmark::State& state) {
+    Document& doc = document(size_t(state.range(0)) * kMegabyte);
+    doc.caretToMiddle();
+    for (auto _ : state) doc.editor.RunCommand(ecLineBreak, '\0', nullptr);
+}
+BENCHMARK(BM_EnterWithAutoIndent)->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+void BM_BackspaceJoiningLines(benchmark::State& state) {
+    Document& doc = document(size_t(state.range(0)) * kMegabyte);
+    doc.caretToMiddle();
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.editor.SetCaretPos({1, doc.editor.CaretLine() + 1});
+        state.ResumeTiming();
+        doc.editor.RunCommand(ecDeleteLastChar, '\0', nullptr);
+    }
+}
+BENCHMARK(BM_BackspaceJoiningLines)->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+void BM_UndoOfOneMegabytePaste(benchmark::State& state) {
+    Document& doc = document(size_t(state.range(0)) * kMegabyte);
+    doc.clipboard.text = GenerateCLikeText(kMegabyte, "\r\n");
+    doc.caretToMiddle();
+    doc.editor.RunCommand(ecPaste, '\0', nullptr);
+    for (auto _ : state) {
+        doc.editor.RunCommand(ecUndo, '\0', nullptr);
+        state.PauseTiming();
+        doc.editor.RunCommand(ecRedo, '\0', nullptr);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoOfOneMegabytePaste)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+
+void BM_SelectAllAndReadSelectedText(benchmark::State& state) {
+    Document& doc = document(100 * kMegabyte);
+    size_t bytes = 0;
+    for (auto _ : state) {
+        doc.editor.SelectWholeText();
+        std::string text = doc.editor.SelectedText();
+        bytes = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
+}
+BENCHMARK(BM_SelectAllAndReadSelectedText)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same number of bytes copied once from one string into a new one.
+void BM_BaselineCopyTextOnce(benchmark::State& state) {
+    Document& doc = document(100 * kMegabyte);
+    doc.editor.SelectWholeText();
+    const std::string source = doc.editor.SelectedText();
+    for (auto _ : state) {
+        std::string copy = source;
+        benchmark::DoNotOptimize(copy.data());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(source.size()));
+}
+BENCHMARK(BM_BaselineCopyTextOnce)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+} // namespace tavlo::bench
+
+BENCHMARK_MAIN();
