@@ -392,6 +392,15 @@ private:
         TCustomSynEdit& m_editor;
         bool m_wasOn;
     };
+    // Paint-transient notifications before and after a change (they nest).
+    class TransientScope {
+    public:
+        explicit TransientScope(TCustomSynEdit& editor) : m_editor(editor) { m_editor.PaintTransient(ttBefore); }
+        ~TransientScope() { m_editor.PaintTransient(ttAfter); }
+
+    private:
+        TCustomSynEdit& m_editor;
+    };
     class ReplayScope;
 
     // SynEdit.cpp

@@ -16,8 +16,19 @@ void TCustomSynEdit::RunCommand(TSynEditorCommand command, char aChar, void* dat
     if (OnCommandProcessed) OnCommandProcessed(*this, command, aChar, data);
 }
 
+namespace {
+
+bool changesText(TSynEditorCommand c) {
+    return (c >= ecDeleteLastChar && c <= ecChar) || c == ecImeStr || (c >= ecUndo && c <= ecPaste) ||
+           (c >= ecBlockIndent && c <= ecShiftTab) || (c >= ecUpperCase && c <= ecTitleCase);
+}
+
+} // namespace
+
 void TCustomSynEdit::PerformCommand(TSynEditorCommand command, char aChar, void* data) {
     PaintLock lock(*this);
+    std::optional<TransientScope> transient;
+    if (changesText(command) && !m_readOnly) transient.emplace(*this);
     bool extend = command > ecSelection && command <= ecSelGotoXY;
     TSynEditorCommand move = extend ? TSynEditorCommand(command - ecSelection) : command;
     bool editable = !m_readOnly;

@@ -23,6 +23,7 @@ void TCustomSynEdit::MoveCaretTo(bool ensureVisible, TBufferCoord p) {
         m_preferredColumn = CharToColumn(CaretPos()).Char;
         return;
     }
+    TransientScope transient(*this);
     PaintLock lock(*this);
     TSynStatusChanges changes = 0;
     if (x != m_caretChar) {

@@ -235,7 +235,10 @@ TEST_F(CommandEditing, CommandEventsAndKeys) {
     editor.OnCommandProcessed = [&](TCustomSynEdit&, TSynEditorCommand& c, char&, void*) { processed.push_back(c); };
     int userCalls = 0;
     editor.OnProcessUserCommand = [&](TCustomSynEdit&, TSynEditorCommand&, char&, void*) { ++userCalls; };
+    std::vector<TTransientType> transients;
+    editor.OnPaintTransient = [&](TCustomSynEdit&, TTextDrawer*, TTransientType t) { transients.push_back(t); };
     type("z");
+    EXPECT_EQ(transients, (std::vector<TTransientType>{ttBefore, ttAfter})) << "once around the whole command";
     command(TSynEditorCommand(ecUserFirst + 5));
     EXPECT_EQ(text(), "Zabc");
     EXPECT_EQ(userCalls, 1);
