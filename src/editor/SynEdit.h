@@ -462,6 +462,7 @@ private:
 
     // SynEditEditing.cpp
     int32_t indentWidthAt(int32_t line) const;
+    int32_t indentOfShallowerLineAbove(int32_t line, int32_t width) const;
     int32_t padLineForInsert(TBufferCoord at, bool indentOnEmptyLine);
     void recordAndDeleteSelection();
     void deleteSelectionBackOrForward();

@@ -14,6 +14,17 @@ int32_t TCustomSynEdit::indentWidthAt(int32_t line) const {
     return HasOption(eoAutoIndent) ? LeadingWhiteCount(lineText(line)) : 0;
 }
 
+// Walks up from the line above `line` to the first line indented less than `width`; the
+// indentation of the last line looked at (line 1 when none is shallower), -1 on line 1.
+int32_t TCustomSynEdit::indentOfShallowerLineAbove(int32_t line, int32_t width) const {
+    int32_t indent = -1;
+    for (int32_t above = line - 1; above >= 1; --above) {
+        indent = indentWidthAt(above);
+        if (indent < width) break;
+    }
+    return indent;
+}
+
 // Fills the line up to the insertion point and records the blanks, so that undo takes
 // them away again. Returns where the text goes.
 int32_t TCustomSynEdit::padLineForInsert(TBufferCoord at, bool indentOnEmptyLine) {
@@ -57,13 +68,8 @@ void TCustomSynEdit::deleteLastChar() {
         int32_t dest = x - 1;
         if (HasOption(eoSmartTabDelete)) {
             if (n == 0) {
-                int32_t above = y - 1, indent = 0;
-                while (above >= 1) {
-                    indent = indentWidthAt(above);
-                    if (indent < x - 1 || above == 1) break;
-                    --above;
-                }
-                dest = (y == 1 || indent == x - 1) ? 1 : indent + 1;
+                int32_t indent = indentOfShallowerLineAbove(y, x - 1);
+                dest = (indent < 0 || indent == x - 1) ? 1 : indent + 1;
             } else {
                 dest = n + 1;
             }
@@ -89,13 +95,8 @@ void TCustomSynEdit::deleteLastChar() {
     int32_t count = 1, dest = x - 1;
     if (uint8_t(line[size_t(x - 2)]) <= ' ' && x - 1 == indent) {
         if (HasOption(eoSmartTabDelete)) {
-            int32_t above = y - 1, v = 0;
-            while (above >= 1) {
-                v = indentWidthAt(above);
-                if (v < indent || above == 1) break;
-                --above;
-            }
-            if (above < 1 || v == indent) v = 0;
+            int32_t v = indentOfShallowerLineAbove(y, indent);
+            if (v < 0 || v == indent) v = 0;
             if (v > indent) {
                 SetCaretPos({x + v - indent, y});
                 return;
