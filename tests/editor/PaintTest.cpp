@@ -39,7 +39,7 @@ TEST_F(PaintTest, SelectionSplitsTokensAndWhollySelectedRowsReachTheEdge) {
     EXPECT_EQ(first[1].Back, clHighlight);
     EXPECT_EQ(first[0].Style, fsBold);
     EXPECT_EQ(first[1].Style, fsBold);
-    EXPECT_EQ(first[1].Options, etoOpaque | etoClipped);
+    EXPECT_EQ(first[1].Options, etoOpaque) << "upright text needs no clipping";
     EXPECT_EQ(first[1].Rect.Left, columnX(3));
     EXPECT_EQ(first[1].Rect.Right, columnX(6));
     // The selection runs on past the line end: the rest of the row is selected.
@@ -89,6 +89,14 @@ TEST_F(PaintTest, RunsMergeOnlyWhereTheLookIsTheSame) {
     pascal.SpaceAttri->SetStyle(fsUnderline);
     paint();
     EXPECT_EQ(runsOfLine(1).size(), 3u) << "underlined blanks show their line";
+
+    pascal.SpaceAttri->SetStyle(0);
+    setText("x { slanted }");
+    paint();
+    ASSERT_EQ(runsOfLine(1).size(), 2u);
+    EXPECT_EQ(runsOfLine(1)[1].Text, "{ slanted }");
+    EXPECT_EQ(runsOfLine(1)[1].Style, fsItalic);
+    EXPECT_EQ(runsOfLine(1)[1].Options, etoOpaque | etoClipped) << "italic glyphs are kept in their cells";
 }
 
 TEST_F(PaintTest, RightEdgeSitsBeforeColumn81AndScrollsWithTheText) {
