@@ -57,6 +57,15 @@ TEST_F(PaintTest, SelectionSplitsTokensAndWhollySelectedRowsReachTheEdge) {
     ASSERT_EQ(third.size(), 1u);
     EXPECT_EQ(third[0].Back, clWindow);
     EXPECT_EQ(rowEnd(3).Back, clWindow);
+
+    // Line mode selects the first and last lines whole.
+    editor.SetSelectionMode(smLine);
+    select({3, 1}, {1, 3});
+    paint();
+    for (int32_t line = 1; line <= 3; ++line) {
+        for (const TDrawCall& run : runsOfLine(line)) EXPECT_EQ(run.Back, clHighlight) << line;
+        EXPECT_EQ(rowEnd(line).Back, clHighlight) << line;
+    }
 }
 
 TEST_F(PaintTest, RunsMergeOnlyWhereTheLookIsTheSame) {
