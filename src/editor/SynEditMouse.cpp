@@ -25,6 +25,19 @@ int32_t autoScrollDelta(int32_t d, int32_t extent, int32_t cell) {
 
 int32_t toInt32(int64_t value) { return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
 
+// Where a scroll bar's line, page and end actions take the first visible line or column.
+int32_t scrolledTo(TScrollCode code, int32_t current, int32_t page, int32_t last) {
+    switch (code) {
+    case scLineUp: return toInt32(int64_t(current) - 1);
+    case scLineDown: return toInt32(int64_t(current) + 1);
+    case scPageUp: return toInt32(int64_t(current) - page);
+    case scPageDown: return toInt32(int64_t(current) + page);
+    case scTop: return 1;
+    case scBottom: return last;
+    default: return current;
+    }
+}
+
 } // namespace
 
 // --- pointer ---
@@ -223,42 +236,29 @@ int32_t TCustomSynEdit::thumbToLine(int32_t position) const {
 }
 
 void TCustomSynEdit::VerticalScroll(TScrollCode code, int32_t position) {
-    int32_t page = m_visibleRows - (HasOption(eoScrollByOneLess) ? 1 : 0);
+    const int32_t page = m_visibleRows - (HasOption(eoScrollByOneLess) ? 1 : 0);
     {
         PaintLock lock(*this);
-        switch (code) {
-        case scLineUp: SetFirstVisibleLine(m_firstVisibleLine - 1); break;
-        case scLineDown: SetFirstVisibleLine(m_firstVisibleLine + 1); break;
-        case scPageUp: SetFirstVisibleLine(toInt32(int64_t(m_firstVisibleLine) - page)); break;
-        case scPageDown: SetFirstVisibleLine(toInt32(int64_t(m_firstVisibleLine) + page)); break;
-        case scTop: SetFirstVisibleLine(1); break;
-        case scBottom: SetFirstVisibleLine(m_lines->Count()); break;
-        case scThumbPosition:
-        case scThumbTrack:
+        if (code == scThumbTrack || code == scThumbPosition) {
             SetFirstVisibleLine(thumbToLine(position));
             ShowScrollHint(position, verticalThumbRange());
-            break;
-        case scEndScroll: HideScrollHint(); break;
+        } else if (code == scEndScroll) {
+            HideScrollHint();
+        } else {
+            SetFirstVisibleLine(scrolledTo(code, m_firstVisibleLine, page, m_lines->Count()));
         }
     }
     if (m_host && m_host->WindowExists()) m_host->RepaintNow();
 }
 
 void TCustomSynEdit::HorizontalScroll(TScrollCode code, int32_t position) {
-    int32_t page = m_visibleColumns - (HasOption(eoScrollByOneLess) ? 1 : 0);
+    const int32_t page = m_visibleColumns - (HasOption(eoScrollByOneLess) ? 1 : 0);
     {
         PaintLock lock(*this);
-        switch (code) {
-        case scLineUp: SetFirstVisibleColumn(m_firstVisibleColumn - 1); break;
-        case scLineDown: SetFirstVisibleColumn(m_firstVisibleColumn + 1); break;
-        case scPageUp: SetFirstVisibleColumn(m_firstVisibleColumn - page); break;
-        case scPageDown: SetFirstVisibleColumn(m_firstVisibleColumn + page); break;
-        case scTop: SetFirstVisibleColumn(1); break;
-        case scBottom: SetFirstVisibleColumn(m_maxLeftChar); break;
-        case scThumbPosition:
-        case scThumbTrack: SetFirstVisibleColumn(position); break;
-        case scEndScroll: break;
-        }
+        if (code == scThumbTrack || code == scThumbPosition)
+            SetFirstVisibleColumn(position);
+        else if (code != scEndScroll)
+            SetFirstVisibleColumn(scrolledTo(code, m_firstVisibleColumn, page, m_maxLeftChar));
     }
     if (m_host && m_host->WindowExists()) m_host->RepaintNow();
 }

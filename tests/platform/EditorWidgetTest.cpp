@@ -242,6 +242,15 @@ TEST_F(EditorWidget, WheelAndScrollBarsScroll) {
     bar->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_EQ(editor().FirstVisibleLine(), 1);
     EXPECT_EQ(bar->value(), 0);
+
+    EXPECT_EQ(widget.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn) << "unneeded bars show disabled";
+    setText("short");
+    EXPECT_FALSE(bar->isEnabled());
+    editor().SetOptions(editor().Options() | eoHideShowScrollbars);
+    EXPECT_EQ(widget.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded) << "or hide with eoHideShowScrollbars";
+    widget.SetScrollBars(ssHorizontal);
+    EXPECT_EQ(widget.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(widget.horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 }
 
 TEST_F(EditorWidget, ColumnCopyPastesAsColumnsThroughTheSystemClipboard) {
