@@ -22,6 +22,15 @@ using namespace tavlo;
 
 namespace {
 
+class PaintCounter : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
 class EditorWidget : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -225,10 +234,15 @@ TEST_F(EditorWidget, WheelAndScrollBarsScroll) {
         QApplication::sendEvent(widget.viewport(), &event);
     };
     editor().SetFirstVisibleLine(100);
+    QApplication::processEvents();
     wheel(-60);
     EXPECT_EQ(editor().FirstVisibleLine(), 100);
+    PaintCounter paints;
+    widget.viewport()->installEventFilter(&paints);
     wheel(-60);
     EXPECT_EQ(editor().FirstVisibleLine(), 100 + QApplication::wheelScrollLines());
+    EXPECT_GT(paints.count, 0) << "the wheel repaints at once, not at the next event-loop turn";
+    widget.viewport()->removeEventFilter(&paints);
 
     QScrollBar* bar = widget.verticalScrollBar();
     EXPECT_EQ(bar->minimum(), 0);
