@@ -497,7 +497,7 @@ private:
     void highlighterChanged();
     void rescanAllRanges();
     int32_t rescanFrom(int32_t index);
-    void linesAddedOrRemoved(int32_t index);
+    void linesAddedOrRemoved(int32_t index, bool added);
     void lineReplaced(int32_t index);
 
     std::unique_ptr<TSynEditStringList> m_lines;
@@ -577,6 +577,10 @@ private:
     int32_t m_measuredCellHeight = 0;
     // The drawer bound to the surface while Paint runs (handed to OnPaintTransient).
     TTextDrawer* m_paintingDrawer = nullptr;
+    // The highlighter's range at the end of the text while it has m_tailRangeLine lines
+    // (-1: not known).
+    int32_t m_tailRangeLine = -1;
+    int32_t m_tailRange = 0;
 };
 
 class TSynEdit : public TCustomSynEdit {};

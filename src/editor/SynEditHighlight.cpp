@@ -33,9 +33,9 @@ struct TBufferRanges {
 } // namespace
 
 void TCustomSynEdit::bindRangeUpkeep() {
-    m_lines->OnLinesAdded = [this](int32_t index, std::string_view) { linesAddedOrRemoved(index); };
-    m_lines->OnLinesDeleted = [this](int32_t index) { linesAddedOrRemoved(index); };
-    m_lines->OnLineInserted = [this](int32_t index, std::string_view) { linesAddedOrRemoved(index); };
+    m_lines->OnLinesAdded = [this](int32_t index, std::string_view) { linesAddedOrRemoved(index, true); };
+    m_lines->OnLinesDeleted = [this](int32_t index) { linesAddedOrRemoved(index, false); };
+    m_lines->OnLineInserted = [this](int32_t index, std::string_view) { linesAddedOrRemoved(index, true); };
     m_lines->OnLineReplaced = [this](int32_t index, std::string_view) { lineReplaced(index); };
 }
 
@@ -43,6 +43,7 @@ void TCustomSynEdit::SetHighlighter(TSynCustomHighlighter* highlighter) {
     if (highlighter == m_highlighter) return;
     if (m_highlighter) m_highlighter->RemoveChangeHook(this);
     m_highlighter = highlighter;
+    m_tailRangeLine = -1;
     if (m_highlighter) m_highlighter->AddChangeHook(this, [this](TSynCustomHighlighter&) { highlighterChanged(); });
     rescanAllRanges();
     highlighterChanged();
@@ -81,17 +82,29 @@ int32_t TCustomSynEdit::rescanFrom(int32_t index) {
     return int32_t(RescanLineRanges(*m_highlighter, TBufferLines{*m_lines}, ranges, size_t(index)));
 }
 
-void TCustomSynEdit::linesAddedOrRemoved(int32_t index) {
+void TCustomSynEdit::linesAddedOrRemoved(int32_t index, bool added) {
     const int32_t count = m_lines->Count();
     if (m_highlighter && count > 0) {
-        if (index <= 0) {
+        int32_t lastScanned = -1;
+        if (added && index == count - 1 && index == m_tailRangeLine) {
+            // A line added behind the last one starts where that one ended: a file being
+            // loaded is scanned once, not twice.
+            m_lines->StoreLineRange(index, m_tailRange);
+            m_highlighter->RestoreRange(m_tailRange);
+            m_highlighter->StartLine(m_lines->LineAt(index), index);
+            m_highlighter->SkipToLineEnd();
+            lastScanned = index;
+        } else if (index <= 0) {
             m_highlighter->ClearRange();
             m_lines->StoreLineRange(0, m_highlighter->CurrentRange());
-            if (count > 1) rescanFrom(0);
+            if (count > 1) lastScanned = rescanFrom(0);
         } else {
             m_highlighter->RestoreRange(m_lines->LineRange(index - 1));
-            rescanFrom(index - 1);
+            lastScanned = rescanFrom(index - 1);
         }
+        // The rescan walks the last line too, so it leaves the range at the end of the text.
+        m_tailRangeLine = lastScanned == count - 1 ? count : -1;
+        if (m_tailRangeLine >= 0) m_tailRange = m_highlighter->CurrentRange();
     }
     // Every row below moved, down to the last one in view.
     const int32_t lastVisible = m_firstVisibleLine + m_visibleRows;
@@ -101,6 +114,7 @@ void TCustomSynEdit::linesAddedOrRemoved(int32_t index) {
 
 void TCustomSynEdit::lineReplaced(int32_t index) {
     int32_t lastScanned = index;
+    m_tailRangeLine = -1;
     if (m_highlighter) {
         m_highlighter->RestoreRange(m_lines->LineRange(index));
         lastScanned = rescanFrom(index);

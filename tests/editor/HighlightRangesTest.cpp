@@ -4,6 +4,7 @@
 #include "highlighters/SynHighlighterPas.h"
 
 #include <set>
+#include <sstream>
 
 namespace tavlo::test {
 namespace {
@@ -124,6 +125,32 @@ TEST_F(HighlightRangesTest, TypingInALongDocumentScansAFewLines) {
     command(ecLineBreak);
     command(ecDeleteLastChar);
     EXPECT_LE(pascal.Scans, 12);
+    EXPECT_EQ(storedRanges(), expectedRanges());
+}
+
+TEST_F(HighlightRangesTest, LoadingWithAHighlighterScansEachLineOnce) {
+    editor.SetHighlighter(&pascal);
+    std::string text;
+    for (int i = 0; i < 300; ++i) text += i % 7 == 3 ? "x := 1; { opens\n" : i % 7 == 5 ? "closes } y;\n" : "z := 2;\n";
+    resetCounts();
+    std::istringstream stream(text);
+    editor.Lines().LoadStream(stream);
+    EXPECT_EQ(editor.Lines().Count(), 300);
+    EXPECT_EQ(storedRanges(), expectedRanges());
+    EXPECT_LE(pascal.Scans, 302);
+
+    // Appending behind a last line that changed, or after lines went, starts from its new end.
+    editor.Lines().ReplaceLine(299, "{ now open");
+    editor.Lines().AddLine("inside");
+    EXPECT_EQ(storedRanges(), expectedRanges());
+    editor.Lines().RemoveLine(300);
+    editor.Lines().RemoveLine(299);
+    editor.Lines().InsertLineAt(299, "(* again");
+    editor.Lines().AddLine("inside");
+    EXPECT_EQ(storedRanges(), expectedRanges());
+    editor.Lines().Clear();
+    editor.Lines().AddLine("a");
+    editor.Lines().AddLine("b");
     EXPECT_EQ(storedRanges(), expectedRanges());
 }
 
