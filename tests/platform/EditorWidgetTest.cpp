@@ -322,9 +322,32 @@ TEST_F(EditorWidget, PaintsTextAndABlinkingCaret) {
     EXPECT_EQ(darkPixels(QRect(left + 4 * editor().CellWidth(), row + 2, 4 * editor().CellWidth(), row - 4)), 0)
         << "the empty line is clear beside the caret";
 
+    std::vector<TSynEditorCommand> seen;
+    editor().OnProcessCommand = [&](TCustomSynEdit&, TSynEditorCommand& c, char&, void*) { seen.push_back(c); };
     widget.clearFocus();
     QApplication::processEvents();
     EXPECT_TRUE(widget.CaretRect().isEmpty()) << "no caret without the focus";
+    widget.setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(seen, (std::vector<TSynEditorCommand>{ecLostFocus, ecGotFocus}));
+    EXPECT_FALSE(widget.CaretRect().isEmpty());
+}
+
+TEST_F(EditorWidget, SelectingBelowTheWindowScrollsOnTheTimer) {
+    std::string text;
+    for (int i = 1; i <= 500; ++i) text += "row " + std::to_string(i) + "\n";
+    setText(text);
+    mouse(QEvent::MouseButtonPress, at(2, 1), Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPoint(at(2, 1).x(), widget.viewport()->height() + 10), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(editor().FirstVisibleLine(), 1);
+    QTest::qWait(350);
+    EXPECT_GE(editor().FirstVisibleLine(), 2) << "a line every 100 ms";
+    EXPECT_EQ(editor().CaretLine(), editor().FirstVisibleLine() + editor().VisibleRows() - 1);
+    mouse(QEvent::MouseButtonRelease, at(2, 1), Qt::LeftButton, {});
+    const int32_t stopped = editor().FirstVisibleLine();
+    QTest::qWait(250);
+    EXPECT_EQ(editor().FirstVisibleLine(), stopped) << "the release stops the timer";
+    EXPECT_EQ(editor().SelFirst(), (TBufferCoord{2, 1}));
 }
 
 } // namespace
