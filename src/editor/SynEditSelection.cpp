@@ -337,19 +337,28 @@ void TCustomSynEdit::insertNormal(std::string_view text) {
         m_lines->InsertEmptyLines(y, extra);
         linesInserted(y + 1, extra);
     }
+    // Trimming never reaches into the text before the insertion point: positions there
+    // are what the undo entries of this edit refer to.
+    const size_t keep = line.size();
+    auto store = [&](int32_t lineNo, std::string_view text, size_t minimum) {
+        size_t length = trim ? std::max(TrimRight(text).size(), std::min(minimum, text.size())) : text.size();
+        m_lines->ReplaceLine(lineNo - 1, text.substr(0, length));
+        return length;
+    };
     std::string written;
     for (size_t i = 0; i < pieces.size(); ++i) {
         written = i == 0 ? line : std::string();
         written.append(pieces[i]);
+        size_t minimum = i == 0 ? keep : 0;
         if (i + 1 == pieces.size()) {
             size_t caret = written.size();
             written.append(right);
-            if (trim) caret = TrimRight(written).size() - TrimRight(right).size();
-            writeLine(y + int32_t(i), written, trim);
+            size_t stored = store(y + int32_t(i), written, minimum);
+            if (trim) caret = stored - std::min(stored, TrimRight(right).size());
             m_selAnchor = m_selHead = {int32_t(caret) + 1, y + extra};
             MoveCaretTo(false, {int32_t(caret) + 1, y + extra});
         } else {
-            writeLine(y + int32_t(i), written, trim);
+            store(y + int32_t(i), written, minimum);
         }
     }
     statusChanged(stCaretX);

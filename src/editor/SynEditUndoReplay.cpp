@@ -122,9 +122,9 @@ void TCustomSynEdit::undoOneEntry() {
         // Redo puts back exactly the line the break made (indentation included).
         m_redoList.RecordChange(reason, from, to, std::string(lineText(to.Line + 1)), mode);
         const std::string& moved = entry->SavedText;
-        // Restores blanks that trimming took from the left part of a split line.
-        bool padLeftPart = !moved.empty() && (!HasOption(eoAutoIndent) || uint8_t(moved[0]) > ' ');
-        if (padLeftPart && int32_t(line.size()) < m_caretChar - 1) line.resize(size_t(m_caretChar - 1), ' ');
+        // Restores the blanks that trimming took from the left part of a split line (it had
+        // exactly CaretChar - 1 characters), whatever the moved text starts with.
+        if (!moved.empty() && int32_t(line.size()) < m_caretChar - 1) line.resize(size_t(m_caretChar - 1), ' ');
         m_lines->LockUpdates();
         if (to.Line < m_lines->Count()) {
             m_lines->RemoveLine(to.Line);

@@ -149,4 +149,3 @@ TEST_F(UndoInvariant, RandomCommandsUndoAndRedoExactly) {
 
 } // namespace
 } // namespace tavlo::test
-
