@@ -16,14 +16,14 @@ constexpr int32_t ScaledBarMax = 32767;
 // Columns or rows to scroll per tick for a pointer at offset d from the start of an area
 // `extent` pixels long, in cells of `cell` pixels: positive past the end, negative before
 // the start, 0 inside.
-int32_t autoScrollDelta(int32_t d, int32_t extent, int32_t cell) {
-    int32_t e = d - extent;
-    int32_t delta = std::max(0, (e > 0 ? e + cell : e) / cell);
-    if (delta == 0) delta = std::min(0, (d < 0 ? d - cell : d) / cell);
-    return delta;
-}
-
 int32_t toInt32(int64_t value) { return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
+
+int32_t autoScrollDelta(int64_t d, int64_t extent, int64_t cell) {
+    int64_t e = d - extent;
+    int64_t delta = std::max<int64_t>(0, (e > 0 ? e + cell : e) / cell);
+    if (delta == 0) delta = std::min<int64_t>(0, (d < 0 ? d - cell : d) / cell);
+    return toInt32(delta);
+}
 
 // Where a scroll bar's line, page and end actions take the first visible line or column.
 int32_t scrolledTo(TScrollCode code, int32_t current, int32_t page, int32_t last) {
@@ -114,8 +114,8 @@ void TCustomSynEdit::selectToPointer(int32_t x, int32_t y) {
         SetCaretPos(pos);
         ExtendSelection(CaretPos());
     }
-    setAutoScrollDelta({autoScrollDelta(x - m_gutterWidth, m_visibleColumns * m_cellWidth, m_cellWidth),
-                        autoScrollDelta(y, m_visibleRows * m_rowHeight, m_rowHeight)});
+    setAutoScrollDelta({autoScrollDelta(int64_t(x) - m_gutterWidth, int64_t(m_visibleColumns) * m_cellWidth, m_cellWidth),
+                        autoScrollDelta(y, int64_t(m_visibleRows) * m_rowHeight, m_rowHeight)});
 }
 
 void TCustomSynEdit::setAutoScrollDelta(TPoint delta) {
@@ -133,7 +133,7 @@ void TCustomSynEdit::AutoScrollTimerTick(TShiftState shift) {
     const TBufferCoord pointer = PixelToPos(m_mousePoint);
     PaintLock lock(*this);
     if (m_autoScrollDelta.X != 0) {
-        SetFirstVisibleColumn(m_firstVisibleColumn + m_autoScrollDelta.X);
+        SetFirstVisibleColumn(toInt32(int64_t(m_firstVisibleColumn) + m_autoScrollDelta.X));
         int32_t column = m_firstVisibleColumn + (m_autoScrollDelta.X > 0 ? m_visibleColumns : 0);
         SetCaretPos(ColumnToChar({column, pointer.Line}));
         ExtendSelection(CaretPos());

@@ -241,6 +241,19 @@ TEST_F(Mouse, HoldingTheButtonOutsideScrollsEveryTick) {
     EXPECT_EQ(editor.CaretChar(), 2 + 80);
     editor.MouseCaptureLost();
     EXPECT_EQ(host.timerInterval, 0);
+
+    // Pointers far outside are clamped, never overflow.
+    for (TPoint far : {TPoint{INT32_MAX, INT32_MAX}, TPoint{INT32_MIN, INT32_MIN}, TPoint{INT32_MAX, INT32_MIN}}) {
+        press(at(2, 1));
+        moveTo(far);
+        editor.AutoScrollTimerTick(ssShift);
+        editor.MouseWheel(far.X, 0);
+        editor.VerticalScroll(scThumbTrack, far.Y);
+        release(far);
+        EXPECT_GE(editor.FirstVisibleColumn(), 1);
+        EXPECT_GE(editor.FirstVisibleLine(), 1);
+        EXPECT_EQ(editor.CaretLine(), 1);
+    }
 }
 
 TEST_F(Mouse, WheelKeepsTheRemainderAndLeavesTheCaret) {
