@@ -297,6 +297,22 @@ TEST_F(EditorWidget, ColumnCopyPastesAsColumnsThroughTheSystemClipboard) {
     EXPECT_EQ(other.Engine().Lines().LineAt(3), "x?9") << "a character without a byte shows as '?'";
 }
 
+TEST_F(EditorWidget, UnreadableClipboardBlockChangesNothing) {
+    setText("keep\nthis");
+    editor().PlaceCaretAndSelection({5, 2}, {1, 1}, {5, 2});
+    editor().RunCommand(ecCopy, '\0', nullptr);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("keep\nthis")) << "plain text has LF breaks";
+    editor().SetCaretPos({1, 1});
+
+    auto* empty = new QMimeData;
+    empty->setText("text");
+    empty->setData("SynEdit Control Block Type", QByteArray());
+    QGuiApplication::clipboard()->setMimeData(empty);
+    EXPECT_THROW(editor().RunCommand(ecPaste, '\0', nullptr), ESynEditError);
+    EXPECT_EQ(line(0), "keep");
+    EXPECT_EQ(line(1), "this");
+}
+
 TEST_F(EditorWidget, PaintsTextAndABlinkingCaret) {
     setText("MMMMMMMM\n\nWWWW");
     editor().SetCaretPos({3, 2});
