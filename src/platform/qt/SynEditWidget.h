@@ -52,7 +52,6 @@ public:
 
     // The caret as the widget draws it (viewport pixels); empty while hidden or blinked off.
     QRect CaretRect() const;
-    bool CaretBlinkedOn() const { return m_caretOn; }
 
 protected:
     bool event(QEvent* event) override;
@@ -121,7 +120,6 @@ private:
     int m_standard = 0;
     TScrollStyle m_scrollBars = ssBoth;
     bool m_hideUnneededBars = false;
-    bool m_settingScrollBars = false;
     bool m_acceptFiles = false;
     // The editor whose text is being dragged over this one.
     TCustomSynEdit* m_dragFrom = nullptr;
