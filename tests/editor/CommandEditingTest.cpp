@@ -264,6 +264,42 @@ TEST_F(CommandEditing, CommandEventsAndKeys) {
     EXPECT_EQ(hooks, 1);
 }
 
+TEST_F(CommandEditing, ChordsAndInputMethodStrings) {
+    setText("abc def");
+    TSynEditKeyStroke& chord = editor.Keystrokes().NewKeystroke();
+    chord.FirstKey = 'Q';
+    chord.FirstShift = ssCtrl;
+    chord.SecondKey = 'W';
+    chord.SecondShift = ssCtrl;
+    chord.Command = ecDeleteEOL;
+    caretAt(4, 1);
+    uint16_t key = 'Q';
+    editor.KeyDown(key, ssCtrl);
+    EXPECT_NE(key, 0) << "an unfinished chord is not consumed";
+    key = 'W';
+    editor.KeyDown(key, ssCtrl);
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(text(), "abc");
+    char control = 0x17; // the character of Ctrl+W is dropped after the handled key
+    editor.KeyPress(control);
+    EXPECT_EQ(text(), "abc");
+
+    editor.SetInsertMode(false);
+    caretAt(1, 1);
+    editor.ImeResult("XY", true);
+    EXPECT_EQ(text(), "XYc") << "overwrite replaces as many characters as the string has";
+    char ch = 'X';
+    editor.KeyPress(ch);
+    editor.KeyPress(ch);
+    EXPECT_EQ(text(), "XYc") << "the string's own characters that follow are swallowed";
+    editor.KeyPress(ch);
+    EXPECT_EQ(text(), "XYX");
+    command(ecUndo);
+    EXPECT_EQ(text(), "abc") << "typing and the string are one run of insertions";
+    command(ecUndo);
+    EXPECT_EQ(text(), "abc def");
+}
+
 TEST_F(CommandEditing, BookmarksFollowTheirLines) {
     setText("a\nb\nc\nd");
     std::vector<int> cleared;
