@@ -65,7 +65,8 @@ private:
     void drawPiece(int32_t from, int32_t to, bool selected);
     void fillRest();
     void fillPiece(int32_t right, bool selected);
-    void useColors(bool selected);
+    // Sets the drawer's colours for normal or selected text; answers the background.
+    TColor useColors(bool selected);
 
     TTextDrawer& m_drawer;
     const TSynRowGeometry& m_geometry;
@@ -73,6 +74,7 @@ private:
     int32_t m_left = 0; // the row is painted from its left up to here
     TSynRowSelection m_selection;
     TSynRowColors m_colors;
+    TColor m_base = clNone; // the background the row was filled with first
 
     // The run being gathered.
     std::string m_run;

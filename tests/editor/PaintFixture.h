@@ -30,15 +30,16 @@ protected:
             if (call.Y == top) runs.push_back(call);
         return runs;
     }
-    // Every opaque call (runs and fills) on a line's row, in the order drawn.
-    std::vector<TDrawCall> opaqueCallsOfLine(int32_t line) const {
-        std::vector<TDrawCall> calls;
+    // The background left at pixel x of a line's row: the last fill or opaque run over it.
+    TColor backgroundAt(int32_t line, int32_t x) const {
         const int32_t top = (line - editor.FirstVisibleLine()) * editor.RowHeight();
-        for (const TDrawCall& call : drawer.Calls)
-            if ((call.What == TDrawCall::Run || call.What == TDrawCall::Fill) && call.Rect.Top == top &&
-                call.Rect.Left >= editor.GutterWidth())
-                calls.push_back(call);
-        return calls;
+        TColor back = clNone;
+        for (const TDrawCall& call : drawer.Calls) {
+            const bool paintsBack = call.What == TDrawCall::Fill || (call.What == TDrawCall::Run && (call.Options & etoOpaque));
+            if (paintsBack && call.Rect.Top <= top && top < call.Rect.Bottom && call.Rect.Left <= x && x < call.Rect.Right)
+                back = call.Back;
+        }
+        return back;
     }
     std::vector<TDrawCall> callsOf(TDrawCall::Kind kind) const {
         std::vector<TDrawCall> calls;

@@ -7,11 +7,8 @@ namespace {
 
 class PaintTest : public PaintFixture {
 protected:
-    // The last opaque call of a line's row: what fills it to the right edge.
-    TDrawCall rowEnd(int32_t line) const {
-        std::vector<TDrawCall> calls = opaqueCallsOfLine(line);
-        return calls.empty() ? TDrawCall{} : calls.back();
-    }
+    // The background at the window's right edge on a line's row.
+    TColor rowEnd(int32_t line) const { return backgroundAt(line, host.width - 1); }
     bool anySelectedPaint() const {
         return std::any_of(drawer.Calls.begin(), drawer.Calls.end(), [](const TDrawCall& call) {
             return (call.What == TDrawCall::Run || call.What == TDrawCall::Fill) && call.Back == clHighlight;
@@ -43,20 +40,21 @@ TEST_F(PaintTest, SelectionSplitsTokensAndWhollySelectedRowsReachTheEdge) {
     EXPECT_EQ(first[1].Rect.Left, columnX(3));
     EXPECT_EQ(first[1].Rect.Right, columnX(6));
     // The selection runs on past the line end: the rest of the row is selected.
-    EXPECT_EQ(rowEnd(1).What, TDrawCall::Fill);
-    EXPECT_EQ(rowEnd(1).Back, clHighlight);
-    EXPECT_EQ(rowEnd(1).Rect.Left, columnX(6));
-    EXPECT_EQ(rowEnd(1).Rect.Right, host.width);
+    EXPECT_EQ(backgroundAt(1, columnX(1)), clWindow);
+    EXPECT_EQ(backgroundAt(1, columnX(3)), clHighlight);
+    EXPECT_EQ(backgroundAt(1, columnX(6)), clHighlight);
+    EXPECT_EQ(backgroundAt(1, editor.GutterWidth() + 1), clWindow) << "the gap";
+    EXPECT_EQ(rowEnd(1), clHighlight);
 
     for (const TDrawCall& run : runsOfLine(2)) EXPECT_EQ(run.Back, clHighlight) << run.Text;
-    EXPECT_EQ(rowEnd(2).Back, clHighlight);
-    EXPECT_EQ(rowEnd(2).Rect.Right, host.width);
+    EXPECT_EQ(backgroundAt(2, columnX(2)), clHighlight);
+    EXPECT_EQ(rowEnd(2), clHighlight);
 
     // The selection ends before the first character of line 3.
     std::vector<TDrawCall> third = runsOfLine(3);
     ASSERT_EQ(third.size(), 1u);
     EXPECT_EQ(third[0].Back, clWindow);
-    EXPECT_EQ(rowEnd(3).Back, clWindow);
+    EXPECT_EQ(rowEnd(3), clWindow);
 
     // Line mode selects the first and last lines whole.
     editor.SetSelectionMode(smLine);
@@ -64,7 +62,7 @@ TEST_F(PaintTest, SelectionSplitsTokensAndWhollySelectedRowsReachTheEdge) {
     paint();
     for (int32_t line = 1; line <= 3; ++line) {
         for (const TDrawCall& run : runsOfLine(line)) EXPECT_EQ(run.Back, clHighlight) << line;
-        EXPECT_EQ(rowEnd(line).Back, clHighlight) << line;
+        EXPECT_EQ(rowEnd(line), clHighlight) << line;
     }
 }
 
@@ -184,7 +182,9 @@ TEST_F(PaintTest, ColumnSelectionCutsEveryLineAtTheSameColumns) {
         EXPECT_EQ(runs[1].Rect.Left, columnX(3));
         EXPECT_EQ(runs[1].Rect.Right, columnX(6));
         EXPECT_EQ(runs[2].Text, "fgh");
-        EXPECT_EQ(rowEnd(line).Back, clWindow) << "nothing selected past the block";
+        EXPECT_EQ(backgroundAt(line, columnX(4)), clHighlight);
+        EXPECT_EQ(backgroundAt(line, columnX(6)), clWindow);
+        EXPECT_EQ(rowEnd(line), clWindow) << "nothing selected past the block";
     }
     ASSERT_EQ(runsOfLine(4).size(), 1u);
 }
@@ -201,14 +201,14 @@ TEST_F(PaintTest, SpecialLinesTakeTheirColoursAndSwapThemWhenSelected) {
     ASSERT_EQ(runsOfLine(2).size(), 1u);
     EXPECT_EQ(runsOfLine(2)[0].Fore, clYellow);
     EXPECT_EQ(runsOfLine(2)[0].Back, clMaroon);
-    EXPECT_EQ(rowEnd(2).Back, clMaroon);
+    EXPECT_EQ(rowEnd(2), clMaroon);
     EXPECT_EQ(runsOfLine(1)[0].Back, clWindow);
 
     select({1, 1}, {1, 3});
     paint();
     EXPECT_EQ(runsOfLine(2)[0].Fore, clMaroon);
     EXPECT_EQ(runsOfLine(2)[0].Back, clYellow);
-    EXPECT_EQ(rowEnd(2).Back, clYellow);
+    EXPECT_EQ(rowEnd(2), clYellow);
     EXPECT_EQ(runsOfLine(1)[0].Back, clHighlight);
 }
 
@@ -364,7 +364,7 @@ TEST_F(PaintTest, OnPaintGetsTheCanvasLast) {
     paint();
     EXPECT_GT(callsBefore, 0u);
     EXPECT_EQ(callsBefore, drawer.Calls.size());
-    EXPECT_EQ(rowEnd(1).Back, clAqua) << "Color is the background without a highlighter";
+    EXPECT_EQ(rowEnd(1), clAqua) << "Color is the background without a highlighter";
 }
 
 } // namespace
