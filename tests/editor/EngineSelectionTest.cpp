@@ -157,6 +157,27 @@ TEST_F(EngineSelection, StatusOncePerBracketAndScrolling) {
     EXPECT_EQ(host.vBar.Position, 100);
 }
 
+TEST_F(EngineSelection, TypingAtTheRightEdgeJumpsAndPagesMoveTheWindow) {
+    std::string many;
+    for (int i = 0; i < 100; ++i) many += "line " + std::to_string(i) + "\n";
+    setText(many);
+    caretAt(80, 1);
+    editor.SetFirstVisibleColumn(1);
+    command(ecChar, 'x');
+    EXPECT_EQ(editor.FirstVisibleColumn(), 1 + 25) << "typing off the right edge scrolls 25 columns";
+    caretAt(1, 10);
+    editor.SetFirstVisibleLine(1);
+    command(ecPageDown);
+    EXPECT_EQ(editor.FirstVisibleLine(), 26);
+    EXPECT_EQ(editor.CaretLine(), 35);
+    editor.SetOptions(editor.Options() | eoHalfPageScroll | eoScrollByOneLess);
+    command(ecSelPageUp);
+    EXPECT_EQ(editor.CaretLine(), 35 - 11);
+    EXPECT_EQ(editor.SelectedText().substr(0, 7), "line 23");
+    command(ecScrollDown);
+    EXPECT_EQ(editor.FirstVisibleLine(), 16);
+}
+
 TEST_F(EngineSelection, CaretShapeAndPlacement) {
     setText("abc");
     editor.FocusChanged(true);
