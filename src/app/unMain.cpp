@@ -2,8 +2,9 @@
 
 #include "app/DocumentFiles.h"
 #include "app/HighlighterChoice.h"
-#include "app/ProvisionalView.h"
+#include "app/EditorDocumentView.h"
 #include "app/QtPrompter.h"
+#include "app/WindowHighlighters.h"
 #include "editor/SynEditTextBuffer.h"
 #include "ui/MenuActions.h"
 #include "ui/StatusPanels.h"
@@ -36,7 +37,8 @@ constexpr int kCaptionNameLength = 50;
 TfrMain::TfrMain(std::unique_ptr<TPrompter> prompter, QWidget* parent)
     : QMainWindow(parent), m_prompter(std::move(prompter)), m_applicationTitle(kProgramName) {
     if (!m_prompter) m_prompter = std::make_unique<TQtPrompter>(this);
-    m_view = std::make_unique<TProvisionalView>(this);
+    m_highlighters = std::make_unique<TWindowHighlighters>();
+    m_view = std::make_unique<TEditorDocumentView>(this, *m_highlighters);
     setCentralWidget(m_view->Widget());
     setWindowTitle(kProgramName);
     setGeometry(192, 107, 601, 578);
@@ -48,7 +50,12 @@ TfrMain::TfrMain(std::unique_ptr<TPrompter> prompter, QWidget* parent)
     connectActions();
 
     m_view->OnChange = [this] { refreshStatus(); };
-    m_view->OnStatusChange = [this] { refreshStatus(); };
+    m_view->OnStatusChange = [this] {
+        // The editor changes the mode itself, e.g. for a column selection made with Alt.
+        showSelectionMode();
+        refreshStatus();
+    };
+    m_view->OnDropFiles = [this](const QStringList& names) { DropFiles(names); };
     m_view->SetModified(false);
     refreshStatus();
     setAcceptDrops(true);
@@ -62,6 +69,7 @@ TfrMain::~TfrMain() {
     // The view's widget belongs to this window; its callbacks must not outlive it.
     m_view->OnChange = nullptr;
     m_view->OnStatusChange = nullptr;
+    m_view->OnDropFiles = nullptr;
 }
 
 void TfrMain::connectActions() {
@@ -80,7 +88,11 @@ void TfrMain::connectActions() {
     connect(CheckBoxReadOnly, &QCheckBox::toggled, this, &TfrMain::CheckBoxReadOnlyToggled);
     connect(ComboBoxFontSize, &QComboBox::activated, this, &TfrMain::ComboBoxFontSizeActivated);
     connect(ComboBoxHighlight, &QComboBox::activated, this, &TfrMain::ComboBoxHighlightActivated);
+    // Every change of the entry, also from the flows, sets how the bytes are shown.
+    connect(ComboBoxCharset, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_view->SetCodePageStandard(std::max(index, 0)); });
     connect(ComboBoxCharset, &QComboBox::activated, this, &TfrMain::giveFocusToEditor);
+    connectTools();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -423,7 +435,11 @@ void TfrMain::ComboBoxHighlightActivated(int index) {
 
 void TfrMain::applySelectionMode(TSynSelectionMode mode) {
     m_view->SetSelectionMode(mode);
-    const bool column = mode == smColumn;
+    showSelectionMode();
+}
+
+void TfrMain::showSelectionMode() {
+    const bool column = m_view->SelectionMode() == smColumn;
     TBXItemLineSelection->setChecked(!column);
     TBXItemBlockSelection->setChecked(column);
     m_status->SetText(pnSelectionMode,

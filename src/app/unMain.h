@@ -4,6 +4,7 @@
 
 #include "app/Prompter.h"
 #include "app/RecentFiles.h"
+#include "editor/SynEditKeyCmds.h"
 #include "editor/SynEditTypes.h"
 
 #include <QMainWindow>
@@ -20,8 +21,9 @@ class QMenu;
 
 namespace tavlo {
 
-class TDocumentView;
+class TEditorDocumentView;
 class TStatusPanels;
+class TWindowHighlighters;
 
 enum class TAskToSaveResult { Ok, Yes, No, Cancel };
 
@@ -67,7 +69,7 @@ public:
     const QString& FileName() const { return m_fileName; }
     const QString& ApplicationTitle() const { return m_applicationTitle; }
     QString StatusText(int panel) const;
-    TDocumentView& Editor() { return *m_view; }
+    TEditorDocumentView& Editor() { return *m_view; }
 
     // Hooks for the settings store: loading and saving the settings, and the remembered
     // position of the current (named) file. An unset hook is skipped.
@@ -147,9 +149,19 @@ private:
     void ComboBoxFontSizeActivated(int index);
     void ComboBoxHighlightActivated(int index);
     void applySelectionMode(TSynSelectionMode mode);
+    void showSelectionMode();
+
+    // Menu commands that act on the text (unMainTools.cpp).
+    void connectTools();
+    void TBXItemIndentClick();
+    void changeLetterCase(TSynEditorCommand command);
+    void TBXItemAddBookmarkClick(int n);
+    void TBXItemGoToBookmarkClick(int n);
 
     std::unique_ptr<TPrompter> m_prompter;
-    std::unique_ptr<TDocumentView> m_view;
+    // Before the view: the editor borrows them until it is gone.
+    std::unique_ptr<TWindowHighlighters> m_highlighters;
+    std::unique_ptr<TEditorDocumentView> m_view;
     std::unique_ptr<TStatusPanels> m_status;
     TRecentFiles m_recentFiles;
     QString m_fileName;

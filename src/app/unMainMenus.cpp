@@ -1,5 +1,5 @@
 // The main window's menu tree, toolbar, editor pop-up menu and status bar.
-#include "app/DocumentView.h"
+#include "app/EditorDocumentView.h"
 #include "app/HighlighterChoice.h"
 #include "app/unMain.h"
 #include "ui/MenuActions.h"
@@ -28,7 +28,7 @@ QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback) {
                             QApplication::style()->standardIcon(fallback));
 }
 
-// Commands that act on the editor's text arrive with the editor control.
+// Commands whose machinery is not built yet.
 void awaitEditor(std::initializer_list<QAction*> actions) {
     for (QAction* action : actions)
         action->setEnabled(false);
@@ -141,15 +141,11 @@ void TfrMain::buildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("Pomoc"));
     TBXItemAbout = help->addAction(QStringLiteral("O programie..."));
 
-    awaitEditor({TBXItemPrint,          TBXItemFind,       TBXItemFindPrevious,
-                 TBXItemFindNext,       TBXItemReplace,    TBXItemGoToLine,
-                 TBXItemWordPrevious,   TBXItemWordNext,   TBXItemIndent,
-                 TBXItemUnindent,       TBXItemUpperCase,  TBXItemLowerCase,
-                 TBXItemTitleCase,      TBXItemInsertGuid, TBXItemInsertDateTime,
-                 TBXItemInsertDate,     TBXItemInsertTime, TBXItemMatchBracket,
-                 TBXItemConvertPLChars, TBXItemSort,       TBXItemSortBySelection});
-    for (int i = 0; i < 10; ++i)
-        awaitEditor({TBXItemAddBookmark[size_t(i)], TBXItemGoToBookmark[size_t(i)]});
+    awaitEditor({TBXItemPrint, TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace,
+                 TBXItemGoToLine, TBXItemWordPrevious, TBXItemWordNext, TBXItemInsertGuid,
+                 TBXItemInsertDateTime, TBXItemInsertDate, TBXItemInsertTime,
+                 TBXItemMatchBracket, TBXItemConvertPLChars, TBXItemSort,
+                 TBXItemSortBySelection});
 }
 
 void TfrMain::buildToolbar() {

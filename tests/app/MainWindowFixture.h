@@ -1,7 +1,7 @@
 // A main window whose message boxes and file dialogs are answered by the test.
 #pragma once
 
-#include "app/DocumentView.h"
+#include "app/EditorDocumentView.h"
 #include "app/Prompter.h"
 #include "app/unMain.h"
 

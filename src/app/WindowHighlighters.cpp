@@ -1,0 +1,21 @@
+#include "app/WindowHighlighters.h"
+
+#include "app/HighlighterChoice.h"
+#include "highlighters/MainWindowHighlighters.h"
+
+namespace tavlo {
+
+TWindowHighlighters::TWindowHighlighters() {
+    ConfigureMainWindowPascal(m_pascal);
+    ConfigureMainWindowSchema(m_schema);
+}
+
+TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
+    switch (index) {
+    case hlPascal: return &m_pascal;
+    case hlSchema: return &m_schema;
+    default: return nullptr;
+    }
+}
+
+} // namespace tavlo

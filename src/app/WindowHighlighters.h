@@ -1,0 +1,26 @@
+// The highlighter components of the main window, one per built language, coloured as the
+// window shows them. The editor only borrows them, so they must outlive it.
+#pragma once
+
+#include "highlighters/SynHighlighterPas.h"
+#include "highlighters/SynHighlighterSch.h"
+
+namespace tavlo {
+
+class TWindowHighlighters {
+public:
+    TWindowHighlighters();
+
+    // The component for a highlighter combo box entry; null for "[ BRAK ]", for an index
+    // out of range and for languages not built yet.
+    TSynCustomHighlighter* ForIndex(int index);
+
+    TSynPasSyn& Pascal() { return m_pascal; }
+    TSynSchSyn& Schema() { return m_schema; }
+
+private:
+    TSynPasSyn m_pascal;
+    TSynSchSyn m_schema;
+};
+
+} // namespace tavlo
