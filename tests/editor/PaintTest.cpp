@@ -225,6 +225,21 @@ TEST_F(PaintTest, SpecialCharsMarkBlanksTabsAndLineEnds) {
     editor.SetOptions(editor.Options() & ~eoShowSpecialChars);
     paint();
     EXPECT_EQ(runsOfLine(2)[0].Text, "    x") << "tabs are drawn as blanks";
+
+    // With a highlighter the line-end mark takes the comment's colours after a comment.
+    editor.SetOptions(editor.Options() | eoShowSpecialChars);
+    editor.SetHighlighter(&pascal);
+    pascal.CommentAttri->SetForeground(clGreen);
+    pascal.SpaceAttri->SetForeground(clRed);
+    setText("x { open\n}\ny");
+    paint();
+    ASSERT_FALSE(runsOfLine(1).empty());
+    EXPECT_EQ(runsOfLine(1).back().Text, "\xB6");
+    EXPECT_EQ(runsOfLine(1).back().Fore, clGreen);
+    EXPECT_EQ(runsOfLine(1).back().X, columnX(9));
+    ASSERT_FALSE(runsOfLine(3).empty());
+    EXPECT_EQ(runsOfLine(3).back().Text, "\xB6");
+    EXPECT_EQ(runsOfLine(3).back().Fore, clRed);
 }
 
 TEST_F(PaintTest, ZeroBytesReachTheDrawer) {
