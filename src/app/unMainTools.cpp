@@ -64,7 +64,11 @@ void TfrMain::changeLetterCase(TSynEditorCommand command) {
     if (!editor.HasSelection()) editor.SelectWordAt(caret);
     const std::string text = editor.SelectedText();
     const std::string converted = convertLetterCase(text, command);
-    if (converted != text) editor.SetSelectedText(converted);
+    if (converted != text) {
+        // Its own undo step, even right after another replacement.
+        if (editor.HasOption(eoGroupUndo)) editor.UndoList().MarkGroupBreak();
+        editor.SetSelectedText(converted);
+    }
     editor.PlaceCaretAndSelection(caret, anchor, head);
 }
 

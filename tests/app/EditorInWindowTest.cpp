@@ -1,0 +1,287 @@
+// The editor control inside the main window: highlighters, typing, status, selection
+// modes, saving what was typed, drops on the editor and the text commands of the menus.
+#include "MainWindowFixture.h"
+
+#include "app/HighlighterChoice.h"
+#include "app/WindowHighlighters.h"
+#include "editor/SynEdit.h"
+#include "platform/qt/SynEditWidget.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace tavlo {
+namespace {
+
+class EditorInWindowTest : public MainWindowTest {
+protected:
+    TSynEdit& Engine() { return window->Editor().Engine(); }
+    QWidget* Viewport() { return window->Editor().EditorWidget().viewport(); }
+
+    void ShowActive() {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->Editor().Widget()->setFocus();
+    }
+
+    void ChooseHighlighter(int index) {
+        window->ComboBoxHighlight->setCurrentIndex(index);
+        emit window->ComboBoxHighlight->activated(index);
+    }
+
+    // Pixels of the painted text area that are clearly blue (navy text), as a user sees it.
+    int BluePixels() {
+        const QImage image = Viewport()->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = Engine().GutterWidth() + 2; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.blue() > c.red() + 60 && c.blue() > c.green() + 60) ++count;
+            }
+        return count;
+    }
+
+    // Types text through key events carrying it, as a keyboard layout with these letters does.
+    void Type(const QString& text) {
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(window->Editor().Widget(), &press);
+        }
+    }
+
+    std::string Line(int index) { return std::string(Engine().Lines().LineAt(index)); }
+};
+
+TEST_F(EditorInWindowTest, HighlighterFollowsExtensionAndComboAndColoursTheText) {
+    window->resize(700, 500);
+    window->show();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("unit.pas", "{ comment }\nbegin end;\n")));
+    auto* pascal = dynamic_cast<TSynPasSyn*>(Engine().Highlighter());
+    ASSERT_NE(pascal, nullptr);
+    EXPECT_EQ(dynamic_cast<TSynSchSyn*>(pascal), nullptr);
+    // The window's colours, not the highlighter's defaults.
+    EXPECT_EQ(Engine().TokenAttributeAt({1, 1}), pascal->CommentAttri);
+    EXPECT_EQ(pascal->CommentAttri->Foreground(), clNavy);
+    EXPECT_GT(BluePixels(), 20);
+
+    ChooseHighlighter(hlNone);
+    EXPECT_EQ(Engine().Highlighter(), nullptr);
+    EXPECT_EQ(BluePixels(), 0);
+
+    ChooseHighlighter(hlSchema);
+    auto* schema = dynamic_cast<TSynSchSyn*>(Engine().Highlighter());
+    ASSERT_NE(schema, nullptr);
+    EXPECT_EQ(schema->SectionAttri->Foreground(), clMaroon);
+    EXPECT_GT(BluePixels(), 20);
+
+    // A language not built yet: its name in the combo box, no colouring.
+    ChooseHighlighter(hlCpp);
+    EXPECT_EQ(Engine().Highlighter(), nullptr);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "C++");
+    EXPECT_EQ(window->Editor().Highlighter(), int(hlCpp));
+
+    for (const char* name : {"p.dpr", "p.dpk", "p.inc", "p.sch"}) {
+        ASSERT_TRUE(window->OpenFileByName(MakeFile(name, "x\n")));
+        EXPECT_NE(dynamic_cast<TSynSchSyn*>(Engine().Highlighter()), nullptr) << name;
+    }
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("p.c", "x\n")));
+    EXPECT_EQ(Engine().Highlighter(), nullptr);
+    // New drops the highlighter but leaves the combo box alone.
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("q.pas", "x\n")));
+    window->NewDocument();
+    EXPECT_EQ(Engine().Highlighter(), nullptr);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "Pascal");
+}
+
+TEST_F(EditorInWindowTest, TypingMarksTheDocumentAndMovesTheCaretPanel) {
+    ShowActive();
+    const QString name = MakeFile("doc.txt", "ab\ncd\n");
+    ASSERT_TRUE(window->OpenFileByName(name));
+    EXPECT_EQ(window->StatusText(TfrMain::pnCaret), "1: 1");
+    EXPECT_FALSE(window->TBXItemSave->isEnabled());
+    QTest::keyClicks(window->Editor().Widget(), "xy");
+    EXPECT_TRUE(window->Editor().Modified());
+    EXPECT_EQ(window->StatusText(TfrMain::pnModified), "Modified");
+    EXPECT_EQ(window->StatusText(TfrMain::pnCaret), "3: 1");
+    EXPECT_TRUE(window->TBXItemSave->isEnabled());
+    QTest::keyClick(window->Editor().Widget(), Qt::Key_Down);
+    EXPECT_EQ(window->StatusText(TfrMain::pnCaret), "3: 2");
+
+    // A load puts the caret home, forgets the undo history and is unmodified.
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("other.txt", "123\n456\n")));
+    EXPECT_EQ(Engine().CaretPos(), (TBufferCoord{1, 1}));
+    EXPECT_FALSE(Engine().CanUndo());
+    EXPECT_FALSE(window->Editor().Modified());
+    EXPECT_EQ(window->StatusText(TfrMain::pnModified), "");
+
+    // Tab is typed (two spaces) rather than moving the focus.
+    QTest::keyClick(window->Editor().Widget(), Qt::Key_Tab);
+    EXPECT_EQ(Line(0), "  123");
+    EXPECT_TRUE(window->Editor().Widget()->hasFocus());
+}
+
+TEST_F(EditorInWindowTest, SelectionModeItemsAndAltMouseShowInPanelThree) {
+    ShowActive();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("doc.txt", "abcdef\nghijkl\n")));
+    EXPECT_EQ(window->StatusText(TfrMain::pnSelectionMode), "Line sel");
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Engine().SelectionMode(), smColumn);
+    EXPECT_EQ(window->StatusText(TfrMain::pnSelectionMode), "Block sel");
+    EXPECT_TRUE(window->TBXItemBlockSelection->isChecked());
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Engine().SelectionMode(), smNormal);
+    EXPECT_EQ(window->StatusText(TfrMain::pnSelectionMode), "Line sel");
+    EXPECT_TRUE(window->TBXItemLineSelection->isChecked());
+
+    // A click with Alt starts a column selection in the editor itself.
+    const QPoint onText(Engine().GutterWidth() + 20, Engine().RowHeight() / 2);
+    QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::AltModifier, onText);
+    EXPECT_EQ(Engine().SelectionMode(), smColumn);
+    EXPECT_EQ(window->StatusText(TfrMain::pnSelectionMode), "Block sel");
+    EXPECT_TRUE(window->TBXItemBlockSelection->isChecked());
+    QTest::mouseClick(Viewport(), Qt::LeftButton, Qt::NoModifier, onText);
+    EXPECT_EQ(window->StatusText(TfrMain::pnSelectionMode), "Line sel");
+}
+
+TEST_F(EditorInWindowTest, SaveWritesTypedBytesInTheChosenStandardWithTheFileBreaks) {
+    ShowActive();
+    const QString name = MakeFile("lf.txt", "ab\ncd\xB9\n");
+    ASSERT_TRUE(window->OpenFileByName(name));
+    Type(QStringLiteral("xą"));
+    ASSERT_TRUE(window->Save());
+    // Windows-1250 ą is B9; the untouched B9 of line 2 stays as it was.
+    EXPECT_EQ(Contents(name), QByteArray("x\xB9" "ab\ncd\xB9\n"));
+
+    // Code page 852 types ą as A5, and switching never converts what is there.
+    window->ComboBoxCharset->setCurrentIndex(1);
+    EXPECT_EQ(window->Editor().EditorWidget().CodePageStandard(), 1);
+    Type(QStringLiteral("ą"));
+    ASSERT_TRUE(window->Save());
+    EXPECT_EQ(Contents(name), QByteArray("x\xB9\xA5" "ab\ncd\xB9\n"));
+    // Opening a file starts again from Windows-1250.
+    const QString raw = MakeFile("raw.txt", QByteArray("a\0b\rc\r", 6));
+    ASSERT_TRUE(window->OpenFileByName(raw));
+    EXPECT_EQ(window->Editor().EditorWidget().CodePageStandard(), 0);
+
+    // Unedited text is saved byte for byte, with its CR breaks.
+    window->Editor().SetModified(true);
+    ASSERT_TRUE(window->Save());
+    EXPECT_EQ(Contents(raw), QByteArray("a\0b\rc\r", 6));
+}
+
+TEST_F(EditorInWindowTest, FileDroppedOnTheEditorIsOpenedThroughTheDropFlow) {
+    ShowActive();
+    const QString first = MakeFile("first.txt", "one\n");
+    const QString dropped = MakeFile("dropped.pas", "two\n");
+    ASSERT_TRUE(window->OpenFileByName(first));
+    Edit();
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(dropped)});
+    const QPoint at(Engine().GutterWidth() + 10, 5);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    prompter->answers = {TPromptAnswer::No};
+    QCoreApplication::sendEvent(Viewport(), &drop);
+    ASSERT_EQ(prompter->shown.size(), 1u);
+    EXPECT_EQ(prompter->shown[0].text, AskToSaveText());
+    EXPECT_EQ(window->FileName(), dropped);
+    EXPECT_EQ(Line(0), "two");
+    EXPECT_NE(Engine().Highlighter(), nullptr);
+    EXPECT_EQ(Contents(first), QByteArray("one\n"));
+}
+
+TEST_F(EditorInWindowTest, ToolbarControlsDriveTheEditor) {
+    ShowActive();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("doc.txt", "ab\n")));
+    window->CheckBoxReadOnly->setChecked(true);
+    EXPECT_TRUE(Engine().ReadOnly());
+    EXPECT_EQ(window->StatusText(TfrMain::pnReadOnly), "Read only");
+    QTest::keyClicks(window->Editor().Widget(), "zz");
+    EXPECT_EQ(Line(0), "ab");
+    EXPECT_FALSE(window->Editor().Modified());
+    window->CheckBoxReadOnly->setChecked(false);
+    EXPECT_FALSE(Engine().ReadOnly());
+    EXPECT_EQ(window->StatusText(TfrMain::pnReadOnly), "");
+
+    const int cellBefore = Engine().RowHeight();
+    const int index = window->ComboBoxFontSize->findText("20");
+    window->ComboBoxFontSize->setCurrentIndex(index);
+    emit window->ComboBoxFontSize->activated(index);
+    EXPECT_EQ(Engine().Font().Size(), 20);
+    EXPECT_GT(Engine().RowHeight(), cellBefore);
+}
+
+TEST_F(EditorInWindowTest, TextCommandsOfTheMenusReachTheEditor) {
+    ShowActive();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("doc.txt", "ala ma kota\nx(y\n\xB3\xF3" "d\x9F\n")));
+    for (QAction* action : {window->TBXItemIndent, window->TBXItemUnindent,
+                            window->TBXItemUpperCase, window->TBXItemLowerCase,
+                            window->TBXItemTitleCase, window->TBXItemAddBookmark[3],
+                            window->TBXItemGoToBookmark[3]})
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    for (QAction* action : {window->TBXItemFind, window->TBXItemReplace, window->TBXItemPrint,
+                            window->TBXItemMatchBracket, window->TBXItemConvertPLChars})
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+
+    // "Na duże" without a selection: the word at the caret, caret left where it was.
+    Engine().SetCaretPos({6, 1});
+    window->TBXItemUpperCase->trigger();
+    EXPECT_EQ(Line(0), "ala MA kota");
+    EXPECT_EQ(Engine().CaretPos(), (TBufferCoord{6, 1}));
+    EXPECT_FALSE(Engine().HasSelection());
+
+    // "Pierwsze litery duże": blanks and line feeds start words, "(" does not.
+    Engine().SelectWholeText();
+    window->TBXItemTitleCase->trigger();
+    EXPECT_EQ(Line(0), "Ala Ma Kota");
+    EXPECT_EQ(Line(1), "X(y");
+    EXPECT_EQ(Line(2), "\xA3\xF3" "d\x9F"); // Łódź in Windows-1250
+    EXPECT_TRUE(Engine().HasSelection());
+    window->TBXItemLowerCase->trigger();
+    EXPECT_EQ(Line(2), "\xB3\xF3" "d\x9F");
+    // One undo step per command.
+    Engine().Undo();
+    EXPECT_EQ(Line(2), "\xA3\xF3" "d\x9F"); // Łódź in Windows-1250
+
+    // Indent and unindent of the first two lines by the tab width.
+    Engine().PlaceCaretAndSelection({1, 3}, {1, 1}, {1, 3});
+    window->TBXItemIndent->trigger();
+    EXPECT_EQ(Line(0), "  Ala Ma Kota");
+    EXPECT_EQ(Line(1), "  X(y");
+    EXPECT_EQ(Line(2), "\xA3\xF3" "d\x9F"); // Łódź in Windows-1250
+    EXPECT_EQ(Engine().SelLast(), (TBufferCoord{1, 3}));
+    window->TBXItemUnindent->trigger();
+    EXPECT_EQ(Line(0), "Ala Ma Kota");
+    EXPECT_EQ(Line(1), "X(y");
+
+    // "Dodaj 3" sets, moves and on its own line clears; "Przejdz do 3" goes there.
+    Engine().SetCaretPos({2, 2});
+    window->TBXItemAddBookmark[3]->trigger();
+    EXPECT_EQ(Engine().FindBookmark(3), (TBufferCoord{2, 2}));
+    Engine().SetCaretPos({1, 1});
+    window->TBXItemGoToBookmark[3]->trigger();
+    EXPECT_EQ(Engine().CaretPos(), (TBufferCoord{2, 2}));
+    Engine().SetCaretPos({3, 3});
+    window->TBXItemAddBookmark[3]->trigger();
+    EXPECT_EQ(Engine().FindBookmark(3), (TBufferCoord{3, 3}));
+    window->TBXItemAddBookmark[3]->trigger();
+    EXPECT_FALSE(Engine().HasBookmark(3));
+    Engine().SetCaretPos({1, 1});
+    window->TBXItemGoToBookmark[3]->trigger();
+    EXPECT_EQ(Engine().CaretPos(), (TBufferCoord{1, 1}));
+    // A new file starts without bookmarks.
+    window->TBXItemAddBookmark[5]->trigger();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("next.txt", "n\n")));
+    EXPECT_FALSE(Engine().HasBookmark(5));
+}
+
+} // namespace
+} // namespace tavlo
