@@ -361,6 +361,7 @@ void TCustomSynEdit::paintTextLines(TRect clip, int32_t firstLine, int32_t lastL
 
         drawer.SetStyle(m_font.Style);
         TSynRowPainter painter(drawer, geometry);
+        std::string expanded;
         for (int32_t line = firstLine; line <= lastLine; ++line) {
             const int32_t top = (line - m_firstVisibleLine) * m_rowHeight;
             TSynRowColors colors;
@@ -380,7 +381,13 @@ void TCustomSynEdit::paintTextLines(TRect clip, int32_t firstLine, int32_t lastL
             }
             painter.BeginRow({clip.Left, top, clip.Right, top + m_rowHeight},
                              rowSelection(selection, m_selectionMode, line, geometry), colors);
-            const std::string text = m_lines->ExpandedLine(line - 1);
+            // A line whose tabs (if any) take one column each reads the same expanded: it is
+            // painted from the buffer, so a huge line is not copied for every paint.
+            std::string_view text = m_lines->LineAt(line - 1);
+            if (m_tabWidth <= 1 || size_t(m_lines->ExpandedLineLength(line - 1)) != text.size()) {
+                expanded = m_lines->ExpandedLine(line - 1);
+                text = expanded;
+            }
             if (highlighter) {
                 addHighlightedTokens(painter, *highlighter, text, line - 1, m_lines->LineRange(line - 1), geometry,
                                      m_font.Style);

@@ -214,17 +214,19 @@ TEST_F(PaintTest, SpecialLinesTakeTheirColoursAndSwapThemWhenSelected) {
 
 TEST_F(PaintTest, SpecialCharsMarkBlanksTabsAndLineEnds) {
     editor.SetTabWidth(4);
-    setText("a b\n\tx\n\t\t");
+    setText("a b\n\tx\n\t\t\nabc\tx");
     editor.SetOptions(editor.Options() | eoShowSpecialChars);
     paint();
     ASSERT_EQ(runsOfLine(1).size(), 1u);
     EXPECT_EQ(runsOfLine(1)[0].Text, "a\xB7" "b\xB6");
     EXPECT_EQ(runsOfLine(2)[0].Text, " \xBB  x\xB6") << "one mark in the middle of the tab's cells";
     EXPECT_EQ(runsOfLine(3)[0].Text, " \xBB   \xBB  \xB6") << "two tabs, two marks";
+    EXPECT_EQ(runsOfLine(4)[0].Text, "abc\xBBx\xB6") << "a tab one column wide";
 
     editor.SetOptions(editor.Options() & ~eoShowSpecialChars);
     paint();
     EXPECT_EQ(runsOfLine(2)[0].Text, "    x") << "tabs are drawn as blanks";
+    EXPECT_EQ(runsOfLine(4)[0].Text, "abc x");
 
     // With a highlighter the line-end mark takes the comment's colours after a comment.
     editor.SetOptions(editor.Options() | eoShowSpecialChars);
