@@ -15,7 +15,10 @@ public:
     }
     ~ReplayScope() {
         if (m_redo) m_editor.m_stateFlags &= ~esReplayingRedo;
+        // The entry's mode may have let the selection ends stand past their lines.
         m_editor.m_selectionMode = m_savedMode;
+        m_editor.m_selAnchor = m_editor.clampSelectionPoint(m_editor.m_selAnchor);
+        m_editor.m_selHead = m_editor.clampSelectionPoint(m_editor.m_selHead);
     }
 
 private:
