@@ -3,7 +3,8 @@
 // coloured as the main window colours Pascal, with line numbers in the gutter.
 // - a full repaint of the window;
 // - a scroll by one line: the pixels move up one row and the uncovered strip is painted;
-// - the same full repaint without a highlighter (one run per row), for the share of tokens.
+// - the same full repaint without a highlighter (one run per row), for the share of tokens;
+// - moving the pixels alone, the part of the scroll that is not painting.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -99,6 +100,11 @@ BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond);
 void BM_FullRepaintWithoutHighlighter(benchmark::State& state) { fullRepaint(state, false); }
 BENCHMARK(BM_FullRepaintWithoutHighlighter)->Unit(benchmark::kMillisecond);
 
+void moveUp(QImage& image, int32_t pixels) {
+    const size_t rowBytes = size_t(image.bytesPerLine());
+    std::memmove(image.scanLine(0), image.scanLine(pixels), rowBytes * size_t(image.height() - pixels));
+}
+
 // What the window does for a one-line scroll: move the pixels, paint the uncovered strip.
 void BM_ScrollOneLine(benchmark::State& state) {
     TPaintedEditor painted(true);
@@ -114,13 +120,19 @@ void BM_ScrollOneLine(benchmark::State& state) {
             state.ResumeTiming();
         }
         editor.SetFirstVisibleLine(editor.FirstVisibleLine() + 1);
-        QImage& image = painted.Image;
-        const size_t rowBytes = size_t(image.bytesPerLine());
-        std::memmove(image.scanLine(0), image.scanLine(rowHeight), rowBytes * size_t(ClientHeight - rowHeight));
+        moveUp(painted.Image, rowHeight);
         painted.paint({0, ClientHeight - rowHeight, ClientWidth, ClientHeight});
     }
 }
 BENCHMARK(BM_ScrollOneLine)->Unit(benchmark::kMicrosecond);
+
+void BM_ScrollPixelsOnly(benchmark::State& state) {
+    TPaintedEditor painted(true);
+    painted.paint({0, 0, ClientWidth, ClientHeight});
+    const int32_t rowHeight = painted.Editor.RowHeight();
+    for (auto _ : state) moveUp(painted.Image, rowHeight);
+}
+BENCHMARK(BM_ScrollPixelsOnly)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
