@@ -144,7 +144,7 @@ void TSynRowPainter::BeginRow(const TRect& rect, const TSynRowSelection& selecti
     m_colors = colors;
     m_run.clear();
     // The row's most common background goes down first in one fill; text on it is then
-    // drawn without a fill of its own, which saves a fifth of a repaint.
+    // drawn without a fill of its own, which spares most runs their fill.
     m_base = selection.Wholly ? colors.SelectedBack : colors.Back;
     m_drawer.SetBackColor(m_base);
     m_drawer.FillBackground(rect);
@@ -250,8 +250,8 @@ void TSynRowPainter::drawPiece(int32_t from, int32_t to, bool selected) {
     const bool onBase = useColors(selected) == m_base;
     const int32_t right = m_geometry.ColumnX(to);
     // Upright glyphs stay inside their cells; only slanted ones reach into the neighbours'.
-    // Clipping costs a quarter of a repaint, so it is kept for italic runs, which are also
-    // drawn opaque so that the clip leaves no trace of what was there before.
+    // Clipping is dear, so it is kept for italic runs, which are also drawn opaque so that
+    // their own cells are repainted whole.
     TTextOutOptions options = onBase ? TTextOutOptions(0) : TTextOutOptions(etoOpaque);
     if (m_runStyle & fsItalic) options = etoOpaque | etoClipped;
     m_drawer.WriteRun(m_geometry.ColumnX(from), m_row.Top, options, {m_left, m_row.Top, right, m_row.Bottom},
