@@ -9,11 +9,16 @@ namespace tavlo {
 class TCustomSynEdit::ReplayScope {
 public:
     ReplayScope(TCustomSynEdit& editor, TSynSelectionMode mode, bool redo)
-        : m_editor(editor), m_lock(editor), m_savedMode(editor.m_selectionMode), m_pastEol(editor), m_redo(redo) {
+        : m_editor(editor), m_lock(editor), m_savedMode(editor.m_selectionMode), m_pastEol(editor), m_redo(redo),
+          m_trimming(editor.HasOption(eoTrimTrailingSpaces)) {
         editor.m_selectionMode = mode;
-        if (redo) editor.m_stateFlags |= esReplayingRedo;
+        if (redo)
+            editor.m_stateFlags |= esReplayingRedo;
+        else
+            editor.m_options &= ~eoTrimTrailingSpaces; // undo puts back exactly what was there
     }
     ~ReplayScope() {
+        if (m_trimming) m_editor.m_options |= eoTrimTrailingSpaces;
         if (m_redo) m_editor.m_stateFlags &= ~esReplayingRedo;
         // The entry's mode may have let the selection ends stand past their lines.
         m_editor.m_selectionMode = m_savedMode;
@@ -27,6 +32,7 @@ private:
     TSynSelectionMode m_savedMode;
     ScrollPastEolScope m_pastEol;
     bool m_redo;
+    bool m_trimming;
 };
 
 namespace {
