@@ -85,7 +85,8 @@ int32_t TCustomSynEdit::rescanFrom(int32_t index) {
 void TCustomSynEdit::linesAddedOrRemoved(int32_t index, bool added) {
     const int32_t count = m_lines->Count();
     if (m_highlighter && count > 0) {
-        int32_t lastScanned = -1;
+        // Whether the last line was scanned, leaving the range at the end of the text.
+        bool endScanned = false;
         if (added && index == count - 1 && index == m_tailRangeLine) {
             // A line added behind the last one starts where that one ended: a file being
             // loaded is scanned once, not twice.
@@ -93,18 +94,21 @@ void TCustomSynEdit::linesAddedOrRemoved(int32_t index, bool added) {
             m_highlighter->RestoreRange(m_tailRange);
             m_highlighter->StartLine(m_lines->LineAt(index), index);
             m_highlighter->SkipToLineEnd();
-            lastScanned = index;
-        } else if (index <= 0) {
-            m_highlighter->ClearRange();
-            m_lines->StoreLineRange(0, m_highlighter->CurrentRange());
-            if (count > 1) lastScanned = rescanFrom(0);
+            endScanned = true;
         } else {
-            m_highlighter->RestoreRange(m_lines->LineRange(index - 1));
-            lastScanned = rescanFrom(index - 1);
+            int32_t first = 0;
+            if (index <= 0) {
+                m_highlighter->ClearRange();
+                m_lines->StoreLineRange(0, m_highlighter->CurrentRange());
+            } else {
+                first = index - 1;
+                m_highlighter->RestoreRange(m_lines->LineRange(first));
+            }
+            // A rescan from the last line scans nothing.
+            endScanned = first < count - 1 && rescanFrom(first) == count - 1;
         }
-        // The rescan walks the last line too, so it leaves the range at the end of the text.
-        m_tailRangeLine = lastScanned == count - 1 ? count : -1;
-        if (m_tailRangeLine >= 0) m_tailRange = m_highlighter->CurrentRange();
+        m_tailRangeLine = endScanned ? count : -1;
+        if (endScanned) m_tailRange = m_highlighter->CurrentRange();
     }
     // Every row below moved, down to the last one in view.
     const int32_t lastVisible = m_firstVisibleLine + m_visibleRows;

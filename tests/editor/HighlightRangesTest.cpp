@@ -148,6 +148,13 @@ TEST_F(HighlightRangesTest, LoadingWithAHighlighterScansEachLineOnce) {
     editor.Lines().InsertLineAt(299, "(* again");
     editor.Lines().AddLine("inside");
     EXPECT_EQ(storedRanges(), expectedRanges());
+    // The last line goes: the one before it becomes the last, and it opens a comment.
+    editor.Lines().AddLine("} closed");
+    editor.Lines().AddLine("{ opened by the line before the last");
+    editor.Lines().AddLine("x");
+    editor.Lines().RemoveLine(editor.Lines().Count() - 1);
+    editor.Lines().AddLine("inside again");
+    EXPECT_EQ(storedRanges(), expectedRanges());
     editor.Lines().Clear();
     editor.Lines().AddLine("a");
     editor.Lines().AddLine("b");
