@@ -3,6 +3,8 @@
 #include "EditorFixture.h"
 #include "highlighters/SynHighlighterPas.h"
 
+#include <iterator>
+#include <random>
 #include <set>
 #include <sstream>
 
@@ -159,6 +161,34 @@ TEST_F(HighlightRangesTest, LoadingWithAHighlighterScansEachLineOnce) {
     editor.Lines().AddLine("a");
     editor.Lines().AddLine("b");
     EXPECT_EQ(storedRanges(), expectedRanges());
+}
+
+// Any sequence of buffer changes leaves every stored range as a fresh scan computes it.
+TEST_F(HighlightRangesTest, RandomChangesKeepEveryRangeExact) {
+    static const char* const pieces[] = {"x := 1;", "{", "}", "(*", "*)", "asm", "end;", "'str'", " ", "// c"};
+    std::mt19937 random(7);
+    auto randomLine = [&] {
+        std::string line;
+        for (int n = int(random() % 4); n > 0; --n) line += pieces[random() % std::size(pieces)];
+        return line;
+    };
+    editor.SetHighlighter(&pascal);
+    for (int step = 0; step < 3000; ++step) {
+        TSynEditStringList& lines = editor.Lines();
+        const int32_t count = lines.Count();
+        const int32_t at = count > 0 ? int32_t(random() % uint32_t(count)) : 0;
+        switch (random() % 8) {
+        case 0: lines.AddLine(randomLine()); break;
+        case 1: lines.InsertLineAt(int32_t(random() % uint32_t(count + 1)), randomLine()); break;
+        case 2: if (count > 0) lines.RemoveLine(at); break;
+        case 3: if (count > 0) lines.ReplaceLine(at, randomLine()); break;
+        case 4: lines.InsertEmptyLines(int32_t(random() % uint32_t(count + 1)), 1 + int32_t(random() % 3)); break;
+        case 5: if (count > 0) lines.RemoveLines(at, 1 + int32_t(random() % 3)); break;
+        case 6: if (count > 0) lines.ReplaceLine(count - 1, randomLine()); break;
+        case 7: if (random() % 50 == 0) lines.Clear(); else lines.AddLine(randomLine()); break;
+        }
+        ASSERT_EQ(storedRanges(), expectedRanges()) << "step " << step;
+    }
 }
 
 TEST_F(HighlightRangesTest, ANewHighlighterRecomputesEveryRangeAndKeepsTheSelection) {
