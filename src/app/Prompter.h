@@ -31,6 +31,9 @@ public:
     virtual std::optional<QString> ChooseFileToSave(const QString& suggestedName,
                                                     const QString& startFolder,
                                                     const QString& filter) = 0;
+    // The platform's input box; empty when the user cancels it.
+    virtual std::optional<QString> AskText(const QString& caption, const QString& prompt,
+                                           const QString& initial) = 0;
     virtual void Beep() = 0;
 };
 

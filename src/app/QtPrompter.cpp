@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace tavlo {
@@ -87,6 +88,15 @@ std::optional<QString> TQtPrompter::ChooseFileToSave(const QString& suggestedNam
                                      nullptr, QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return std::nullopt;
     return name;
+}
+
+std::optional<QString> TQtPrompter::AskText(const QString& caption, const QString& prompt,
+                                            const QString& initial) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok) return std::nullopt;
+    return text;
 }
 
 void TQtPrompter::Beep() {

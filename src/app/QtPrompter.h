@@ -17,6 +17,8 @@ public:
     std::optional<QString> ChooseFileToSave(const QString& suggestedName,
                                             const QString& startFolder,
                                             const QString& filter) override;
+    std::optional<QString> AskText(const QString& caption, const QString& prompt,
+                                   const QString& initial) override;
     void Beep() override;
 
 private:

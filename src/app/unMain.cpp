@@ -112,6 +112,8 @@ void TfrMain::firstShow() {
         ComboBoxFontSize->findText(QString::number(m_view->FontSize())));
     if (OnLoadSettings) OnLoadSettings();
     setUpdatesEnabled(true);
+    // Typing goes to the text from the start, not to the first toolbar control.
+    m_view->Widget()->setFocus();
     if (m_commandLine.isEmpty()) return;
     const QString name = CommandLineFileName(m_commandLine.first(), QDir::currentPath());
     // Anything that exists goes to the open flow, which refuses what is not a file.

@@ -157,6 +157,10 @@ private:
     void changeLetterCase(TSynEditorCommand command);
     void TBXItemAddBookmarkClick(int n);
     void TBXItemGoToBookmarkClick(int n);
+    void TBXItemGoToLineClick();
+    void typeIntoEditor(const QString& text);
+    void TBXItemSortClick();
+    void TBXItemSortBySelectionClick();
 
     std::unique_ptr<TPrompter> m_prompter;
     // Before the view: the editor borrows them until it is gone.
@@ -168,6 +172,8 @@ private:
     QString m_applicationTitle;
     QStringList m_commandLine;
     int m_readOnlyChangeGuard = 0;
+    // The last line number entered in "Idź do".
+    int m_goToLine = 1;
     bool m_shownBefore = false;
 };
 

@@ -142,10 +142,8 @@ void TfrMain::buildMenus() {
     TBXItemAbout = help->addAction(QStringLiteral("O programie..."));
 
     awaitEditor({TBXItemPrint, TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace,
-                 TBXItemGoToLine, TBXItemWordPrevious, TBXItemWordNext, TBXItemInsertGuid,
-                 TBXItemInsertDateTime, TBXItemInsertDate, TBXItemInsertTime,
-                 TBXItemMatchBracket, TBXItemConvertPLChars, TBXItemSort,
-                 TBXItemSortBySelection});
+                 TBXItemWordPrevious, TBXItemWordNext, TBXItemMatchBracket,
+                 TBXItemConvertPLChars});
 }
 
 void TfrMain::buildToolbar() {

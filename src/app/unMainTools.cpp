@@ -1,9 +1,16 @@
-// The main window's commands that act on the text: block indent, letter case, bookmarks.
+// The main window's commands that act on the text: block indent, letter case, bookmarks,
+// go to line, inserted GUID, date and time, and sorting of lines.
 #include "app/EditorDocumentView.h"
+#include "app/LineSorting.h"
 #include "app/unMain.h"
 #include "editor/SynEdit.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QLocale>
+#include <QUuid>
+
+#include <algorithm>
 
 namespace tavlo {
 
@@ -28,6 +35,33 @@ std::string convertLetterCase(std::string_view text, TSynEditorCommand command) 
     }
 }
 
+// The separator of the locale's time format ("HH:mm" gives ':').
+QString timeSeparator() {
+    for (QChar c : QLocale().timeFormat(QLocale::ShortFormat))
+        if (!c.isLetter() && !c.isSpace() && c != QLatin1Char('\''))
+            return QString(c);
+    return QStringLiteral(":");
+}
+
+// A Qt date-time pattern with the locale's time separator taken literally.
+QString timePattern() {
+    const QString separator = QLatin1Char('\'') + timeSeparator() + QLatin1Char('\'');
+    return QStringLiteral("HH") + separator + QStringLiteral("mm") + separator +
+           QStringLiteral("ss");
+}
+
+// Selects with select() and replaces the selection with replacement() as normal text,
+// then puts the user's selection mode back.
+template <typename TSelect, typename TReplacement>
+void replaceInNormalMode(TSynEdit& editor, TSelect select, TReplacement replacement) {
+    const TSynSelectionMode mode = editor.SelectionMode();
+    editor.SetSelectionMode(smNormal);
+    select();
+    const std::string text = replacement();
+    if (editor.HasSelection()) editor.SetSelectedText(text);
+    editor.SetSelectionMode(mode);
+}
+
 } // namespace
 
 void TfrMain::connectTools() {
@@ -46,6 +80,22 @@ void TfrMain::connectTools() {
         connect(TBXItemGoToBookmark[size_t(n)], &QAction::triggered, this,
                 [this, n] { TBXItemGoToBookmarkClick(n); });
     }
+    connect(TBXItemGoToLine, &QAction::triggered, this, &TfrMain::TBXItemGoToLineClick);
+    connect(TBXItemInsertGuid, &QAction::triggered, this, [this] {
+        typeIntoEditor(QUuid::createUuid().toString(QUuid::WithBraces).toUpper());
+    });
+    connect(TBXItemInsertDateTime, &QAction::triggered, this, [this] {
+        typeIntoEditor(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd ") +
+                                                             timePattern()));
+    });
+    connect(TBXItemInsertDate, &QAction::triggered, this, [this] {
+        typeIntoEditor(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    });
+    connect(TBXItemInsertTime, &QAction::triggered, this,
+            [this] { typeIntoEditor(QTime::currentTime().toString(timePattern())); });
+    connect(TBXItemSort, &QAction::triggered, this, &TfrMain::TBXItemSortClick);
+    connect(TBXItemSortBySelection, &QAction::triggered, this,
+            &TfrMain::TBXItemSortBySelectionClick);
 }
 
 // The editor keeps a selection that ends in column 1 there by itself, so the selection
@@ -83,6 +133,66 @@ void TfrMain::TBXItemAddBookmarkClick(int n) {
 void TfrMain::TBXItemGoToBookmarkClick(int n) {
     TSynEdit& editor = m_view->Engine();
     if (editor.HasBookmark(n)) editor.JumpToBookmark(n);
+}
+
+void TfrMain::TBXItemGoToLineClick() {
+    const std::optional<QString> answer = m_prompter->AskText(
+        QStringLiteral("Idź do"), QStringLiteral("Numer linii:"), QString::number(m_goToLine));
+    if (!answer) return;
+    bool isNumber = false;
+    const int line = answer->trimmed().toInt(&isNumber);
+    if (isNumber) m_goToLine = line;
+    TSynEdit& editor = m_view->Engine();
+    // The editor brings both into range.
+    editor.SetCaretLine(m_goToLine);
+    editor.SetCaretChar(0);
+}
+
+// Each character as if typed, so overwrite mode overwrites.
+void TfrMain::typeIntoEditor(const QString& text) {
+    TSynEdit& editor = m_view->Engine();
+    for (QChar c : text)
+        editor.RunCommand(ecChar, char(c.toLatin1()), nullptr);
+}
+
+void TfrMain::TBXItemSortClick() {
+    TSynEdit& editor = m_view->Engine();
+    if (editor.ReadOnly()) return;
+    if (!editor.HasSelection()) {
+        // All lines, also while the block mode would make "all" a block.
+        replaceInNormalMode(editor, [&editor] { editor.SelectWholeText(); },
+                            [&editor] { return SortedLinesText(editor.SelectedText()); });
+        return;
+    }
+    editor.SetSelectedText(SortedLinesText(editor.SelectedText()));
+}
+
+// Whole lines ordered by the text of the selected columns.
+void TfrMain::TBXItemSortBySelectionClick() {
+    TSynEdit& editor = m_view->Engine();
+    if (editor.ReadOnly() || !editor.HasSelection() || editor.SelectionMode() != smColumn)
+        return;
+    const TBufferCoord first = editor.SelFirst();
+    const TBufferCoord last = editor.SelLast();
+    // Either corner may be the left one, and the right edge is not part of the block.
+    const size_t left = size_t(std::min(first.Char, last.Char) - 1);
+    const size_t right = size_t(std::max(first.Char, last.Char) - 1);
+    std::vector<std::string> lines;
+    std::vector<std::string> keys;
+    for (int32_t line = first.Line; line <= last.Line; ++line) {
+        const std::string text(editor.Lines().LineAt(line - 1));
+        keys.push_back(left < text.size() ? text.substr(left, right - left) : std::string());
+        lines.push_back(text);
+    }
+    const TBufferCoord end{int32_t(lines.back().size()) + 1, last.Line};
+    // The lines are replaced as a run of whole lines, the last keeping its own break.
+    replaceInNormalMode(
+        editor, [&] { editor.PlaceCaretAndSelection(end, {1, first.Line}, end); },
+        [&] {
+            std::string text = JoinInOrder(lines, CollatedOrder(keys));
+            text.resize(text.size() - 2);
+            return text;
+        });
 }
 
 } // namespace tavlo

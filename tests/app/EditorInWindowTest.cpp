@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace tavlo {
@@ -281,6 +282,100 @@ TEST_F(EditorInWindowTest, TextCommandsOfTheMenusReachTheEditor) {
     window->TBXItemAddBookmark[5]->trigger();
     ASSERT_TRUE(window->OpenFileByName(MakeFile("next.txt", "n\n")));
     EXPECT_FALSE(Engine().HasBookmark(5));
+}
+
+TEST_F(EditorInWindowTest, GoToLineRemembersTheLastNumberAndClamps) {
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("doc.txt", "1\n2\n3\n4\n")));
+    Engine().SetCaretPos({2, 1});
+    prompter->textAnswers = {"3"};
+    window->TBXItemGoToLine->trigger();
+    EXPECT_EQ(prompter->shown.back().caption, "Idź do");
+    EXPECT_EQ(prompter->shown.back().text, "Numer linii:");
+    EXPECT_EQ(prompter->lastTextInitial, "1");
+    EXPECT_EQ(Engine().CaretPos(), (TBufferCoord{1, 3}));
+    // Not a number: the previous line again; beyond the end: the last line.
+    Engine().SetCaretPos({1, 1});
+    prompter->textAnswers = {"abc"};
+    window->TBXItemGoToLine->trigger();
+    EXPECT_EQ(prompter->lastTextInitial, "3");
+    EXPECT_EQ(Engine().CaretLine(), 3);
+    prompter->textAnswers = {"999"};
+    window->TBXItemGoToLine->trigger();
+    EXPECT_EQ(Engine().CaretPos(), (TBufferCoord{1, 4}));
+    // Cancel changes nothing.
+    Engine().SetCaretPos({1, 2});
+    window->TBXItemGoToLine->trigger();
+    EXPECT_EQ(prompter->lastTextInitial, "999");
+    EXPECT_EQ(Engine().CaretPos(), (TBufferCoord{1, 2}));
+}
+
+TEST_F(EditorInWindowTest, InsertedGuidDateAndTimeAreTypedAtTheCaret) {
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("doc.txt", "[]\n")));
+    Engine().SetCaretPos({2, 1});
+    window->TBXItemInsertGuid->trigger();
+    const QString guid = QString::fromStdString(Line(0)).mid(1, 38);
+    EXPECT_TRUE(QRegularExpression("^\\{[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}\\}$")
+                    .match(guid)
+                    .hasMatch())
+        << guid.toStdString();
+    EXPECT_EQ(Line(0).back(), ']');
+    EXPECT_TRUE(window->Editor().Modified());
+
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("dates.txt", "\n")));
+    window->TBXItemInsertDate->trigger();
+    window->TBXItemInsertTime->trigger();
+    window->TBXItemInsertDateTime->trigger();
+    // Typed in overwrite mode, the text replaces what follows the caret.
+    Engine().SetInsertMode(false);
+    Engine().SetCaretPos({1, 1});
+    window->TBXItemInsertDate->trigger();
+    const QString text = QString::fromStdString(Line(0));
+    EXPECT_TRUE(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d\\d\\d.\\d\\d.\\d\\d"
+                                   "\\d{4}-\\d\\d-\\d\\d \\d\\d.\\d\\d.\\d\\d$")
+                    .match(text)
+                    .hasMatch())
+        << text.toStdString();
+    EXPECT_EQ(text.left(10), QDate::currentDate().toString("yyyy-MM-dd"));
+}
+
+TEST_F(EditorInWindowTest, SortOrdersLinesIgnoringCaseAndSortBySelectionUsesTheBlock) {
+    // Without a selection all lines; every line then ends with a break.
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("doc.txt", "b\r\nC\r\na\r\n\xA3" "a\r\nl")));
+    window->TBXItemSort->trigger();
+    EXPECT_EQ(Engine().Lines().GetAllText(), "a\r\nb\r\nC\r\nl\r\n\xA3" "a\r\n\r\n");
+    Engine().Undo();
+    EXPECT_EQ(Line(0), "b");
+
+    // Two selected lines b and a: one line break more than before.
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("two.txt", "b\na")));
+    Engine().SelectWholeText();
+    window->TBXItemSort->trigger();
+    EXPECT_EQ(Engine().Lines().GetAllText(), "a\r\nb\r\n\r\n");
+
+    // Lines ordered by columns 3-4, the selection made from right to left.
+    const QString name = MakeFile("cols.txt", "x 30 q\ny 10 r\nz 20 s\nend\n");
+    ASSERT_TRUE(window->OpenFileByName(name));
+    window->TBXItemSortBySelection->trigger(); // no selection: nothing
+    EXPECT_EQ(Line(0), "x 30 q");
+    Engine().PlaceCaretAndSelection({3, 3}, {5, 1}, {3, 3});
+    window->TBXItemSortBySelection->trigger(); // line mode: nothing
+    EXPECT_EQ(Line(0), "x 30 q");
+    window->TBXItemBlockSelection->trigger();
+    Engine().PlaceCaretAndSelection({3, 3}, {5, 1}, {3, 3});
+    window->TBXItemSortBySelection->trigger();
+    EXPECT_EQ(Line(0), "y 10 r");
+    EXPECT_EQ(Line(1), "z 20 s");
+    EXPECT_EQ(Line(2), "x 30 q");
+    EXPECT_EQ(Line(3), "end");
+    EXPECT_EQ(Engine().SelectionMode(), smColumn);
+    EXPECT_EQ(window->StatusText(TfrMain::pnSelectionMode), "Block sel");
+    Engine().Undo();
+    EXPECT_EQ(Line(0), "x 30 q");
+
+    // A read-only editor is left alone.
+    window->CheckBoxReadOnly->setChecked(true);
+    window->TBXItemSort->trigger();
+    EXPECT_EQ(Line(0), "x 30 q");
 }
 
 } // namespace

@@ -25,6 +25,9 @@ public:
     // Names the dialogs return in order; an empty name (or none left) cancels the dialog.
     std::deque<QString> openChoices;
     std::deque<QString> saveChoices;
+    // Texts the input box returns in order; none left cancels it.
+    std::deque<QString> textAnswers;
+    QString lastTextInitial;
     std::vector<TPromptMessage> shown;
     int openDialogs = 0;
     int saveDialogs = 0;
@@ -53,6 +56,15 @@ public:
         ++saveDialogs;
         lastSaveSuggestion = suggestedName;
         return take(saveChoices);
+    }
+    std::optional<QString> AskText(const QString& caption, const QString& prompt,
+                                   const QString& initial) override {
+        shown.push_back({caption, prompt});
+        lastTextInitial = initial;
+        if (textAnswers.empty()) return std::nullopt;
+        const QString answer = textAnswers.front();
+        textAnswers.pop_front();
+        return answer;
     }
     void Beep() override { ++beeps; }
 
