@@ -93,6 +93,7 @@ void TfrMain::connectActions() {
             [this](int index) { m_view->SetCodePageStandard(std::max(index, 0)); });
     connect(ComboBoxCharset, &QComboBox::activated, this, &TfrMain::giveFocusToEditor);
     connectTools();
+    connectEditorKeys();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -151,6 +151,9 @@ private:
     void applySelectionMode(TSynSelectionMode mode);
     void showSelectionMode();
 
+    // Keys handled in the editor before it (unMainKeys.cpp).
+    void connectEditorKeys();
+
     // Menu commands that act on the text (unMainTools.cpp).
     void connectTools();
     void TBXItemIndentClick();

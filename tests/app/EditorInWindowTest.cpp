@@ -378,5 +378,35 @@ TEST_F(EditorInWindowTest, SortOrdersLinesIgnoringCaseAndSortBySelectionUsesTheB
     EXPECT_EQ(Line(0), "x 30 q");
 }
 
+TEST_F(EditorInWindowTest, CtrlAltLettersTypeTheStandardsBytesAndEscCloses) {
+    ShowActive();
+    const QString name = MakeFile("doc.txt", "\n");
+    ASSERT_TRUE(window->OpenFileByName(name));
+    QWidget* editor = window->Editor().Widget();
+    const auto ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
+    // Standard 0: the keys are left to the keyboard layout.
+    QTest::keyClick(editor, Qt::Key_A, ctrlAlt);
+    EXPECT_EQ(Line(0), "");
+    window->ComboBoxCharset->setCurrentIndex(1);
+    QTest::keyClick(editor, Qt::Key_A, ctrlAlt);
+    QTest::keyClick(editor, Qt::Key_Z, ctrlAlt | Qt::ShiftModifier);
+    QTest::keyClick(editor, Qt::Key_X, ctrlAlt);
+    QTest::keyClick(editor, Qt::Key_B, ctrlAlt); // no Polish letter
+    QTest::keyClick(editor, Qt::Key_A, Qt::AltModifier); // not the AltGr combination
+    EXPECT_EQ(Line(0), "\xA5\xBD\xAB");
+
+    // Esc asks to save the modified document; Cancel keeps the window open.
+    prompter->answers = {TPromptAnswer::Cancel};
+    QTest::keyClick(editor, Qt::Key_Escape);
+    ASSERT_EQ(prompter->shown.size(), 1u);
+    EXPECT_EQ(prompter->shown[0].text, AskToSaveText());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Line(0), "\xA5\xBD\xAB");
+    prompter->answers = {TPromptAnswer::No};
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(Contents(name), QByteArray("\n"));
+}
+
 } // namespace
 } // namespace tavlo
