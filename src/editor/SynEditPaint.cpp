@@ -63,7 +63,7 @@ TSynRowSelection rowSelection(const TPaintSelection& selection, TSynSelectionMod
         partly = true;
     }
     row.Start = start;
-    row.End = end;
+    row.End = std::max(start, end);
     row.Partly = partly;
     row.Wholly = !partly;
     return row;
@@ -345,8 +345,12 @@ void TCustomSynEdit::paintTextLines(TRect clip, int32_t firstLine, int32_t lastL
         if (!hidden && HasSelection()) {
             TBufferCoord first = SelFirst(), last = SelLast();
             if (m_selectionMode == smColumn && first.Char > last.Char) std::swap(first.Char, last.Char);
-            if (last.Line >= firstLine && first.Line <= lastLine)
+            if (last.Line >= firstLine && first.Line <= lastLine) {
                 selection = {true, first.Line, last.Line, CharToColumn(first).Char, CharToColumn(last).Char};
+                // Tabs on one end's line can put its column beyond the other's.
+                if (m_selectionMode == smColumn && selection.FirstColumn > selection.LastColumn)
+                    std::swap(selection.FirstColumn, selection.LastColumn);
+            }
         }
         TSynRowGeometry geometry;
         geometry.CellWidth = m_cellWidth;

@@ -1,5 +1,8 @@
 // Painting through the recording drawer: runs, colours and rectangles of the text area.
 #include "PaintFixture.h"
+
+#include <iterator>
+#include <random>
 #include "highlighters/SynHighlighterPas.h"
 
 namespace tavlo::test {
@@ -367,6 +370,57 @@ TEST_F(PaintTest, ScrollHintTextAndPosition) {
     editor.SetOptions(editor.Options() & ~eoShowScrollHint);
     editor.ShowScrollHint(50, 100);
     EXPECT_FALSE(host.hintVisible);
+}
+
+// Whatever the text, selection, scroll and clip: the runs of a row lie side by side and spell
+// the visible columns of the tab-expanded line, and each selected cell has the selection
+// background.
+TEST_F(PaintTest, RunsSpellTheVisibleTextExactly) {
+    static const char* const pieces[] = {"begin", " ", "  ", "x", ":=", "'s t'", "{ c }", "\t", "42", ";", "(*", "*)"};
+    std::mt19937 random(11);
+    editor.SetHighlighter(&pascal);
+    editor.SetTabWidth(4);
+    for (int round = 0; round < 1000; ++round) {
+        std::string text;
+        for (int line = 0; line < 6; ++line) {
+            for (int n = int(random() % 30); n > 0; --n) text += pieces[random() % std::size(pieces)];
+            text += '\n';
+        }
+        setText(text);
+        editor.SetSelectionMode(TSynSelectionMode(random() % 3));
+        const TBufferCoord from{1 + int32_t(random() % 40), 1 + int32_t(random() % 6)};
+        const TBufferCoord to{1 + int32_t(random() % 40), 1 + int32_t(random() % 6)};
+        select(from, to);
+        editor.SetFirstVisibleColumn(1 + int32_t(random() % 20));
+        const int32_t textStart = editor.GutterWidth() + 2;
+        const int32_t left = textStart + int32_t(random() % 200), right = left + 1 + int32_t(random() % 500);
+        paint({left, 0, right, host.height});
+        const int32_t cell = editor.CellWidth();
+        const int32_t firstColumn = editor.FirstVisibleColumn() + (left - textStart) / cell;
+        const int32_t lastColumn = editor.FirstVisibleColumn() + (right - textStart + cell - 1) / cell; // exclusive
+        for (int32_t line = 1; line <= 6; ++line) {
+            std::string expanded = editor.Lines().ExpandedLine(line - 1);
+            std::replace(expanded.begin(), expanded.end(), '\t', ' ');
+            const int32_t end = std::min<int32_t>(lastColumn, int32_t(expanded.size()) + 1);
+            const std::string visible =
+                firstColumn < end ? expanded.substr(size_t(firstColumn - 1), size_t(end - firstColumn)) : "";
+            std::string drawn;
+            int32_t x = columnX(firstColumn);
+            for (const TDrawCall& run : runsOfLine(line)) {
+                EXPECT_EQ(run.X, x) << "round " << round << " line " << line;
+                x += int32_t(run.Text.size()) * cell;
+                drawn += run.Text;
+            }
+            ASSERT_EQ(drawn, visible) << "round " << round << " line " << line;
+            for (int32_t column = firstColumn; column < end; ++column) {
+                if (editor.SelectionMode() == smColumn) continue; // its columns are per line, not per tab
+                const bool selected = editor.PosInSelection(editor.ColumnToChar({column, line}));
+                const int32_t probe = std::clamp(columnX(column) + cell / 2, left, right - 1);
+                EXPECT_EQ(backgroundAt(line, probe) == clHighlight, selected)
+                    << "round " << round << " line " << line << " column " << column;
+            }
+        }
+    }
 }
 
 TEST_F(PaintTest, OnPaintGetsTheCanvasLast) {
