@@ -81,9 +81,9 @@ void TCustomSynEdit::deleteLastChar() {
         if (y == 1) return;
         std::string joined(lineText(y - 1));
         int32_t dest = int32_t(joined.size()) + 1;
-        joined.append(trim ? TrimRight(line) : std::string_view(line));
+        joined.append(line);
         m_lines->LockUpdates();
-        m_lines->ReplaceLine(y - 2, joined);
+        writeLine(y - 1, joined, trim, line, size_t(dest - 1));
         m_lines->RemoveLine(y - 1);
         linesRemoved(y - 1, 1);
         m_lines->UnlockUpdates();
@@ -118,8 +118,9 @@ void TCustomSynEdit::deleteLastChar() {
     }
     if (count <= 0) return;
     std::string deleted = line.substr(size_t(dest - 1), size_t(count));
+    std::string before = line;
     line.erase(size_t(dest - 1), size_t(count));
-    writeLine(y, line, trim);
+    writeLine(y, line, trim, before);
     SetCaretPos({dest, y});
     m_undoList.RecordChange(urQuietDelete, {dest, y}, {x, y}, std::move(deleted), smNormal);
 }
@@ -146,8 +147,9 @@ void TCustomSynEdit::deleteChar() {
         EndUndoBlock();
     } else {
         std::string deleted = line.substr(size_t(x - 1), 1);
+        std::string before = line;
         line.erase(size_t(x - 1), 1);
-        writeLine(y, line, HasOption(eoTrimTrailingSpaces));
+        writeLine(y, line, HasOption(eoTrimTrailingSpaces), before);
         m_undoList.RecordChange(urQuietDeleteForward, {x, y}, {x + 1, y}, std::move(deleted), smNormal);
     }
     SetCaretPos({x, y});
@@ -277,6 +279,7 @@ void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indent
     bool padded = lineLength(y) < m_caretChar - 1;
     if (padded) BeginUndoBlock();
     if (m_lines->Count() == 0) m_lines->AddLine({});
+    const std::string before(lineText(y));
     int32_t x = padLineForInsert(CaretPos(), indentOnEmptyLine);
     std::string line(lineText(y));
     std::string replaced;
@@ -287,7 +290,7 @@ void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indent
     } else {
         line.insert(size_t(x - 1), text);
     }
-    writeLine(y, line, HasOption(eoTrimTrailingSpaces));
+    writeLine(y, line, HasOption(eoTrimTrailingSpaces), before);
     int32_t end = x + int32_t(text.size());
     m_undoList.RecordChange(urInsert, {x, y}, {end, y}, std::move(replaced), smNormal);
     if (padded) EndUndoBlock();

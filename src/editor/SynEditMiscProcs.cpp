@@ -103,6 +103,12 @@ std::string_view TrimRight(std::string_view text) {
     return text.substr(0, n);
 }
 
+size_t TrimmedLength(std::string_view text, std::string_view before) {
+    size_t trimmed = TrimRight(text).size();
+    size_t kept = before.size() - TrimRight(before).size();
+    return std::min(text.size(), trimmed + kept);
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text) {
     std::vector<std::string_view> pieces;
     size_t start = 0;

@@ -33,6 +33,9 @@ int32_t LeadingWhiteWidth(std::string_view line, int tabWidth);
 std::string IndentText(int32_t width, int tabWidth, bool spacesOnly);
 
 std::string_view TrimRight(std::string_view text);
+// Length of text without the trailing spaces an edit added: as many as `before` (the line
+// before the edit) ended with stay, so trimming never removes bytes that were already there.
+size_t TrimmedLength(std::string_view text, std::string_view before);
 
 // Pieces of a text between line breaks (CR LF, lone CR or lone LF); always at least one.
 std::vector<std::string_view> SplitLines(std::string_view text);

@@ -253,8 +253,11 @@ bool TCustomSynEdit::PosInSelection(TBufferCoord p) const {
 
 // --- the replace primitive ---
 
-void TCustomSynEdit::writeLine(int32_t line, std::string_view text, bool trim) {
-    m_lines->ReplaceLine(line - 1, trim ? TrimRight(text) : text);
+size_t TCustomSynEdit::writeLine(int32_t line, std::string_view text, bool trim, std::string_view before,
+                                 size_t keep) {
+    size_t length = trim ? std::max(TrimmedLength(text, before), std::min(keep, text.size())) : text.size();
+    m_lines->ReplaceLine(line - 1, text.substr(0, length));
+    return length;
 }
 
 void TCustomSynEdit::SetSelTextPrimitive(TSynSelectionMode pasteMode, std::string_view text, bool recordColumnLines) {
@@ -286,7 +289,7 @@ void TCustomSynEdit::deleteSelection() {
         std::string joined(first.substr(0, std::min(first.size(), size_t(begin.Char - 1))));
         std::string_view last = lineText(end.Line);
         joined.append(last.substr(std::min(last.size(), size_t(end.Char - 1))));
-        writeLine(begin.Line, joined, trim && HasOption(eoScrollPastEol));
+        writeLine(begin.Line, joined, trim && HasOption(eoScrollPastEol), last);
         m_lines->RemoveLines(begin.Line, end.Line - begin.Line);
         linesRemoved(begin.Line, end.Line - begin.Line);
         m_selAnchor = m_selHead = begin;
@@ -314,7 +317,7 @@ void TCustomSynEdit::deleteSelection() {
             if (s.size() < size_t(left)) continue;
             std::string changed(s);
             changed.erase(size_t(left - 1), std::min(s.size(), size_t(right - 1)) - size_t(left - 1));
-            writeLine(y, changed, trim);
+            writeLine(y, changed, trim, s);
         }
         m_selAnchor = m_selHead = {left, headLine};
         MoveCaretTo(false, {left, headLine});
@@ -326,7 +329,8 @@ void TCustomSynEdit::deleteSelection() {
 void TCustomSynEdit::insertNormal(std::string_view text) {
     bool trim = HasOption(eoTrimTrailingSpaces);
     int32_t y = m_caretLine;
-    std::string line(lineText(y));
+    const std::string original(lineText(y));
+    std::string line = original;
     if (line.size() < size_t(m_caretChar - 1)) line.resize(size_t(m_caretChar - 1), ' ');
     std::string right = line.substr(size_t(m_caretChar - 1));
     line.resize(size_t(m_caretChar - 1));
@@ -340,11 +344,6 @@ void TCustomSynEdit::insertNormal(std::string_view text) {
     // Trimming never reaches into the text before the insertion point: positions there
     // are what the undo entries of this edit refer to.
     const size_t keep = line.size();
-    auto store = [&](int32_t lineNo, std::string_view text, size_t minimum) {
-        size_t length = trim ? std::max(TrimRight(text).size(), std::min(minimum, text.size())) : text.size();
-        m_lines->ReplaceLine(lineNo - 1, text.substr(0, length));
-        return length;
-    };
     std::string written;
     for (size_t i = 0; i < pieces.size(); ++i) {
         written = i == 0 ? line : std::string();
@@ -353,12 +352,12 @@ void TCustomSynEdit::insertNormal(std::string_view text) {
         if (i + 1 == pieces.size()) {
             size_t caret = written.size();
             written.append(right);
-            size_t stored = store(y + int32_t(i), written, minimum);
-            if (trim) caret = stored - std::min(stored, TrimRight(right).size());
+            size_t stored = writeLine(y + int32_t(i), written, trim, original, minimum);
+            caret = std::min(caret, stored);
             m_selAnchor = m_selHead = {int32_t(caret) + 1, y + extra};
             MoveCaretTo(false, {int32_t(caret) + 1, y + extra});
         } else {
-            store(y + int32_t(i), written, minimum);
+            writeLine(y + int32_t(i), written, trim, {}, minimum);
         }
     }
     statusChanged(stCaretX);
@@ -409,7 +408,7 @@ void TCustomSynEdit::insertLines(std::string_view text) {
     if (extra > 0) {
         m_lines->InsertEmptyLines(std::min(y - 1, m_lines->Count()), extra);
         linesInserted(y, extra);
-        for (int32_t i = 0; i < extra; ++i) writeLine(y + i, pieces[size_t(i)], trim);
+        for (int32_t i = 0; i < extra; ++i) writeLine(y + i, pieces[size_t(i)], trim, {});
         y += extra;
     }
     std::string_view lastPiece = pieces.back();
@@ -418,7 +417,7 @@ void TCustomSynEdit::insertLines(std::string_view text) {
     } else if (!lastPiece.empty()) {
         std::string line(lastPiece);
         line.append(lineText(y));
-        writeLine(y, line, trim);
+        writeLine(y, line, trim, lineText(y));
     }
     int32_t x = int32_t(lastPiece.size()) + 1;
     m_selAnchor = m_selHead = {x, y};

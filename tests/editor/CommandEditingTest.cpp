@@ -64,6 +64,21 @@ TEST_F(CommandEditing, TypingPastTheEndPadsAndUndoesExactly) {
     EXPECT_EQ(text(), "ab   x");
 }
 
+TEST_F(CommandEditing, TrimmingTakesOnlyTheSpacesAnEditLeaves) {
+    useMainWindowOptions();
+    setText("abc   \ndef");
+    caretAt(1, 1);
+    type("x");
+    EXPECT_EQ(text(), "xabc   \ndef") << "spaces the file already had stay";
+    caretAt(4, 2);
+    type(" ");
+    EXPECT_EQ(text(), "xabc   \ndef") << "a space typed at the end is trimmed";
+    EXPECT_EQ(editor.CaretChar(), 5);
+    caretAt(2, 2);
+    command(ecDeleteEOL);
+    EXPECT_EQ(text(), "xabc   \nd");
+}
+
 TEST_F(CommandEditing, BackspaceVariants) {
     useMainWindowOptions();
     setText("  a\n    b");
