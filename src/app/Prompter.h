@@ -19,6 +19,11 @@ struct TPromptMessage {
     TPromptAnswer defaultAnswer = TPromptAnswer::Ok; // Ok means the first button
 };
 
+struct TConversionChoice {
+    int from = 0; // Polish character standards
+    int to = 0;
+};
+
 class TPrompter {
 public:
     virtual ~TPrompter() = default;
@@ -34,6 +39,8 @@ public:
     // The platform's input box; empty when the user cancels it.
     virtual std::optional<QString> AskText(const QString& caption, const QString& prompt,
                                            const QString& initial) = 0;
+    // The standards to convert between, starting from `from`; empty on Cancel.
+    virtual std::optional<TConversionChoice> ChooseConversion(int from) = 0;
     virtual void Beep() = 0;
 };
 

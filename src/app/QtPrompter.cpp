@@ -1,6 +1,9 @@
 #include "app/QtPrompter.h"
 
+#include "app/unConvertPLChars.h"
+
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -97,6 +100,13 @@ std::optional<QString> TQtPrompter::AskText(const QString& caption, const QStrin
         QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, initial, &ok);
     if (!ok) return std::nullopt;
     return text;
+}
+
+std::optional<TConversionChoice> TQtPrompter::ChooseConversion(int from) {
+    TfrConvertPLChars dialog(m_parent, from);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return TConversionChoice{dialog.ComboBoxCharsetFrom->currentIndex(),
+                             dialog.ComboBoxCharsetTo->currentIndex()};
 }
 
 void TQtPrompter::Beep() {

@@ -19,6 +19,7 @@ public:
                                             const QString& filter) override;
     std::optional<QString> AskText(const QString& caption, const QString& prompt,
                                    const QString& initial) override;
+    std::optional<TConversionChoice> ChooseConversion(int from) override;
     void Beep() override;
 
 private:

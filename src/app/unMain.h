@@ -164,6 +164,7 @@ private:
     void typeIntoEditor(const QString& text);
     void TBXItemSortClick();
     void TBXItemSortBySelectionClick();
+    void TBXItemConvertPLCharsClick();
 
     std::unique_ptr<TPrompter> m_prompter;
     // Before the view: the editor borrows them until it is gone.

@@ -1,6 +1,7 @@
 // The main window's menu tree, toolbar, editor pop-up menu and status bar.
 #include "app/EditorDocumentView.h"
 #include "app/HighlighterChoice.h"
+#include "app/unConvertPLChars.h"
 #include "app/unMain.h"
 #include "ui/MenuActions.h"
 #include "ui/StatusPanels.h"
@@ -142,8 +143,7 @@ void TfrMain::buildMenus() {
     TBXItemAbout = help->addAction(QStringLiteral("O programie..."));
 
     awaitEditor({TBXItemPrint, TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace,
-                 TBXItemWordPrevious, TBXItemWordNext, TBXItemMatchBracket,
-                 TBXItemConvertPLChars});
+                 TBXItemWordPrevious, TBXItemWordNext, TBXItemMatchBracket});
 }
 
 void TfrMain::buildToolbar() {
@@ -160,12 +160,7 @@ void TfrMain::buildToolbar() {
     buttons->addActions({TBXItemNew, TBXItemOpen, TBXItemSave});
     buttons->addSeparator();
     buttons->addActions({TBXItemFind, TBXItemFindPrevious, TBXItemFindNext});
-    ComboBoxCharset = MakeDropDownList(
-        options,
-        {QStringLiteral("Code Page 1250 (Windows)"), QStringLiteral("Code Page 852 (Latin-2)"),
-         QStringLiteral("Mazovia"), QStringLiteral("ISO-8859-2 (HTML)"),
-         QStringLiteral("Bez polskich znaków")},
-        5);
+    ComboBoxCharset = MakeDropDownList(options, PolishStandardEntries(), 5);
     QStringList sizes;
     for (int size : {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 30, 50})
         sizes << QString::number(size);

@@ -1,11 +1,14 @@
 // The main window's commands that act on the text: block indent, letter case, bookmarks,
-// go to line, inserted GUID, date and time, and sorting of lines.
+// go to line, inserted GUID, date and time, sorting of lines and the conversion between
+// Polish character standards.
 #include "app/EditorDocumentView.h"
 #include "app/LineSorting.h"
 #include "app/unMain.h"
+#include "editor/PolishCharsets.h"
 #include "editor/SynEdit.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDateTime>
 #include <QLocale>
 #include <QUuid>
@@ -48,6 +51,11 @@ QString timePattern() {
     const QString separator = QLatin1Char('\'') + timeSeparator() + QLatin1Char('\'');
     return QStringLiteral("HH") + separator + QStringLiteral("mm") + separator +
            QStringLiteral("ss");
+}
+
+// A menu command's edit is undone on its own, also right after a similar edit.
+void startOwnUndoStep(TSynEdit& editor) {
+    if (editor.HasOption(eoGroupUndo)) editor.UndoList().MarkGroupBreak();
 }
 
 // Selects with select() and replaces the selection with replacement() as normal text,
@@ -96,6 +104,8 @@ void TfrMain::connectTools() {
     connect(TBXItemSort, &QAction::triggered, this, &TfrMain::TBXItemSortClick);
     connect(TBXItemSortBySelection, &QAction::triggered, this,
             &TfrMain::TBXItemSortBySelectionClick);
+    connect(TBXItemConvertPLChars, &QAction::triggered, this,
+            &TfrMain::TBXItemConvertPLCharsClick);
 }
 
 // The editor keeps a selection that ends in column 1 there by itself, so the selection
@@ -115,8 +125,7 @@ void TfrMain::changeLetterCase(TSynEditorCommand command) {
     const std::string text = editor.SelectedText();
     const std::string converted = convertLetterCase(text, command);
     if (converted != text) {
-        // Its own undo step, even right after another replacement.
-        if (editor.HasOption(eoGroupUndo)) editor.UndoList().MarkGroupBreak();
+        startOwnUndoStep(editor);
         editor.SetSelectedText(converted);
     }
     editor.PlaceCaretAndSelection(caret, anchor, head);
@@ -151,6 +160,7 @@ void TfrMain::TBXItemGoToLineClick() {
 // Each character as if typed, so overwrite mode overwrites.
 void TfrMain::typeIntoEditor(const QString& text) {
     TSynEdit& editor = m_view->Engine();
+    startOwnUndoStep(editor);
     for (QChar c : text)
         editor.RunCommand(ecChar, char(c.toLatin1()), nullptr);
 }
@@ -158,6 +168,7 @@ void TfrMain::typeIntoEditor(const QString& text) {
 void TfrMain::TBXItemSortClick() {
     TSynEdit& editor = m_view->Engine();
     if (editor.ReadOnly()) return;
+    startOwnUndoStep(editor);
     if (!editor.HasSelection()) {
         // All lines, also while the block mode would make "all" a block.
         replaceInNormalMode(editor, [&editor] { editor.SelectWholeText(); },
@@ -185,6 +196,7 @@ void TfrMain::TBXItemSortBySelectionClick() {
         lines.push_back(text);
     }
     const TBufferCoord end{int32_t(lines.back().size()) + 1, last.Line};
+    startOwnUndoStep(editor);
     // The lines are replaced as a run of whole lines, the last keeping its own break.
     replaceInNormalMode(
         editor, [&] { editor.PlaceCaretAndSelection(end, {1, first.Line}, end); },
@@ -193,6 +205,46 @@ void TfrMain::TBXItemSortBySelectionClick() {
             text.resize(text.size() - 2);
             return text;
         });
+}
+
+// The selection, or the whole text when nothing is selected, from one standard to another
+// as one undo step; the selection and caret stay where they were.
+void TfrMain::TBXItemConvertPLCharsClick() {
+    TSynEdit& editor = m_view->Engine();
+    if (editor.ReadOnly()) return;
+    const std::optional<TConversionChoice> choice =
+        m_prompter->ChooseConversion(ComboBoxCharset->currentIndex());
+    if (!choice) return;
+    const TBufferCoord anchor = editor.SelAnchor();
+    const TBufferCoord head = editor.SelHead();
+    const TBufferCoord caret = editor.CaretPos();
+    const auto converted = [&editor, &choice] {
+        std::string text = editor.SelectedText();
+        ConvertPolishChars(text, choice->from, choice->to);
+        return text;
+    };
+    {
+        // Whatever happens to the replacement, the window ends in the target standard.
+        struct TFinish {
+            TfrMain& window;
+            TSynEdit& editor;
+            int standard;
+            TBufferCoord caret, anchor, head;
+            ~TFinish() {
+                editor.EndUndoBlock();
+                window.ComboBoxCharset->setCurrentIndex(standard);
+                editor.PlaceCaretAndSelection(caret, anchor, head);
+                editor.SetModified(true);
+            }
+        } finish{*this, editor, choice->to, caret, anchor, head};
+        startOwnUndoStep(editor);
+        editor.BeginUndoBlock();
+        if (editor.HasSelection())
+            editor.SetSelectedText(converted());
+        else
+            replaceInNormalMode(editor, [&editor] { editor.SelectWholeText(); }, converted);
+    }
+    refreshStatus();
 }
 
 } // namespace tavlo

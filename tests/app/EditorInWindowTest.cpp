@@ -4,6 +4,7 @@
 
 #include "app/HighlighterChoice.h"
 #include "app/WindowHighlighters.h"
+#include "app/unConvertPLChars.h"
 #include "editor/SynEdit.h"
 #include "platform/qt/SynEditWidget.h"
 
@@ -229,7 +230,7 @@ TEST_F(EditorInWindowTest, TextCommandsOfTheMenusReachTheEditor) {
                             window->TBXItemGoToBookmark[3]})
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
     for (QAction* action : {window->TBXItemFind, window->TBXItemReplace, window->TBXItemPrint,
-                            window->TBXItemMatchBracket, window->TBXItemConvertPLChars})
+                            window->TBXItemMatchBracket})
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
 
     // "Na duże" without a selection: the word at the caret, caret left where it was.
@@ -406,6 +407,50 @@ TEST_F(EditorInWindowTest, CtrlAltLettersTypeTheStandardsBytesAndEscCloses) {
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(Contents(name), QByteArray("\n"));
+}
+
+TEST_F(EditorInWindowTest, PolishStandardConversionOfTheTextOrTheSelection) {
+    TfrConvertPLChars fromWindows(nullptr, 0);
+    EXPECT_EQ(fromWindows.windowTitle(), "Standard polskich znaków");
+    EXPECT_EQ(fromWindows.ComboBoxCharsetTo->currentText(), "Code Page 852 (Latin-2)");
+    TfrConvertPLChars fromMazovia(nullptr, 2);
+    EXPECT_EQ(fromMazovia.ComboBoxCharsetFrom->currentText(), "Mazovia");
+    EXPECT_EQ(fromMazovia.ComboBoxCharsetTo->currentText(), "Code Page 1250 (Windows)");
+
+    // Zażółć, with no selection: the whole text; to no Polish letters and back.
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("doc.txt", "Za\xBF\xF3\xB3\xE6\nZa\n")));
+    Engine().SetCaretPos({3, 1});
+    prompter->conversions = {{0, 4}};
+    window->TBXItemConvertPLChars->trigger();
+    EXPECT_EQ(prompter->lastConversionFrom, 0);
+    EXPECT_EQ(Line(0), "Zazolc");
+    EXPECT_EQ(window->ComboBoxCharset->currentIndex(), 4);
+    EXPECT_EQ(Engine().CaretPos(), (TBufferCoord{3, 1}));
+    EXPECT_FALSE(Engine().HasSelection());
+    EXPECT_EQ(window->StatusText(TfrMain::pnModified), "Modified");
+    prompter->conversions = {{4, 0}};
+    window->TBXItemConvertPLChars->trigger();
+    EXPECT_EQ(prompter->lastConversionFrom, 4);
+    EXPECT_EQ(Line(0), "\x8F\xB9\x9F\xF3\xB3\xE6"); // Źąźółć
+    EXPECT_EQ(Line(1), "\x8F\xB9");
+    Engine().Undo();
+    EXPECT_EQ(Line(0), "Zazolc");
+
+    // A selection: only its bytes, one undo step, selection kept.
+    Engine().PlaceCaretAndSelection({4, 1}, {2, 1}, {4, 1});
+    prompter->conversions = {{4, 0}};
+    window->TBXItemConvertPLChars->trigger();
+    EXPECT_EQ(Line(0), "Z\xB9\x9Folc");
+    EXPECT_EQ(Line(1), "Za");
+    EXPECT_EQ(Engine().SelFirst(), (TBufferCoord{2, 1}));
+    EXPECT_EQ(Engine().SelLast(), (TBufferCoord{4, 1}));
+    Engine().Undo();
+    EXPECT_EQ(Line(0), "Zazolc");
+
+    // Cancel changes nothing, not even the toolbar's standard.
+    window->TBXItemConvertPLChars->trigger();
+    EXPECT_EQ(Line(0), "Zazolc");
+    EXPECT_EQ(window->ComboBoxCharset->currentIndex(), 0);
 }
 
 } // namespace

@@ -28,6 +28,9 @@ public:
     // Texts the input box returns in order; none left cancels it.
     std::deque<QString> textAnswers;
     QString lastTextInitial;
+    // Choices the conversion dialog returns in order; none left cancels it.
+    std::deque<TConversionChoice> conversions;
+    int lastConversionFrom = -1;
     std::vector<TPromptMessage> shown;
     int openDialogs = 0;
     int saveDialogs = 0;
@@ -65,6 +68,13 @@ public:
         const QString answer = textAnswers.front();
         textAnswers.pop_front();
         return answer;
+    }
+    std::optional<TConversionChoice> ChooseConversion(int from) override {
+        lastConversionFrom = from;
+        if (conversions.empty()) return std::nullopt;
+        const TConversionChoice choice = conversions.front();
+        conversions.pop_front();
+        return choice;
     }
     void Beep() override { ++beeps; }
 
