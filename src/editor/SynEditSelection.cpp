@@ -376,7 +376,7 @@ void TCustomSynEdit::insertColumn(std::string_view text, bool recordLines) {
             bool emptyBuffer = m_lines->Count() == 0;
             std::string added(size_t(column - 1), ' ');
             added.append(piece);
-            m_lines->AddLine(added);
+            m_lines->AddLine(HasOption(eoTrimTrailingSpaces) ? TrimRight(added) : std::string_view(added));
             linesInserted(y, 1);
             if (recordLines)
                 m_undoList.RecordChange(urPaste, emptyBuffer ? TBufferCoord{1, 1} : from,

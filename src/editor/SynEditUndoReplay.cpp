@@ -8,14 +8,14 @@ namespace tavlo {
 // reachable) and the paint suspension.
 class TCustomSynEdit::ReplayScope {
 public:
-    ReplayScope(TCustomSynEdit& editor, TSynSelectionMode mode, bool redo)
+    ReplayScope(TCustomSynEdit& editor, TSynSelectionMode mode, UndoReason reason, bool redo)
         : m_editor(editor), m_lock(editor), m_savedMode(editor.m_selectionMode), m_pastEol(editor), m_redo(redo),
           m_trimming(editor.HasOption(eoTrimTrailingSpaces)) {
         editor.m_selectionMode = mode;
-        if (redo)
-            editor.m_stateFlags |= esReplayingRedo;
-        else
-            editor.m_options &= ~eoTrimTrailingSpaces; // undo puts back exactly what was there
+        if (redo) editor.m_stateFlags |= esReplayingRedo;
+        // Undo puts back exactly what was there, and redone padding is there to stay; other
+        // redone edits trim as the original ones did.
+        if (!redo || reason == urPadding) editor.m_options &= ~eoTrimTrailingSpaces;
     }
     ~ReplayScope() {
         if (m_trimming) m_editor.m_options |= eoTrimTrailingSpaces;
@@ -97,7 +97,7 @@ void TCustomSynEdit::replay(bool redo) {
 void TCustomSynEdit::undoOneEntry() {
     std::unique_ptr<TSynEditUndoItem> entry = m_undoList.PopEntry();
     if (!entry) return;
-    ReplayScope scope(*this, entry->ModeAtChange, false);
+    ReplayScope scope(*this, entry->ModeAtChange, entry->Reason, false);
     const UndoReason reason = entry->Reason;
     const TBufferCoord from = entry->FromPos, to = entry->ToPos;
     const TSynSelectionMode mode = entry->ModeAtChange;
@@ -158,7 +158,7 @@ void TCustomSynEdit::undoOneEntry() {
 void TCustomSynEdit::redoOneEntry() {
     std::unique_ptr<TSynEditUndoItem> entry = m_redoList.PopEntry();
     if (!entry) return;
-    ReplayScope scope(*this, entry->ModeAtChange, true);
+    ReplayScope scope(*this, entry->ModeAtChange, entry->Reason, true);
     const UndoReason reason = entry->Reason;
     const TBufferCoord from = entry->FromPos, to = entry->ToPos;
     const TSynSelectionMode mode = entry->ModeAtChange;
@@ -180,7 +180,8 @@ void TCustomSynEdit::redoOneEntry() {
         std::string_view line = lineText(from.Line);
         std::string_view left = line.substr(0, std::min(line.size(), size_t(from.Char - 1)));
         std::string right(line.substr(left.size()));
-        if (HasOption(eoTrimTrailingSpaces)) left = TrimRight(left);
+        // As the break did: only a split line's left part is trimmed.
+        if (HasOption(eoTrimTrailingSpaces) && !right.empty()) left = TrimRight(left);
         const std::string& newLine = entry->SavedText;
         m_lines->LockUpdates();
         m_lines->ReplaceLine(from.Line - 1, left);
