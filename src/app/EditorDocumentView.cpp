@@ -6,7 +6,6 @@
 #include "platform/qt/SynEditWidget.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 
 #include <algorithm>
 
@@ -25,13 +24,12 @@ constexpr int kTabWidth = 2;
 constexpr int kMinFontPoints = 1;
 constexpr int kMaxFontPoints = 400;
 
-// "Courier New" where the machine has it (or a fixed-pitch stand-in under that name),
-// else the system's own fixed-pitch font: a proportional face would break the columns.
+// "Courier New" where the machine has it, else the system's own fixed-pitch font rather
+// than whatever face the font matcher would put in its place.
 std::string editorFontName() {
     const QString preferred = QStringLiteral("Courier New");
-    QFont font(preferred);
-    font.setStyleHint(QFont::TypeWriter);
-    if (QFontInfo(font).fixedPitch()) return preferred.toStdString();
+    if (QFontDatabase::families().contains(preferred, Qt::CaseInsensitive))
+        return preferred.toStdString();
     return QFontDatabase::systemFont(QFontDatabase::FixedFont).family().toStdString();
 }
 

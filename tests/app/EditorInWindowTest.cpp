@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -212,6 +213,16 @@ TEST_F(EditorInWindowTest, ToolbarControlsDriveTheEditor) {
     window->CheckBoxReadOnly->setChecked(false);
     EXPECT_FALSE(Engine().ReadOnly());
     EXPECT_EQ(window->StatusText(TfrMain::pnReadOnly), "");
+
+    // The configured editor: a fixed-pitch 10 pt font, numbered gutter, tabs of two.
+    const QString family = QString::fromStdString(Engine().Font().Name);
+    EXPECT_TRUE(family == "Courier New" ||
+                family == QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    EXPECT_EQ(Engine().Font().Size(), 10);
+    EXPECT_EQ(window->ComboBoxFontSize->currentText(), "10");
+    EXPECT_TRUE(Engine().Gutter().ShowLineNumbers());
+    EXPECT_EQ(Engine().TabWidth(), 2);
+    EXPECT_FALSE(Engine().BookMarkOptions().EnableKeys());
 
     const int cellBefore = Engine().RowHeight();
     const int index = window->ComboBoxFontSize->findText("20");
