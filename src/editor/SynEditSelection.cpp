@@ -173,7 +173,7 @@ void TCustomSynEdit::insertRecorded(UndoReason reason, TSynSelectionMode mode, s
     LockUndo();
     SetSelTextPrimitive(mode, text);
     UnlockUndo();
-    if (mode == smLine && m_caretChar == 1)
+    if (mode == smLine && m_caretChar == 1 && m_caretLine > start.Line)
         m_undoList.RecordChange(reason, start, {m_visibleColumns, m_caretLine - 1}, selectionForUndo(), smLine);
     else
         m_undoList.RecordChange(reason, start, SelLast(), selectionForUndo(), smNormal);
@@ -252,6 +252,17 @@ bool TCustomSynEdit::PosInSelection(TBufferCoord p) const {
 }
 
 // --- the replace primitive ---
+
+namespace {
+
+// Where inserted text ends in a line stored trimmed: the spaces trimming removed count as
+// the inserted text's own (blanks are alike), so the line's old text keeps its place.
+size_t insertionEnd(std::string_view written, size_t head, size_t stored) {
+    size_t insertedBlanks = head - TrimRight(written.substr(0, head)).size();
+    return head - std::min(written.size() - stored, insertedBlanks);
+}
+
+} // namespace
 
 size_t TCustomSynEdit::writeLine(int32_t line, std::string_view text, bool trim, std::string_view before,
                                  size_t keep) {
@@ -350,10 +361,10 @@ void TCustomSynEdit::insertNormal(std::string_view text) {
         written.append(pieces[i]);
         size_t minimum = i == 0 ? keep : 0;
         if (i + 1 == pieces.size()) {
-            size_t caret = written.size();
+            size_t head = written.size();
             written.append(right);
             size_t stored = writeLine(y + int32_t(i), written, trim, original, minimum);
-            caret = std::min(caret, stored);
+            size_t caret = insertionEnd(written, head, stored);
             m_selAnchor = m_selHead = {int32_t(caret) + 1, y + extra};
             MoveCaretTo(false, {int32_t(caret) + 1, y + extra});
         } else {
@@ -412,14 +423,15 @@ void TCustomSynEdit::insertLines(std::string_view text) {
         y += extra;
     }
     std::string_view lastPiece = pieces.back();
+    int32_t x = int32_t(lastPiece.size()) + 1;
     if (y > m_lines->Count()) {
         m_lines->AddLine(trim ? TrimRight(lastPiece) : lastPiece);
     } else if (!lastPiece.empty()) {
         std::string line(lastPiece);
         line.append(lineText(y));
-        writeLine(y, line, trim, lineText(y));
+        size_t stored = writeLine(y, line, trim, lineText(y));
+        x = int32_t(insertionEnd(line, lastPiece.size(), stored)) + 1;
     }
-    int32_t x = int32_t(lastPiece.size()) + 1;
     m_selAnchor = m_selHead = {x, y};
     MoveCaretTo(false, {x, y});
 }
