@@ -1,6 +1,5 @@
-// What the main window needs of the control that shows and edits the document. The
-// window's flows talk only to this, so the editor control can take the place of any
-// other view without touching them.
+// What the main window's document flows need of the control that shows and edits the
+// document. The flows talk only to this; the menus' text commands use the editor itself.
 #pragma once
 
 #include "editor/SynEditTypes.h"
