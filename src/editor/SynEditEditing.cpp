@@ -138,8 +138,10 @@ void TCustomSynEdit::deleteChar() {
         m_lines->LockUpdates();
         padLineForInsert(CaretPos(), false);
         std::string joined(lineText(y));
-        joined.append(lineText(y + 1));
-        m_lines->ReplaceLine(y - 1, joined);
+        std::string next(lineText(y + 1));
+        joined.append(next);
+        // Trimmed as deleting a selection across the break would be, so that redo agrees.
+        writeLine(y, joined, HasOption(eoTrimTrailingSpaces) && HasOption(eoScrollPastEol), next);
         m_lines->RemoveLine(y);
         linesRemoved(y, 1);
         m_lines->UnlockUpdates();
@@ -290,9 +292,11 @@ void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indent
     } else {
         line.insert(size_t(x - 1), text);
     }
-    writeLine(y, line, HasOption(eoTrimTrailingSpaces), before);
-    int32_t end = x + int32_t(text.size());
-    m_undoList.RecordChange(urInsert, {x, y}, {end, y}, std::move(replaced), smNormal);
+    size_t stored = writeLine(y, line, HasOption(eoTrimTrailingSpaces), before);
+    const int32_t end = x + int32_t(text.size());
+    // The entry covers what stayed of the text; the caret goes behind all of it.
+    int32_t kept = int32_t(InsertionEnd(line, size_t(x - 1), size_t(end - 1), stored)) + 1;
+    m_undoList.RecordChange(urInsert, {x, y}, {kept, y}, std::move(replaced), smNormal);
     if (padded) EndUndoBlock();
     SetCaretPos({end, y});
     advanceAfterTyping();

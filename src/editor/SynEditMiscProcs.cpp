@@ -109,6 +109,11 @@ size_t TrimmedLength(std::string_view text, std::string_view before) {
     return std::min(text.size(), trimmed + kept);
 }
 
+size_t InsertionEnd(std::string_view written, size_t start, size_t head, size_t stored) {
+    size_t insertedBlanks = std::min(head - start, head - TrimRight(written.substr(0, head)).size());
+    return head - std::min(written.size() - stored, insertedBlanks);
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text) {
     std::vector<std::string_view> pieces;
     size_t start = 0;

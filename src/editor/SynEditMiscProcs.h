@@ -36,6 +36,10 @@ std::string_view TrimRight(std::string_view text);
 // Length of text without the trailing spaces an edit added: as many as `before` (the line
 // before the edit) ended with stay, so trimming never removes bytes that were already there.
 size_t TrimmedLength(std::string_view text, std::string_view before);
+// Where text inserted at [start, head) of `written` ends once the line is stored with
+// `stored` characters: the spaces trimming removed count as the inserted text's own
+// (blanks are alike), so the line's old text keeps its place.
+size_t InsertionEnd(std::string_view written, size_t start, size_t head, size_t stored);
 
 // Pieces of a text between line breaks (CR LF, lone CR or lone LF); always at least one.
 std::vector<std::string_view> SplitLines(std::string_view text);

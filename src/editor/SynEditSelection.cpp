@@ -253,17 +253,6 @@ bool TCustomSynEdit::PosInSelection(TBufferCoord p) const {
 
 // --- the replace primitive ---
 
-namespace {
-
-// Where inserted text ends in a line stored trimmed: the spaces trimming removed count as
-// the inserted text's own (blanks are alike), so the line's old text keeps its place.
-size_t insertionEnd(std::string_view written, size_t head, size_t stored) {
-    size_t insertedBlanks = head - TrimRight(written.substr(0, head)).size();
-    return head - std::min(written.size() - stored, insertedBlanks);
-}
-
-} // namespace
-
 size_t TCustomSynEdit::writeLine(int32_t line, std::string_view text, bool trim, std::string_view before,
                                  size_t keep) {
     size_t length = trim ? std::max(TrimmedLength(text, before), std::min(keep, text.size())) : text.size();
@@ -364,7 +353,7 @@ void TCustomSynEdit::insertNormal(std::string_view text) {
             size_t head = written.size();
             written.append(right);
             size_t stored = writeLine(y + int32_t(i), written, trim, original, minimum);
-            size_t caret = insertionEnd(written, head, stored);
+            size_t caret = InsertionEnd(written, i == 0 ? keep : 0, head, stored);
             m_selAnchor = m_selHead = {int32_t(caret) + 1, y + extra};
             MoveCaretTo(false, {int32_t(caret) + 1, y + extra});
         } else {
@@ -430,7 +419,7 @@ void TCustomSynEdit::insertLines(std::string_view text) {
         std::string line(lastPiece);
         line.append(lineText(y));
         size_t stored = writeLine(y, line, trim, lineText(y));
-        x = int32_t(insertionEnd(line, lastPiece.size(), stored)) + 1;
+        x = int32_t(InsertionEnd(line, 0, lastPiece.size(), stored)) + 1;
     }
     m_selAnchor = m_selHead = {x, y};
     MoveCaretTo(false, {x, y});
