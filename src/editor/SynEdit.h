@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <array>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -422,6 +423,9 @@ private:
     int32_t lineLength(int32_t line) const;
     std::string_view lineText(int32_t line) const;
     TBufferCoord clampSelectionPoint(TBufferCoord p) const;
+    // How far past a line's end positions reach: MaxLeftChar, or anywhere while history is
+    // replayed (an entry may lie past the end of a line longer than that).
+    int32_t virtualLimit() const { return m_replaying ? std::numeric_limits<int32_t>::max() - 1 : m_maxLeftChar; }
     void deleteSelection();
     void insertNormal(std::string_view text);
     void insertColumn(std::string_view text, bool recordLines);
@@ -528,6 +532,7 @@ private:
     uint16_t m_stateFlags = 0;
     TSynStatusChanges m_pendingStatus = 0;
     bool m_modified = false;
+    bool m_replaying = false;
 
     int32_t m_gutterWidth = 0;
     int32_t m_extraLineSpacing = 0;

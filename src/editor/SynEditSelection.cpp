@@ -17,7 +17,7 @@ void TCustomSynEdit::MoveCaretTo(bool ensureVisible, TBufferCoord p) {
     int32_t y = std::max(1, std::min(p.Line, m_lines->Count()));
     // Past-the-end space reaches MaxLeftChar, but a longer line stays reachable to its end.
     int32_t maxX = m_lines->Count() == 0 ? 1 : lineLength(y) + 1;
-    if (HasOption(eoScrollPastEol)) maxX = std::max(maxX, m_maxLeftChar);
+    if (HasOption(eoScrollPastEol)) maxX = std::max(maxX, virtualLimit());
     int32_t x = std::max(1, std::min(p.Char, maxX));
     if (x == m_caretChar && y == m_caretLine) {
         m_preferredColumn = CharToColumn(CaretPos()).Char;
@@ -43,7 +43,7 @@ void TCustomSynEdit::MoveCaretTo(bool ensureVisible, TBufferCoord p) {
 TBufferCoord TCustomSynEdit::clampSelectionPoint(TBufferCoord p) const {
     p.Line = std::max(1, std::min(p.Line, m_lines->Count()));
     int32_t lineEnd = lineLength(p.Line) + 1;
-    p.Char = clampInt(p.Char, 1, m_selectionMode == smNormal ? lineEnd : std::max(lineEnd, m_maxLeftChar));
+    p.Char = clampInt(p.Char, 1, m_selectionMode == smNormal ? lineEnd : std::max(lineEnd, virtualLimit()));
     return p;
 }
 
@@ -160,10 +160,12 @@ void TCustomSynEdit::insertRecorded(UndoReason reason, TSynSelectionMode mode, s
     if (text.empty()) return;
     ScrollPastEolScope pastEol(*this);
     if (mode == smLine) start.Char = 1;
+    // Padding first: deleting the selection may have trimmed the line short of the start,
+    // and on a line longer than MaxLeftChar the caret cannot stand past its end.
+    if (mode == smNormal && start.Line >= 1 && start.Line <= std::max(1, m_lines->Count()))
+        start.Char = padLineForInsert(start, false);
     SetCaretPos(start);
     start = CaretPos();
-    if (mode == smNormal) start.Char = padLineForInsert(start, false);
-    SetCaretPos(start);
     PlaceAnchor(start);
     if (mode == smColumn) {
         // every line records its own piece

@@ -12,12 +12,15 @@ public:
         : m_editor(editor), m_lock(editor), m_savedMode(editor.m_selectionMode), m_pastEol(editor), m_redo(redo),
           m_trimming(editor.HasOption(eoTrimTrailingSpaces)) {
         editor.m_selectionMode = mode;
+        editor.m_replaying = true;
         if (redo) editor.m_stateFlags |= esReplayingRedo;
         // Undo puts back exactly what was there, and redone padding is there to stay; other
         // redone edits trim as the original ones did.
         if (!redo || reason == urPadding) editor.m_options &= ~eoTrimTrailingSpaces;
     }
     ~ReplayScope() {
+        m_editor.m_replaying = false;
+        m_editor.MoveCaretTo(false, m_editor.CaretPos());
         if (m_trimming) m_editor.m_options |= eoTrimTrailingSpaces;
         if (m_redo) m_editor.m_stateFlags &= ~esReplayingRedo;
         // The entry's mode may have let the selection ends stand past their lines.
