@@ -194,7 +194,7 @@ void TfrMain::buildStatusBar() {
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment centre = Qt::AlignCenter;
     m_status = std::make_unique<TStatusPanels>(statusBar(),
-                                               std::vector<TPanelSpec>{
+                                               std::vector<TPanelLayout>{
                                                    {70, centre, false, Qt::ElideRight, Qt::red},
                                                    {70, left, false, Qt::ElideRight, {}},
                                                    {70, left, false, Qt::ElideRight, {}},

@@ -9,18 +9,18 @@ namespace tavlo {
 // A label that shortens its text to the room it has instead of growing the bar.
 class TPanelLabel : public QLabel {
 public:
-    TPanelLabel(const TPanelSpec& spec, QWidget* parent) : QLabel(parent), m_elide(spec.elide) {
+    TPanelLabel(const TPanelLayout& layout, QWidget* parent) : QLabel(parent), m_elide(layout.elide) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setAlignment(spec.alignment);
-        if (spec.stretch) {
-            setMinimumWidth(spec.width);
+        setAlignment(layout.alignment);
+        if (layout.stretch) {
+            setMinimumWidth(layout.width);
             setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         } else {
-            setFixedWidth(spec.width);
+            setFixedWidth(layout.width);
         }
-        if (spec.color.isValid()) {
+        if (layout.color.isValid()) {
             QPalette colours = palette();
-            colours.setColor(QPalette::WindowText, spec.color);
+            colours.setColor(QPalette::WindowText, layout.color);
             setPalette(colours);
         }
     }
@@ -47,10 +47,10 @@ private:
     Qt::TextElideMode m_elide;
 };
 
-TStatusPanels::TStatusPanels(QStatusBar* bar, const std::vector<TPanelSpec>& specs) {
-    for (const TPanelSpec& spec : specs) {
-        auto* label = new TPanelLabel(spec, bar);
-        bar->addWidget(label, spec.stretch ? 1 : 0);
+TStatusPanels::TStatusPanels(QStatusBar* bar, const std::vector<TPanelLayout>& layouts) {
+    for (const TPanelLayout& layout : layouts) {
+        auto* label = new TPanelLabel(layout, bar);
+        bar->addWidget(label, layout.stretch ? 1 : 0);
         m_panels.push_back(label);
     }
 }

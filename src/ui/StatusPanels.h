@@ -12,7 +12,7 @@ namespace tavlo {
 
 class TPanelLabel;
 
-struct TPanelSpec {
+struct TPanelLayout {
     int width = 70;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     // A stretching panel takes the room the fixed ones leave.
@@ -23,7 +23,7 @@ struct TPanelSpec {
 
 class TStatusPanels {
 public:
-    TStatusPanels(QStatusBar* bar, const std::vector<TPanelSpec>& specs);
+    TStatusPanels(QStatusBar* bar, const std::vector<TPanelLayout>& layouts);
 
     int Count() const { return int(m_panels.size()); }
     // Out-of-range indexes are ignored / read as empty.
