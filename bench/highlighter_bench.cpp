@@ -113,7 +113,8 @@ void RescanAfterTypingBrace(benchmark::State& state, const TDocument& document) 
     std::vector<int32_t> stored(document.Lines.size());
     ComputeLineRanges(pascal, document.Lines, stored);
     std::vector<std::string_view> lines = document.Lines;
-    const std::string edited = "{" + std::string(lines[0]);
+    std::string edited = "{";
+    edited += lines[0];
     lines[0] = edited;
 
     std::vector<int32_t> ranges = stored;

@@ -7,6 +7,8 @@
 // - moving the pixels alone, the part of the scroll that is not painting.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchMain.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -136,11 +138,4 @@ BENCHMARK(BM_ScrollPixelsOnly)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAVLO_QT_BENCHMARK_MAIN()

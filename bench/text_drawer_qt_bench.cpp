@@ -3,6 +3,8 @@
 // and one drawText per character (a grid, the naive way).
 #include <benchmark/benchmark.h>
 
+#include "QtBenchMain.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -96,11 +98,4 @@ BENCHMARK(BM_QtDrawTextPerCharacter);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAVLO_QT_BENCHMARK_MAIN()

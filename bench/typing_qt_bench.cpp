@@ -4,6 +4,8 @@
 // as it was.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchMain.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QObject>
@@ -83,11 +85,4 @@ BENCHMARK(BM_TypedCharacterPainted)
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAVLO_QT_BENCHMARK_MAIN()

@@ -33,14 +33,6 @@ public:
 
 class EditorWidget : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance()) return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "platform_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv); // lives until the process ends, for every suite
-    }
 
     EditorWidget() { open(widget); }
 

@@ -15,13 +15,6 @@ namespace {
 
 class PaintImageTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance()) return;
-        static int argc = 1;
-        static char name[] = "platform_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv); // lives until the process ends, for every suite
-    }
 
     static TFontDesc monoFont() {
         TFontDesc font;

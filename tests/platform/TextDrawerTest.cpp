@@ -16,13 +16,6 @@ namespace {
 
 class TextDrawerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (QCoreApplication::instance()) return;
-        static int argc = 1;
-        static char name[] = "platform_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv); // lives until the process ends, for every suite
-    }
 
     static TFontDesc font(const char* name, int32_t height, TFontStyles style = 0) {
         TFontDesc f;

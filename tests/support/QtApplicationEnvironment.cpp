@@ -1,14 +1,18 @@
-// One QApplication for every test of this executable.
+// One QApplication for every test of a Qt test executable, on the offscreen platform
+// unless the caller chose another.
 #include <QApplication>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
 class QtApplicationEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
-        static char name[] = "app_tests";
+        static char name[] = "tavlo_tests";
         static char* argv[] = {name, nullptr};
         m_application = std::make_unique<QApplication>(argc, argv);
     }
