@@ -83,7 +83,8 @@ void TCustomSynEdit::deleteLastChar() {
         int32_t dest = int32_t(joined.size()) + 1;
         joined.append(line);
         m_lines->LockUpdates();
-        writeLine(y - 1, joined, trim, line, size_t(dest - 1));
+        // Blanks of the moved line stay: undo puts the break back in front of them.
+        writeLine(y - 1, joined, trim, line, line.empty() ? size_t(dest - 1) : joined.size());
         m_lines->RemoveLine(y - 1);
         linesRemoved(y - 1, 1);
         m_lines->UnlockUpdates();
@@ -120,7 +121,7 @@ void TCustomSynEdit::deleteLastChar() {
     std::string deleted = line.substr(size_t(dest - 1), size_t(count));
     std::string before = line;
     line.erase(size_t(dest - 1), size_t(count));
-    writeLine(y, line, trim, before);
+    writeLine(y, line, trim, before, keepAfterDeletion(line, dest - 1));
     SetCaretPos({dest, y});
     m_undoList.RecordChange(urQuietDelete, {dest, y}, {x, y}, std::move(deleted), smNormal);
 }
@@ -141,7 +142,8 @@ void TCustomSynEdit::deleteChar() {
         std::string next(lineText(y + 1));
         joined.append(next);
         // Trimmed as deleting a selection across the break would be, so that redo agrees.
-        writeLine(y, joined, HasOption(eoTrimTrailingSpaces) && HasOption(eoScrollPastEol), next);
+        writeLine(y, joined, HasOption(eoTrimTrailingSpaces) && HasOption(eoScrollPastEol), next,
+                  keepAfterDeletion(joined, size_t(x - 1)));
         m_lines->RemoveLine(y);
         linesRemoved(y, 1);
         m_lines->UnlockUpdates();
@@ -151,7 +153,7 @@ void TCustomSynEdit::deleteChar() {
         std::string deleted = line.substr(size_t(x - 1), 1);
         std::string before = line;
         line.erase(size_t(x - 1), 1);
-        writeLine(y, line, HasOption(eoTrimTrailingSpaces), before);
+        writeLine(y, line, HasOption(eoTrimTrailingSpaces), before, keepAfterDeletion(line, size_t(x - 1)));
         m_undoList.RecordChange(urQuietDeleteForward, {x, y}, {x + 1, y}, std::move(deleted), smNormal);
     }
     SetCaretPos({x, y});
@@ -292,7 +294,8 @@ void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indent
     } else {
         line.insert(size_t(x - 1), text);
     }
-    size_t stored = writeLine(y, line, HasOption(eoTrimTrailingSpaces), before);
+    size_t stored = writeLine(y, line, HasOption(eoTrimTrailingSpaces), before,
+                              keepAfterDeletion(line, size_t(x - 1) + text.size()));
     const int32_t end = x + int32_t(text.size());
     // The entry covers what stayed of the text; the caret goes behind all of it.
     int32_t kept = int32_t(InsertionEnd(line, size_t(x - 1), size_t(end - 1), stored)) + 1;

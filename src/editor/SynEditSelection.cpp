@@ -255,6 +255,13 @@ bool TCustomSynEdit::PosInSelection(TBufferCoord p) const {
 
 // --- the replace primitive ---
 
+// How much of a line that lost (or had replaced) text before `split` must stay when trimming.
+// Undo puts the text back at `split`, so blanks that were right of it have to be where they
+// were: when such blanks end the line, trimming them would lose them for good.
+size_t TCustomSynEdit::keepAfterDeletion(std::string_view text, size_t split) {
+    return split < text.size() ? text.size() : 0;
+}
+
 size_t TCustomSynEdit::writeLine(int32_t line, std::string_view text, bool trim, std::string_view before,
                                  size_t keep) {
     size_t length = trim ? std::max(TrimmedLength(text, before), std::min(keep, text.size())) : text.size();
@@ -290,8 +297,9 @@ void TCustomSynEdit::deleteSelection() {
         std::string_view first = lineText(begin.Line);
         std::string joined(first.substr(0, std::min(first.size(), size_t(begin.Char - 1))));
         std::string_view last = lineText(end.Line);
+        const size_t split = joined.size();
         joined.append(last.substr(std::min(last.size(), size_t(end.Char - 1))));
-        writeLine(begin.Line, joined, trim && HasOption(eoScrollPastEol), last);
+        writeLine(begin.Line, joined, trim && HasOption(eoScrollPastEol), last, keepAfterDeletion(joined, split));
         m_lines->RemoveLines(begin.Line, end.Line - begin.Line);
         linesRemoved(begin.Line, end.Line - begin.Line);
         m_selAnchor = m_selHead = begin;
@@ -319,7 +327,7 @@ void TCustomSynEdit::deleteSelection() {
             if (s.size() < size_t(left)) continue;
             std::string changed(s);
             changed.erase(size_t(left - 1), std::min(s.size(), size_t(right - 1)) - size_t(left - 1));
-            writeLine(y, changed, trim, s);
+            writeLine(y, changed, trim, s, keepAfterDeletion(changed, size_t(left - 1)));
         }
         m_selAnchor = m_selHead = {left, headLine};
         MoveCaretTo(false, {left, headLine});

@@ -119,9 +119,10 @@ protected:
         return result;
     }
 
-    // Trimming drops spaces that an edit leaves at a line's end for good, so with it undo and
-    // redo promise the text up to trailing spaces; without it, the exact bytes.
-    void runSeed(uint32_t seed, int commands, TSynEditorOptions options) {
+    // Trimming drops spaces that an edit leaves at a line's end for good, so with it redo
+    // promises the text up to trailing spaces; without it, the exact bytes. Undoing everything
+    // always gives the loaded bytes back.
+    void runSeed(uint32_t seed, int commands, TSynEditorOptions options, bool exactOriginal = false) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         Random rng(seed);
         editor.SetOptions(options);
@@ -137,6 +138,7 @@ protected:
         const bool exact = !(options & eoTrimTrailingSpaces);
         auto text = [&] { return exact ? editor.Lines().GetAllText() : textUpToTrailingSpaces(); };
         const std::string original = text();
+        const std::string loaded = editor.Lines().GetAllText();
         for (int i = 0; i < commands; ++i) randomCommand(rng);
         while (editor.RedoList().CanUndo()) command(ecRedo); // a trailing undo must not count
         const std::string final = text();
@@ -144,6 +146,8 @@ protected:
         int guard = 0;
         while (editor.UndoList().CanUndo() && guard++ < 1'000'000) command(ecUndo);
         ASSERT_EQ(text(), original);
+        // Blanks the loaded file had are the user's bytes: undoing everything gives them back.
+        if (exactOriginal) ASSERT_EQ(editor.Lines().GetAllText(), loaded);
         EXPECT_FALSE(editor.Modified());
         while (editor.RedoList().CanUndo() && guard++ < 2'000'000) command(ecRedo);
         ASSERT_EQ(text(), final);
@@ -166,7 +170,79 @@ TEST_F(UndoInvariant, WithTrimmingUndoAndRedoKeepAllButTrailingSpaces) {
                                          eoScrollHintFollows | eoScrollPastEof | eoScrollPastEol | eoShowScrollHint |
                                          eoSmartTabDelete | eoSmartTabs | eoTabsToSpaces | eoTrimTrailingSpaces;
     for (uint32_t seed = 1; seed <= 100; ++seed)
-        runSeed(seed, 5000, seed % 2 ? mainWindow : SYNEDIT_DEFAULT_OPTIONS);
+        runSeed(seed, 5000, seed % 2 ? mainWindow : SYNEDIT_DEFAULT_OPTIONS, true);
+}
+
+// Blanks that an edit leaves at a line's end but that were right of the changed text belong
+// to the user: trimming them would make undo put the text back in front of nothing.
+class TrimmingKeepsBlanks : public EditorFixture {
+protected:
+    TrimmingKeepsBlanks() {
+        editor.SetOptions(eoAutoIndent | eoGroupUndo | eoScrollPastEol | eoSmartTabDelete | eoSmartTabs |
+                          eoTabsToSpaces | eoTrimTrailingSpaces);
+        editor.SetTabWidth(2);
+    }
+    void undoAll() {
+        while (editor.UndoList().CanUndo()) command(ecUndo);
+    }
+};
+
+TEST_F(TrimmingKeepsBlanks, DeleteJoiningABlankLine) {
+    setText("ab  \r\n  ");
+    caretAt(5, 1);
+    command(ecDeleteChar);
+    undoAll();
+    EXPECT_EQ(text(), "ab  \n  ");
+}
+
+TEST_F(TrimmingKeepsBlanks, BackspaceJoiningABlankLine) {
+    setText("a  \r\n  ");
+    caretAt(1, 2);
+    command(ecDeleteLastChar);
+    undoAll();
+    EXPECT_EQ(text(), "a  \n  ");
+}
+
+TEST_F(TrimmingKeepsBlanks, BackspaceOfTheLastVisibleCharacter) {
+    setText("  ,   ");
+    caretAt(4, 1);
+    command(ecDeleteLastChar);
+    undoAll();
+    EXPECT_EQ(text(), "  ,   ");
+}
+
+TEST_F(TrimmingKeepsBlanks, DeleteOfTheLastVisibleCharacter) {
+    setText("a ,   ");
+    caretAt(3, 1);
+    command(ecDeleteChar);
+    undoAll();
+    EXPECT_EQ(text(), "a ,   ");
+}
+
+TEST_F(TrimmingKeepsBlanks, OverwritingTheLastVisibleCharacterWithABlank) {
+    setText("ab c  ");
+    caretAt(4, 1);
+    command(ecOverwriteMode);
+    type(" ");
+    undoAll();
+    EXPECT_EQ(text(), "ab c  ");
+}
+
+TEST_F(TrimmingKeepsBlanks, DeletingASelectionBeforeBlanks) {
+    setText("a  xy  \r\nz");
+    select({4, 1}, {6, 1});
+    command(ecDeleteLastChar);
+    undoAll();
+    EXPECT_EQ(text(), "a  xy  \nz");
+}
+
+TEST_F(TrimmingKeepsBlanks, DeletingAColumnBeforeBlanks) {
+    setText("a  xy  \r\nb  xy  ");
+    command(ecColumnSelect);
+    select({4, 1}, {6, 2});
+    command(ecCut);
+    undoAll();
+    EXPECT_EQ(text(), "a  xy  \nb  xy  ");
 }
 
 } // namespace
