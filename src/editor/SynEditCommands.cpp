@@ -180,6 +180,8 @@ void TCustomSynEdit::pageVertically(int32_t direction, bool extend) {
     int32_t n = m_visibleRows;
     if (HasOption(eoHalfPageScroll)) n >>= 1;
     if (HasOption(eoScrollByOneLess)) --n;
+    // A window of one or two rows still pages forward, never backward or not at all.
+    n = std::max(n, 1);
     SetFirstVisibleLine(m_firstVisibleLine + direction * n);
     moveCaretVertically(direction * n, extend);
     if (m_host && m_host->WindowExists()) m_host->RepaintNow();

@@ -92,7 +92,8 @@ void TCustomSynEdit::deleteLastChar() {
         m_undoList.RecordChange(urQuietDelete, {dest, y - 1}, {1, y}, std::string(LineBreakText), smNormal);
         return;
     }
-    int32_t indent = LeadingWhiteCount(line);
+    // Without auto indent no line has an indentation, so Backspace takes one character.
+    int32_t indent = indentWidthAt(y);
     int32_t count = 1, dest = x - 1;
     if (uint8_t(line[size_t(x - 2)]) <= ' ' && x - 1 == indent) {
         if (HasOption(eoSmartTabDelete)) {

@@ -104,6 +104,36 @@ TEST_F(CommandEditing, BackspaceVariants) {
     EXPECT_EQ(text(), "    x") << "back to the previous tab stop";
 }
 
+TEST_F(CommandEditing, WithoutAutoIndentBackspaceTakesOneBlank) {
+    useMainWindowOptions();
+    editor.SetOptions(editor.Options() & ~eoAutoIndent);
+    setText("x\n    b");
+    caretAt(5, 2);
+    command(ecDeleteLastChar);
+    EXPECT_EQ(text(), "x\n   b") << "smart tab delete has no indentation to go by";
+    EXPECT_EQ(editor.CaretChar(), 4);
+
+    editor.SetOptions(editor.Options() & ~eoSmartTabDelete);
+    editor.SetTabWidth(4);
+    setText("      x");
+    caretAt(7, 1);
+    command(ecDeleteLastChar);
+    EXPECT_EQ(text(), "     x") << "nor back to the previous tab stop";
+}
+
+TEST_F(CommandEditing, PagesOfATinyWindowGoForward) {
+    editor.SetOptions(editor.Options() | eoScrollByOneLess);
+    setText("1\n2\n3\n4\n5");
+    host.height = editor.RowHeight();
+    editor.SizeOrFontChanged();
+    ASSERT_EQ(editor.VisibleRows(), 1);
+    caretAt(1, 3);
+    command(ecPageDown);
+    EXPECT_EQ(editor.CaretLine(), 4);
+    command(ecPageUp);
+    EXPECT_EQ(editor.CaretLine(), 3);
+}
+
 TEST_F(CommandEditing, DeleteCommandsUndoExactly) {
     editor.SetOptions(editor.Options() & ~eoTrimTrailingSpaces);
     const std::string original = "alpha beta gamma\n  second line\nthird";
