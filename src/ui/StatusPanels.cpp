@@ -4,12 +4,24 @@
 #include <QPainter>
 #include <QStatusBar>
 
+#include <algorithm>
+
 namespace tavlo {
 
-// A label that shortens its text to the room it has instead of growing the bar.
+namespace {
+
+// Room between the frame and the text on either side.
+constexpr int kTextMargin = 2;
+
+} // namespace
+
+// A label that shortens its text to the room it has instead of growing the bar. A fixed
+// panel widens for a text its width cannot hold (a caret line in the millions, a large
+// system font) and returns to its width afterwards: those texts must not lose digits.
 class TPanelLabel : public QLabel {
 public:
-    TPanelLabel(const TPanelLayout& layout, QWidget* parent) : QLabel(parent), m_elide(layout.elide) {
+    TPanelLabel(const TPanelLayout& layout, QWidget* parent)
+        : QLabel(parent), m_elide(layout.elide), m_fixedWidth(layout.stretch ? 0 : layout.width) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setAlignment(layout.alignment);
         if (layout.stretch) {
@@ -28,6 +40,7 @@ public:
     void setFullText(const QString& text) {
         m_text = text;
         setToolTip(text);
+        if (m_fixedWidth > 0) setFixedWidth(std::max(m_fixedWidth, widthFor(text)));
         update();
     }
     const QString& fullText() const { return m_text; }
@@ -36,15 +49,22 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event); // the frame
         QPainter painter(this);
-        const QRect room = contentsRect().adjusted(2, 0, -2, 0);
+        const QRect room = contentsRect().adjusted(kTextMargin, 0, -kTextMargin, 0);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(room, int(alignment()),
                          fontMetrics().elidedText(m_text, m_elide, room.width()));
     }
 
 private:
+    int widthFor(const QString& text) const {
+        const QMargins frame = contentsMargins();
+        return fontMetrics().horizontalAdvance(text) + 2 * kTextMargin + frame.left() +
+               frame.right();
+    }
+
     QString m_text;
     Qt::TextElideMode m_elide;
+    int m_fixedWidth; // 0 for the stretching panel
 };
 
 TStatusPanels::TStatusPanels(QStatusBar* bar, const std::vector<TPanelLayout>& layouts) {
