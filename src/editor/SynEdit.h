@@ -434,6 +434,7 @@ private:
     // shorter than keep. Returns the stored length.
     size_t writeLine(int32_t line, std::string_view text, bool trim, std::string_view before, size_t keep = 0);
     static size_t keepAfterDeletion(std::string_view text, size_t split);
+    TSynEditMark* bookmarkMark(int n);
     TBufferCoord offsetToPos(int64_t offset) const;
     // The selected text as undo records it: column pieces are never padded.
     std::string selectionForUndo() const;

@@ -5,6 +5,15 @@
 
 namespace tavlo {
 
+// The bookmark's mark while it is still in the mark list; a mark removed from the list
+// behind the editor's back is forgotten rather than used after it was released.
+TSynEditMark* TCustomSynEdit::bookmarkMark(int n) {
+    if (n < 0 || n > 9) return nullptr;
+    TSynEditMark*& slot = m_bookmarks[size_t(n)];
+    if (slot && (m_marks.IndexOf(slot) < 0 || slot->BookmarkSlot() != n)) slot = nullptr;
+    return slot;
+}
+
 void TCustomSynEdit::PlaceBookmark(int n, int32_t x, int32_t y) {
     if (n < 0 || n > 9 || y < 1 || y > std::max(1, m_lines->Count())) return;
     auto mark = std::make_unique<TSynEditMark>();
@@ -21,14 +30,14 @@ void TCustomSynEdit::PlaceBookmark(int n, int32_t x, int32_t y) {
 }
 
 void TCustomSynEdit::RemoveBookmark(int n) {
-    if (n < 0 || n > 9 || !m_bookmarks[size_t(n)]) return;
+    if (!bookmarkMark(n)) return;
     std::unique_ptr<TSynEditMark> mark = m_marks.Remove(m_bookmarks[size_t(n)]);
     m_bookmarks[size_t(n)] = nullptr;
     if (mark && OnClearBookmark) OnClearBookmark(*this, mark);
 }
 
 void TCustomSynEdit::JumpToBookmark(int n) {
-    if (n < 0 || n > 9 || !m_bookmarks[size_t(n)]) return;
+    if (!bookmarkMark(n)) return;
     const TSynEditMark& mark = *m_bookmarks[size_t(n)];
     if (mark.Line() < 1 || mark.Line() > m_lines->Count()) return;
     PaintLock lock(*this);
@@ -38,6 +47,7 @@ void TCustomSynEdit::JumpToBookmark(int n) {
 }
 
 std::optional<TBufferCoord> TCustomSynEdit::FindBookmark(int n) const {
+    if (n < 0 || n > 9) return std::nullopt; // slot -1 marks every mark that is no bookmark
     for (int i = 0; i < m_marks.Count(); ++i) {
         const TSynEditMark& mark = m_marks[i];
         if (mark.BookmarkSlot() == n) return TBufferCoord{mark.Char(), mark.Line()};

@@ -367,5 +367,22 @@ TEST_F(CommandEditing, BookmarksFollowTheirLines) {
     EXPECT_EQ(cleared, std::vector<int>{3});
 }
 
+TEST_F(CommandEditing, ABookmarkTakenOutOfTheMarkListIsForgotten) {
+    setText("a\nb\nc");
+    editor.PlaceBookmark(2, 1, 3);
+    ASSERT_EQ(editor.Marks().Count(), 1);
+    std::unique_ptr<TSynEditMark> taken = editor.Marks().Remove(&editor.Marks()[0]);
+    ASSERT_TRUE(taken);
+    caretAt(1, 1);
+    editor.JumpToBookmark(2);
+    EXPECT_EQ(editor.CaretLine(), 1) << "the slot must not lead to a mark the list no longer owns";
+    int cleared = 0;
+    editor.OnClearBookmark = [&](TCustomSynEdit&, std::unique_ptr<TSynEditMark>&) { ++cleared; };
+    editor.PlaceBookmark(2, 1, 2);
+    EXPECT_EQ(cleared, 0);
+    EXPECT_EQ(editor.FindBookmark(2)->Line, 2);
+    EXPECT_FALSE(editor.FindBookmark(-1)) << "marks that are no bookmarks have no number";
+}
+
 } // namespace
 } // namespace tavlo::test
