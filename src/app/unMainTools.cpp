@@ -118,6 +118,8 @@ void TfrMain::TBXItemIndentClick() {
 // selection and the caret are left as they were (the case mapping keeps every length).
 void TfrMain::changeLetterCase(TSynEditorCommand command) {
     TSynEdit& editor = m_view->Engine();
+    // Replacing the selection goes round the editor's own read-only check.
+    if (editor.ReadOnly()) return;
     const TBufferCoord anchor = editor.SelAnchor();
     const TBufferCoord head = editor.SelHead();
     const TBufferCoord caret = editor.CaretPos();

@@ -296,6 +296,36 @@ TEST_F(EditorInWindowTest, TextCommandsOfTheMenusReachTheEditor) {
     EXPECT_FALSE(Engine().HasBookmark(5));
 }
 
+TEST_F(EditorInWindowTest, NoTextCommandChangesADocumentSetReadOnly) {
+    ShowActive();
+    const QByteArray bytes("b ala\r\na kota\r\n");
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("doc.txt", bytes)));
+    window->CheckBoxReadOnly->setChecked(true);
+    ASSERT_TRUE(Engine().ReadOnly());
+    prompter->conversions.push_back({0, 4});
+    const auto unchanged = [&](const char* command) {
+        EXPECT_EQ(Line(0), "b ala") << command;
+        EXPECT_EQ(Line(1), "a kota") << command;
+        EXPECT_FALSE(window->Editor().Modified()) << command;
+    };
+    for (QAction* action :
+         {window->TBXItemUpperCase, window->TBXItemLowerCase, window->TBXItemTitleCase,
+          window->TBXItemIndent, window->TBXItemUnindent, window->TBXItemInsertGuid,
+          window->TBXItemInsertDate, window->TBXItemSort, window->TBXItemConvertPLChars}) {
+        // Both with the word at the caret and with a selection.
+        Engine().PlaceCaretAndSelection({2, 1}, {2, 1}, {2, 1});
+        action->trigger();
+        unchanged(action->text().toUtf8().constData());
+        Engine().PlaceCaretAndSelection({3, 2}, {1, 1}, {3, 2});
+        action->trigger();
+        unchanged(action->text().toUtf8().constData());
+    }
+    window->TBXItemBlockSelection->trigger();
+    Engine().PlaceCaretAndSelection({3, 2}, {1, 1}, {3, 2});
+    window->TBXItemSortBySelection->trigger();
+    unchanged("Sortuj wg zaznaczenia");
+}
+
 TEST_F(EditorInWindowTest, GoToLineRemembersTheLastNumberAndClamps) {
     ASSERT_TRUE(window->OpenFileByName(MakeFile("doc.txt", "1\n2\n3\n4\n")));
     Engine().SetCaretPos({2, 1});
