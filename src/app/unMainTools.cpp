@@ -58,6 +58,18 @@ void startOwnUndoStep(TSynEdit& editor) {
     if (editor.HasOption(eoGroupUndo)) editor.UndoList().MarkGroupBreak();
 }
 
+// These commands recode or move bytes that are already there: the blanks that end a line
+// are the file's own and stay, whatever trimming does to what the user types.
+void replaceSelection(TSynEdit& editor, const std::string& text) {
+    struct TTrimmingBack {
+        TSynEdit& editor;
+        TSynEditorOptions options;
+        ~TTrimmingBack() { editor.SetOptions(options); }
+    } back{editor, editor.Options()};
+    editor.SetOptions(back.options & ~TSynEditorOptions(eoTrimTrailingSpaces));
+    editor.SetSelectedText(text);
+}
+
 // Selects with select() and replaces the selection with replacement() as normal text,
 // then puts the user's selection mode back.
 template <typename TSelect, typename TReplacement>
@@ -66,7 +78,7 @@ void replaceInNormalMode(TSynEdit& editor, TSelect select, TReplacement replacem
     editor.SetSelectionMode(smNormal);
     select();
     const std::string text = replacement();
-    if (editor.HasSelection()) editor.SetSelectedText(text);
+    if (editor.HasSelection()) replaceSelection(editor, text);
     editor.SetSelectionMode(mode);
 }
 
@@ -128,7 +140,7 @@ void TfrMain::changeLetterCase(TSynEditorCommand command) {
     const std::string converted = convertLetterCase(text, command);
     if (converted != text) {
         startOwnUndoStep(editor);
-        editor.SetSelectedText(converted);
+        replaceSelection(editor, converted);
     }
     editor.PlaceCaretAndSelection(caret, anchor, head);
 }
@@ -177,7 +189,7 @@ void TfrMain::TBXItemSortClick() {
                             [&editor] { return SortedLinesText(editor.SelectedText()); });
         return;
     }
-    editor.SetSelectedText(SortedLinesText(editor.SelectedText()));
+    replaceSelection(editor, SortedLinesText(editor.SelectedText()));
 }
 
 // Whole lines ordered by the text of the selected columns.
@@ -242,7 +254,7 @@ void TfrMain::TBXItemConvertPLCharsClick() {
         startOwnUndoStep(editor);
         editor.BeginUndoBlock();
         if (editor.HasSelection())
-            editor.SetSelectedText(converted());
+            replaceSelection(editor, converted());
         else
             replaceInNormalMode(editor, [&editor] { editor.SelectWholeText(); }, converted);
     }

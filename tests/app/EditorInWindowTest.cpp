@@ -494,5 +494,38 @@ TEST_F(EditorInWindowTest, PolishStandardConversionOfTheTextOrTheSelection) {
     EXPECT_EQ(window->ComboBoxCharset->currentIndex(), 0);
 }
 
+// The commands rewrite whole lines; blanks at line ends are the file's bytes, not the edit's.
+TEST_F(EditorInWindowTest, TextCommandsKeepTheBlanksAtLineEnds) {
+    const QByteArray bytes("Za\xBF\xF3\xB3\xE6  \r\nb \t\r\nlast \r\n");
+    const QString name = MakeFile("doc.txt", bytes);
+    ASSERT_TRUE(window->OpenFileByName(name));
+
+    // From a standard to itself: nothing changes, not even trailing blanks.
+    prompter->conversions = {{0, 0}};
+    window->TBXItemConvertPLChars->trigger();
+    window->Save();
+    EXPECT_EQ(Contents(name), bytes);
+
+    prompter->conversions = {{0, 4}};
+    window->TBXItemConvertPLChars->trigger();
+    EXPECT_EQ(Line(0), "Zazolc  ");
+    EXPECT_EQ(Line(1), "b \t");
+    EXPECT_EQ(Line(2), "last ");
+
+    Engine().SelectWholeText();
+    window->TBXItemUpperCase->trigger();
+    EXPECT_EQ(Line(0), "ZAZOLC  ");
+    EXPECT_EQ(Line(2), "LAST ");
+
+    Engine().PlaceCaretAndSelection({1, 1}, {1, 1}, {1, 1});
+    window->TBXItemSort->trigger();
+    EXPECT_EQ(Line(0), "B \t");
+    EXPECT_EQ(Line(1), "LAST ");
+    EXPECT_EQ(Line(2), "ZAZOLC  ");
+    // Sorting ends every line with a break, so the last one gains a line after it.
+    window->Save();
+    EXPECT_EQ(Contents(name), QByteArray("B \t\r\nLAST \r\nZAZOLC  \r\n\r\n"));
+}
+
 } // namespace
 } // namespace tavlo
