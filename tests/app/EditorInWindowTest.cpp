@@ -522,6 +522,15 @@ TEST_F(EditorInWindowTest, TextCommandsKeepTheBlanksAtLineEnds) {
     EXPECT_EQ(Line(0), "B \t");
     EXPECT_EQ(Line(1), "LAST ");
     EXPECT_EQ(Line(2), "ZAZOLC  ");
+    // A block past the end of a short line pads nothing into it.
+    window->TBXItemBlockSelection->trigger();
+    Engine().PlaceCaretAndSelection({8, 3}, {5, 1}, {8, 3});
+    window->TBXItemLowerCase->trigger();
+    EXPECT_EQ(Line(0), "B \t");
+    EXPECT_EQ(Line(1), "LAST ");
+    EXPECT_EQ(Line(2), "ZAZOlc  ");
+    Engine().Undo();
+    window->TBXItemLineSelection->trigger();
     // Sorting ends every line with a break, so the last one gains a line after it.
     window->Save();
     EXPECT_EQ(Contents(name), QByteArray("B \t\r\nLAST \r\nZAZOLC  \r\n\r\n"));
