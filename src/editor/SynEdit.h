@@ -535,6 +535,7 @@ private:
     TSynStatusChanges m_pendingStatus = 0;
     bool m_modified = false;
     bool m_replaying = false;
+    bool m_replayPastEol = false; // eoScrollPastEol as the user has it while a replay forces it on
 
     int32_t m_gutterWidth = 0;
     int32_t m_extraLineSpacing = 0;

@@ -299,7 +299,8 @@ void TCustomSynEdit::deleteSelection() {
         std::string_view last = lineText(end.Line);
         const size_t split = joined.size();
         joined.append(last.substr(std::min(last.size(), size_t(end.Char - 1))));
-        writeLine(begin.Line, joined, trim && HasOption(eoScrollPastEol), last, keepAfterDeletion(joined, split));
+        bool pastEol = m_replaying ? m_replayPastEol : HasOption(eoScrollPastEol);
+        writeLine(begin.Line, joined, trim && pastEol, last, keepAfterDeletion(joined, split));
         m_lines->RemoveLines(begin.Line, end.Line - begin.Line);
         linesRemoved(begin.Line, end.Line - begin.Line);
         m_selAnchor = m_selHead = begin;

@@ -9,10 +9,13 @@ namespace tavlo {
 class TCustomSynEdit::ReplayScope {
 public:
     ReplayScope(TCustomSynEdit& editor, TSynSelectionMode mode, UndoReason reason, bool redo)
-        : m_editor(editor), m_lock(editor), m_savedMode(editor.m_selectionMode), m_pastEol(editor), m_redo(redo),
+        : m_editor(editor), m_lock(editor), m_savedMode(editor.m_selectionMode),
+          m_userPastEol(editor.HasOption(eoScrollPastEol)), m_pastEol(editor), m_redo(redo),
           m_trimming(editor.HasOption(eoTrimTrailingSpaces)) {
         editor.m_selectionMode = mode;
         editor.m_replaying = true;
+        // Edits trim as they did when they were made, not as the forced option would have them.
+        editor.m_replayPastEol = m_userPastEol;
         if (redo) editor.m_stateFlags |= esReplayingRedo;
         // Undo puts back exactly what was there, and redone padding is there to stay; other
         // redone edits trim as the original ones did.
@@ -33,6 +36,7 @@ private:
     TCustomSynEdit& m_editor;
     PaintLock m_lock;
     TSynSelectionMode m_savedMode;
+    bool m_userPastEol;
     ScrollPastEolScope m_pastEol;
     bool m_redo;
     bool m_trimming;

@@ -173,6 +173,21 @@ TEST_F(UndoInvariant, WithTrimmingUndoAndRedoKeepAllButTrailingSpaces) {
         runSeed(seed, 5000, seed % 2 ? mainWindow : SYNEDIT_DEFAULT_OPTIONS, true);
 }
 
+// Every combination of the typing options, not only the ones the program uses.
+TEST_F(UndoInvariant, RandomOptionSetsUndoAndRedo) {
+    const TSynEditorOptions bits[] = {eoAutoIndent,     eoEnhanceHomeKey, eoGroupUndo,     eoHalfPageScroll, eoKeepCaretX,
+                                      eoScrollByOneLess, eoScrollPastEof, eoScrollPastEol, eoSmartTabDelete, eoSmartTabs,
+                                      eoTabIndent,      eoTabsToSpaces,   eoTrimTrailingSpaces};
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        std::mt19937 pick(seed * 7919u);
+        TSynEditorOptions options = 0;
+        for (TSynEditorOptions bit : bits)
+            if (pick() % 2) options |= bit;
+        SCOPED_TRACE("options " + std::to_string(options));
+        runSeed(seed, 3000, options, true);
+    }
+}
+
 // Blanks that an edit leaves at a line's end but that were right of the changed text belong
 // to the user: trimming them would make undo put the text back in front of nothing.
 class TrimmingKeepsBlanks : public EditorFixture {

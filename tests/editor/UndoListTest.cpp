@@ -126,6 +126,23 @@ TEST_F(UndoEditor, OverwriteUndoAndRedoAreExact) {
     EXPECT_EQ(text(), "abcdef");
 }
 
+TEST_F(UndoEditor, RedoTrimsAJoinedLineOnlyAsTheDeletionDid) {
+    // Without eoScrollPastEol deleting a selection keeps the joined line's blanks; the
+    // replay, which switches the option on for itself, must not trim them either.
+    editor.SetOptions((editor.Options() & ~eoScrollPastEol) | eoTrimTrailingSpaces);
+    setText("ab \r\nxyz\r\nmore");
+    select({4, 1}, {4, 2});
+    command(ecDeleteLastChar);
+    EXPECT_EQ(text(), "ab \nmore");
+    select({4, 1}, {3, 2});
+    command(ecDeleteLastChar);
+    EXPECT_EQ(text(), "ab re");
+    while (editor.UndoList().CanUndo()) command(ecUndo);
+    EXPECT_EQ(text(), "ab \nxyz\nmore");
+    while (editor.RedoList().CanUndo()) command(ecRedo);
+    EXPECT_EQ(text(), "ab re");
+}
+
 TEST_F(UndoEditor, ClearingTheBufferClearsHistory) {
     setText("abc");
     type("x");
