@@ -38,10 +38,11 @@ void TSynEditWidget::InvalidateRect(const TRect& rect) { viewport()->update(toQR
 void TSynEditWidget::InvalidateAll() { viewport()->update(); }
 
 void TSynEditWidget::ScrollPixels(int32_t dx, int32_t dy, const TRect& area) {
-    const QRect caret = CaretRect();
     viewport()->scroll(dx, dy, toQRect(area));
-    // The caret's pixels moved with the text; the place they went to is repainted clean.
-    if (!caret.isEmpty()) viewport()->update(caret.translated(dx, dy));
+    // The caret travels with its text, as a system caret does, so it stays on its character
+    // (or off screen with it) until the engine places it again; where it lands is repainted.
+    m_caretPos += QPoint(dx, dy);
+    updateCaret();
 }
 
 void TSynEditWidget::RepaintNow() {
