@@ -246,9 +246,11 @@ void TCustomSynEdit::lineBreak(bool moveCaret) {
         dest = {1, y + 1};
     } else {
         std::string_view left = std::string_view(line).substr(0, size_t(x - 1));
+        // The indentation is the left part's as it was: a break inside the leading blanks
+        // keeps the line's indentation, though trimming empties the left part.
+        int32_t width = HasOption(eoAutoIndent) ? LeadingWhiteWidth(left, m_tabWidth) : 0;
         if (HasOption(eoTrimTrailingSpaces)) left = TrimRight(left);
         std::string_view right = std::string_view(line).substr(size_t(x - 1));
-        int32_t width = HasOption(eoAutoIndent) ? LeadingWhiteWidth(left, m_tabWidth) : 0;
         std::string newLine = IndentText(width, m_tabWidth, HasOption(eoTabsToSpaces));
         dest = {int32_t(newLine.size()) + 1, y + 1};
         newLine.append(right);

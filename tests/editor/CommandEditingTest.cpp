@@ -104,6 +104,19 @@ TEST_F(CommandEditing, BackspaceVariants) {
     EXPECT_EQ(text(), "    x") << "back to the previous tab stop";
 }
 
+TEST_F(CommandEditing, EnterInsideTheIndentationKeepsIt) {
+    useMainWindowOptions();
+    setText("x\n    foo");
+    caretAt(3, 2);
+    command(ecLineBreak);
+    EXPECT_EQ(text(), "x\n\n    foo") << "the left part's two blanks indent the new line, trimmed or not";
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{3, 3}));
+    command(ecUndo);
+    EXPECT_EQ(text(), "x\n    foo");
+    command(ecRedo);
+    EXPECT_EQ(text(), "x\n\n    foo");
+}
+
 TEST_F(CommandEditing, WithoutAutoIndentBackspaceTakesOneBlank) {
     useMainWindowOptions();
     editor.SetOptions(editor.Options() & ~eoAutoIndent);
