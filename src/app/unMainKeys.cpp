@@ -1,10 +1,13 @@
 // Keys the main window handles in the editor before the editor does: Polish letters typed
-// with Ctrl+Alt in the document's standard, and Esc, which closes the window.
+// with Ctrl+Alt in the document's standard, the keys of disabled menu items, and Esc, which
+// closes the window.
 #include "app/EditorDocumentView.h"
 #include "app/unMain.h"
 #include "editor/PolishCharsets.h"
 #include "editor/SynEdit.h"
+#include "platform/qt/KeyTranslation.h"
 
+#include <QAction>
 #include <QComboBox>
 
 namespace tavlo {
@@ -27,6 +30,24 @@ int polishLetterColumn(uint16_t key, TShiftState shift) {
     return -1;
 }
 
+// A menu item keeps its key while it is disabled: the editor's own meaning of the key
+// (Ctrl+N inserts a line) must not run in the item's place.
+bool isKeyOfDisabledMenuItem(const QObject& window, uint16_t key, TShiftState shift) {
+    const TShortCut pressed = ShortCutOf(key, shift & (ssShift | ssCtrl | ssAlt));
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        if (action->isEnabled()) continue;
+        for (const QKeySequence& sequence : action->shortcuts()) {
+            if (sequence.isEmpty()) continue;
+            const QKeyCombination combination = sequence[0];
+            const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+            if (ShortCutOf(VirtualKeyOf(int(combination.key()), modifiers),
+                           ShiftStateOf(modifiers)) == pressed)
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 void TfrMain::connectEditorKeys() {
@@ -40,6 +61,9 @@ void TfrMain::connectEditorKeys() {
         if (column < 0) return;
         editor.RunCommand(ecChar, char(PolishLetterBytes[standard][column]), nullptr);
         key = 0;
+    });
+    keys.AddKeyDownHandler([this](TCustomSynEdit&, uint16_t& key, TShiftState shift) {
+        if (key != 0 && isKeyOfDisabledMenuItem(*this, key, shift)) key = 0;
     });
     keys.AddKeyPressHandler([this](TCustomSynEdit&, char& key) {
         if (key != kEscape) return;

@@ -129,6 +129,27 @@ TEST_F(EditorInWindowTest, TypingMarksTheDocumentAndMovesTheCaretPanel) {
     EXPECT_TRUE(window->Editor().Widget()->hasFocus());
 }
 
+// Menu keys belong to the menu: the editor's own meaning of the key never runs instead.
+TEST_F(EditorInWindowTest, KeyOfADisabledMenuItemDoesNotReachTheEditor) {
+    ShowActive();
+    QWidget* editor = window->Editor().Widget();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("doc.txt", "ab\ncd\n")));
+    // "Nowy" is enabled for a named document: Ctrl+N starts an untitled one.
+    QTest::keyClick(editor, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(window->FileName(), QString());
+    EXPECT_EQ(Engine().Lines().Count(), 0);
+    // Now "Nowy" is disabled; the editor would insert a line on Ctrl+N.
+    ASSERT_FALSE(window->TBXItemNew->isEnabled());
+    QTest::keyClick(editor, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(Engine().Lines().Count(), 0);
+    EXPECT_FALSE(window->Editor().Modified());
+    EXPECT_TRUE(prompter->shown.empty());
+    // Keys of no menu item still reach the editor.
+    QTest::keyClicks(editor, "x");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(Engine().Lines().Count(), 2);
+}
+
 TEST_F(EditorInWindowTest, SelectionModeItemsAndAltMouseShowInPanelThree) {
     ShowActive();
     ASSERT_TRUE(window->OpenFileByName(MakeFile("doc.txt", "abcdef\nghijkl\n")));
