@@ -1,6 +1,7 @@
 // The pointer, the wheel, the scroll bars, dragging text and the focus.
 #include "editor/SynEdit.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/SynEditHost.h"
@@ -38,6 +39,16 @@ int32_t scrolledTo(TScrollCode code, int32_t current, int32_t page, int32_t last
     }
 }
 
+// The character whose cell is under the pointer, tabs taken back to their character. A
+// press starts a drag, and the pointer shows the arrow, exactly over the selected cells.
+TBufferCoord cellUnderPointer(const TCustomSynEdit& editor, int32_t x, int32_t y) {
+    const int64_t cell = std::max(1, editor.CellWidth()), row = std::max(1, editor.RowHeight());
+    const int64_t column =
+        (int64_t(x) + int64_t(editor.FirstVisibleColumn()) * cell - editor.GutterWidth() - 2) / cell;
+    const int64_t line = int64_t(y) / row + editor.FirstVisibleLine();
+    return editor.ColumnToChar({toInt32(column), toInt32(line)});
+}
+
 } // namespace
 
 // --- pointer ---
@@ -59,8 +70,8 @@ void TCustomSynEdit::MouseDown(TMouseButton button, TShiftState shift, int32_t x
     if (button == mbLeft) {
         setMouseCapture(true);
         m_stateFlags &= ~esDragPending;
-        if (wasSelected && HasOption(eoDragDropEditing) && x >= m_gutterWidth + 2 && m_selectionMode == smNormal &&
-            PosInSelection(CaretPos())) {
+        if (wasSelected && HasOption(eoDragDropEditing) && x >= m_gutterWidth + 2 && y >= 0 &&
+            m_selectionMode == smNormal && PosInSelection(cellUnderPointer(*this, x, y))) {
             m_stateFlags |= esDragPending;
         } else {
             // Through the command processor, so the owner's command events see a click.
@@ -191,13 +202,8 @@ void TCustomSynEdit::gutterClick(int32_t x, int32_t y) {
 
 TPointerShape TCustomSynEdit::PointerShapeAt(int32_t x, int32_t y) const {
     if (x < m_gutterWidth) return m_gutter.Cursor();
-    if (HasOption(eoDragDropEditing) && HasSelection() && y >= 0) {
-        // The cell under the pointer, taken back through tabs so the arrow shows exactly
-        // where a press would start a drag.
-        int64_t column = (int64_t(x) + int64_t(m_firstVisibleColumn) * m_cellWidth - m_gutterWidth - 2) / m_cellWidth;
-        int64_t line = int64_t(y) / m_rowHeight + m_firstVisibleLine;
-        if (PosInSelection(ColumnToChar({toInt32(column), toInt32(line)}))) return TPointerShape::Default;
-    }
+    if (HasOption(eoDragDropEditing) && HasSelection() && y >= 0 && PosInSelection(cellUnderPointer(*this, x, y)))
+        return TPointerShape::Default;
     return m_cursor;
 }
 
