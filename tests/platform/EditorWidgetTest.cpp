@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -257,6 +258,32 @@ TEST_F(EditorWidget, WheelAndScrollBarsScroll) {
     widget.SetScrollBars(ssHorizontal);
     EXPECT_EQ(widget.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(widget.horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+}
+
+TEST_F(EditorWidget, ScrollHintShowsOnlyWhileTheThumbIsDragged) {
+    std::string text;
+    for (int i = 1; i <= 500; ++i) text += "line " + std::to_string(i) + "\n";
+    setText(text);
+    auto hintShown = [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* label = qobject_cast<QLabel*>(top); label && label->isVisible() && label->text().startsWith("Top Line"))
+                return true;
+        return false;
+    };
+    QScrollBar* bar = widget.verticalScrollBar();
+    const QPointF p(bar->width() / 2.0, bar->height() / 2.0);
+    QWheelEvent notch(p, bar->mapToGlobal(p), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(bar, &notch);
+    EXPECT_EQ(editor().FirstVisibleLine(), 1 + QApplication::wheelScrollLines()) << "as the wheel over the text";
+    EXPECT_FALSE(hintShown()) << "no thumb was dragged";
+
+    bar->setSliderDown(true);
+    bar->setSliderPosition(200);
+    EXPECT_EQ(editor().FirstVisibleLine(), 200);
+    EXPECT_TRUE(hintShown());
+    bar->setSliderDown(false);
+    EXPECT_FALSE(hintShown()) << "letting go of the thumb hides it";
 }
 
 TEST_F(EditorWidget, ColumnCopyPastesAsColumnsThroughTheSystemClipboard) {

@@ -84,6 +84,9 @@ TSynEditWidget::TSynEditWidget(QWidget* parent)
             if (kind == TScrollBarKind::Vertical) m_engine.VerticalScroll(scEndScroll, 0);
         });
     }
+    // The wheel over the vertical bar scrolls as over the text: the bar's own wheel handling
+    // would pass for a thumb drag and leave the scroll hint showing.
+    verticalScrollBar()->installEventFilter(this);
     m_autoScrollTimer.callOnTimeout(this, [this] {
         m_engine.AutoScrollTimerTick(ShiftStateOf(QGuiApplication::queryKeyboardModifiers()));
     });
@@ -235,6 +238,17 @@ void TSynEditWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return mousePressEvent(event);
     const QPoint p = event->position().toPoint();
     m_engine.DblClick(p.x(), p.y());
+}
+
+bool TSynEditWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == verticalScrollBar() && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->angleDelta().y() != 0) {
+            wheelEvent(wheel);
+            return true;
+        }
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
 }
 
 void TSynEditWidget::wheelEvent(QWheelEvent* event) {
