@@ -255,7 +255,8 @@ bool TCustomSynEdit::PosInSelection(TBufferCoord p) const {
 
 // --- the replace primitive ---
 
-// How much of a line that lost (or had replaced) text before `split` must stay when trimming.
+// How much of a line that lost, gained or had replaced text before `split` must stay when
+// trimming.
 // Undo puts the text back at `split`, so blanks that were right of it have to be where they
 // were: when such blanks end the line, trimming them would lose them for good.
 size_t TCustomSynEdit::keepAfterDeletion(std::string_view text, size_t split) {
@@ -363,7 +364,8 @@ void TCustomSynEdit::insertNormal(std::string_view text) {
         if (i + 1 == pieces.size()) {
             size_t head = written.size();
             written.append(right);
-            size_t stored = writeLine(y + int32_t(i), written, trim, original, minimum);
+            size_t stored = writeLine(y + int32_t(i), written, trim, original,
+                                      std::max(minimum, keepAfterDeletion(written, head)));
             size_t caret = InsertionEnd(written, i == 0 ? keep : 0, head, stored);
             m_selAnchor = m_selHead = {int32_t(caret) + 1, y + extra};
             MoveCaretTo(false, {int32_t(caret) + 1, y + extra});
@@ -429,7 +431,7 @@ void TCustomSynEdit::insertLines(std::string_view text) {
     } else if (!lastPiece.empty()) {
         std::string line(lastPiece);
         line.append(lineText(y));
-        size_t stored = writeLine(y, line, trim, lineText(y));
+        size_t stored = writeLine(y, line, trim, lineText(y), keepAfterDeletion(line, lastPiece.size()));
         x = int32_t(InsertionEnd(line, 0, lastPiece.size(), stored)) + 1;
     }
     m_selAnchor = m_selHead = {x, y};

@@ -143,6 +143,21 @@ TEST_F(UndoEditor, RedoTrimsAJoinedLineOnlyAsTheDeletionDid) {
     EXPECT_EQ(text(), "ab re");
 }
 
+TEST_F(UndoEditor, RedoOfABlankTypedBeforeBlanksKeepsItWhereTheLaterEditsNeedIt) {
+    editor.SetOptions(editor.Options() | eoTrimTrailingSpaces | eoScrollPastEol);
+    setText("ab   \r\ncd");
+    caretAt(3, 1);
+    type(" ");
+    EXPECT_EQ(text(), "ab    \ncd");
+    command(ecLineEnd);
+    command(ecDeleteWord);
+    EXPECT_EQ(text(), "ab    cd");
+    while (editor.UndoList().CanUndo()) command(ecUndo);
+    EXPECT_EQ(text(), "ab   \ncd");
+    while (editor.RedoList().CanUndo()) command(ecRedo);
+    EXPECT_EQ(text(), "ab    cd");
+}
+
 TEST_F(UndoEditor, ClearingTheBufferClearsHistory) {
     setText("abc");
     type("x");
