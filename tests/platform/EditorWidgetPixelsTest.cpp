@@ -3,6 +3,8 @@
 // must leave nothing stale behind, the caret included.
 #include "platform/qt/SynEditWidget.h"
 
+#include "highlighters/SynHighlighterPas.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -78,7 +80,7 @@ std::string numberedLines(int count) {
     std::string text;
     for (int i = 1; i <= count; ++i)
         text += "line " + std::to_string(i) + (i % 7 == 0 ? "\tafter a tab" : " of the text") +
-                std::string(size_t(i % 13) * 5, 'x') + "\n";
+                std::string(size_t(i % 13) * 5, 'x') + (i % 5 == 0 ? " { begin" : i % 5 == 2 ? " end }" : "") + "\n";
     return text;
 }
 
@@ -94,7 +96,10 @@ TEST_F(EditorWidgetPixels, ScrolledPixelsCarryTheCaretWithTheirText) {
 }
 
 TEST_F(EditorWidgetPixels, RandomEditsScrollsAndSelectionsLeaveNothingStale) {
-    editor().Lines().SetAllText(numberedLines(400));
+    // Braces open and close comments: typing one recolours the lines after it.
+    TSynPasSyn highlighter;
+    editor().SetHighlighter(&highlighter);
+    editor().Lines().SetAllText(numberedLines(120));
     std::mt19937 random(20240611);
     auto pick = [&](int n) { return int(random() % unsigned(n)); };
     auto anyPoint = [&] { return QPoint(pick(widget.viewport()->width()), pick(widget.viewport()->height())); };
@@ -113,7 +118,7 @@ TEST_F(EditorWidgetPixels, RandomEditsScrollsAndSelectionsLeaveNothingStale) {
             break;
         }
         case 2:
-            QTest::keyClicks(&widget, "ab c");
+            QTest::keyClicks(&widget, pick(2) ? "ab c" : pick(2) ? "{" : "}");
             what = "typing";
             break;
         case 3:
@@ -143,7 +148,7 @@ TEST_F(EditorWidgetPixels, RandomEditsScrollsAndSelectionsLeaveNothingStale) {
             what = "first line";
             break;
         case 8:
-            editor().RunCommand(pick(2) ? ecUndo : ecRedo, '\0', nullptr);
+            editor().RunCommand(pick(3) == 0 ? ecEditorBottom : pick(2) ? ecUndo : ecRedo, '\0', nullptr);
             what = "undo or redo";
             break;
         case 9:
