@@ -379,10 +379,25 @@ TEST_F(EditorWidget, SelectingBelowTheWindowScrollsOnTheTimer) {
     EXPECT_GE(editor().FirstVisibleLine(), 2) << "a line every 100 ms";
     EXPECT_EQ(editor().CaretLine(), editor().FirstVisibleLine() + editor().VisibleRows() - 1);
     mouse(QEvent::MouseButtonRelease, at(2, 1), Qt::LeftButton, {});
+    EXPECT_FALSE(editor().AutoScrolling());
     const int32_t stopped = editor().FirstVisibleLine();
     QTest::qWait(250);
     EXPECT_EQ(editor().FirstVisibleLine(), stopped) << "the release stops the timer";
     EXPECT_EQ(editor().SelFirst(), (TBufferCoord{2, 1}));
+}
+
+TEST_F(EditorWidget, LosingTheFocusWhileSelectingStopsTheScrollTimer) {
+    std::string text;
+    for (int i = 1; i <= 500; ++i) text += "row " + std::to_string(i) + "\n";
+    setText(text);
+    mouse(QEvent::MouseButtonPress, at(2, 1), Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPoint(at(2, 1).x(), widget.viewport()->height() + 10), Qt::NoButton, Qt::LeftButton);
+    ASSERT_TRUE(editor().AutoScrolling());
+    widget.clearFocus();
+    EXPECT_FALSE(editor().AutoScrolling()) << "the release may go elsewhere now";
+    const TBufferCoord caret = editor().CaretPos();
+    mouse(QEvent::MouseMove, at(5, 3), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(editor().CaretPos(), caret) << "the pointer no longer selects";
 }
 
 } // namespace

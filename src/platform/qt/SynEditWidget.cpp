@@ -275,6 +275,9 @@ void TSynEditWidget::focusInEvent(QFocusEvent* event) {
 
 void TSynEditWidget::focusOutEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusOutEvent(event);
+    // Whatever takes the focus (another window, a popup) takes the pointer too: the release
+    // may never come here, so selecting and its scroll timer stop now.
+    m_engine.MouseCaptureLost();
     m_engine.FocusExit();
 }
 
