@@ -37,13 +37,16 @@ TRect unite(const TRect& a, const TRect& b) {
             std::max(a.Bottom, b.Bottom)};
 }
 
-// The selection as painting sees it: its lines and display columns.
+// The selection as painting sees it: its lines and display columns. A column block keeps its
+// characters, which take other display columns on each line when tabs come before them.
 struct TPaintSelection {
     bool Any = false;
     int32_t FirstLine = 0;
     int32_t LastLine = 0;
     int32_t FirstColumn = 0;
     int32_t LastColumn = 0;
+    int32_t FirstChar = 0;
+    int32_t LastChar = 0;
 };
 
 TSynRowSelection rowSelection(const TPaintSelection& selection, TSynSelectionMode mode, int32_t line,
@@ -345,12 +348,9 @@ void TCustomSynEdit::paintTextLines(TRect clip, int32_t firstLine, int32_t lastL
         if (!hidden && HasSelection()) {
             TBufferCoord first = SelFirst(), last = SelLast();
             if (m_selectionMode == smColumn && first.Char > last.Char) std::swap(first.Char, last.Char);
-            if (last.Line >= firstLine && first.Line <= lastLine) {
-                selection = {true, first.Line, last.Line, CharToColumn(first).Char, CharToColumn(last).Char};
-                // Tabs on one end's line can put its column beyond the other's.
-                if (m_selectionMode == smColumn && selection.FirstColumn > selection.LastColumn)
-                    std::swap(selection.FirstColumn, selection.LastColumn);
-            }
+            if (last.Line >= firstLine && first.Line <= lastLine)
+                selection = {true,       first.Line, last.Line, CharToColumn(first).Char, CharToColumn(last).Char,
+                             first.Char, last.Char};
         }
         TSynRowGeometry geometry;
         geometry.CellWidth = m_cellWidth;
@@ -382,6 +382,10 @@ void TCustomSynEdit::paintTextLines(TRect clip, int32_t firstLine, int32_t lastL
                     colors.SelectedFore = back;
                     colors.SelectedBack = fore;
                 }
+            }
+            if (m_selectionMode == smColumn && selection.Any) {
+                selection.FirstColumn = CharToColumn({selection.FirstChar, line}).Char;
+                selection.LastColumn = CharToColumn({selection.LastChar, line}).Char;
             }
             painter.BeginRow({clip.Left, top, clip.Right, top + m_rowHeight},
                              rowSelection(selection, m_selectionMode, line, geometry), colors);

@@ -192,6 +192,19 @@ TEST_F(PaintTest, ColumnSelectionCutsEveryLineAtTheSameColumns) {
     ASSERT_EQ(runsOfLine(4).size(), 1u);
 }
 
+TEST_F(PaintTest, ColumnSelectionCoversItsCharactersBehindATab) {
+    editor.SetTabWidth(4);
+    setText("ab\tcd\nabcdefgh");
+    editor.SetSelectionMode(smColumn);
+    select({2, 1}, {5, 2}); // characters 2..4 of each line
+    paint();
+    EXPECT_EQ(editor.SelectedText(), "b\tc\r\nbcd");
+    EXPECT_EQ(backgroundAt(1, columnX(5) + 1), clHighlight) << "the c behind the tab";
+    EXPECT_EQ(backgroundAt(1, columnX(6) + 1), clWindow) << "the d";
+    EXPECT_EQ(backgroundAt(2, columnX(4) + 1), clHighlight);
+    EXPECT_EQ(backgroundAt(2, columnX(5) + 1), clWindow);
+}
+
 TEST_F(PaintTest, SpecialLinesTakeTheirColoursAndSwapThemWhenSelected) {
     setText("one\ntwo\nthree");
     editor.OnSpecialLineColors = [](TCustomSynEdit&, int32_t line, bool& special, TColor& fg, TColor& bg) {
@@ -413,7 +426,6 @@ TEST_F(PaintTest, RunsSpellTheVisibleTextExactly) {
             }
             ASSERT_EQ(drawn, visible) << "round " << round << " line " << line;
             for (int32_t column = firstColumn; column < end; ++column) {
-                if (editor.SelectionMode() == smColumn) continue; // its columns are per line, not per tab
                 const bool selected = editor.PosInSelection(editor.ColumnToChar({column, line}));
                 const int32_t probe = std::clamp(columnX(column) + cell / 2, left, right - 1);
                 EXPECT_EQ(backgroundAt(line, probe) == clHighlight, selected)
