@@ -202,7 +202,9 @@ void TCustomSynEdit::gutterClick(int32_t x, int32_t y) {
 
 TPointerShape TCustomSynEdit::PointerShapeAt(int32_t x, int32_t y) const {
     if (x < m_gutterWidth) return m_gutter.Cursor();
-    if (HasOption(eoDragDropEditing) && HasSelection() && y >= 0 && PosInSelection(cellUnderPointer(*this, x, y)))
+    // Only a normal selection can be dragged.
+    if (HasOption(eoDragDropEditing) && m_selectionMode == smNormal && HasSelection() && y >= 0 &&
+        PosInSelection(cellUnderPointer(*this, x, y)))
         return TPointerShape::Default;
     return m_cursor;
 }

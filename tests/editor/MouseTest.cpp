@@ -126,16 +126,19 @@ TEST_F(Mouse, PressInSelectionStartsADragOnlyPastTheThreshold) {
 
 TEST_F(Mouse, APressStartsADragExactlyWhereThePointerShowsTheArrow) {
     setText("one\thello world\nsecond line");
-    for (TBufferCoord end : {TBufferCoord{10, 1}, TBufferCoord{4, 2}}) {
-        const int32_t y = 5 + (end.Line - 1) * 16;
-        for (int32_t x = editor.GutterWidth() + 2; x < editor.TextLeft() + 20 * 8; ++x) {
-            select({2, 1}, end);
-            const bool arrow = editor.PointerShapeAt(x, y) == TPointerShape::Default;
-            press({x, y});
-            EXPECT_EQ(bool(editor.StateFlags() & esDragPending), arrow) << "x " << x << ", line " << end.Line;
-            release({x, y});
+    for (TSynSelectionMode mode : {smNormal, smColumn})
+        for (TBufferCoord end : {TBufferCoord{10, 1}, TBufferCoord{4, 2}}) {
+            const int32_t y = 5 + (end.Line - 1) * 16;
+            for (int32_t x = editor.GutterWidth() + 2; x < editor.TextLeft() + 20 * 8; ++x) {
+                editor.SetSelectionMode(mode);
+                select({2, 1}, end);
+                const bool arrow = editor.PointerShapeAt(x, y) == TPointerShape::Default;
+                press({x, y});
+                EXPECT_EQ(bool(editor.StateFlags() & esDragPending), arrow)
+                    << "x " << x << ", line " << end.Line << ", mode " << int(mode);
+                release({x, y});
+            }
         }
-    }
 }
 
 TEST_F(Mouse, DragMoveAndCtrlCopyWithinOneEditor) {
