@@ -536,6 +536,7 @@ private:
     bool m_modified = false;
     bool m_replaying = false;
     bool m_replayPastEol = false; // eoScrollPastEol as the user has it while a replay forces it on
+    bool m_replayTrimmed = false; // whether the change being replayed was trimmed when made
 
     int32_t m_gutterWidth = 0;
     int32_t m_extraLineSpacing = 0;

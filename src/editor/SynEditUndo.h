@@ -34,6 +34,8 @@ struct TSynEditUndoItem {
     TBufferCoord ToPos;
     std::string SavedText;
     int32_t GroupNumber = 0;
+    // Whether trailing blanks were trimmed when the change was made; a redo trims the same way.
+    bool Trimmed = false;
 };
 
 class TSynEditUndoList {
@@ -45,6 +47,7 @@ public:
     void PushEntry(std::unique_ptr<TSynEditUndoItem> entry);
     std::unique_ptr<TSynEditUndoItem> PopEntry();
     const TSynEditUndoItem* PeekEntry() const { return m_items.empty() ? nullptr : m_items.back().get(); }
+    TSynEditUndoItem* PeekEntry() { return m_items.empty() ? nullptr : m_items.back().get(); }
     UndoReason LastReason() const { return m_items.empty() ? urNothing : m_items.back()->Reason; }
     int32_t EntryCount() const { return int32_t(m_items.size()); }
     bool CanUndo() const { return !m_items.empty(); }

@@ -8,23 +8,30 @@ namespace tavlo {
 // reachable) and the paint suspension.
 class TCustomSynEdit::ReplayScope {
 public:
-    ReplayScope(TCustomSynEdit& editor, TSynSelectionMode mode, UndoReason reason, bool redo)
+    ReplayScope(TCustomSynEdit& editor, const TSynEditUndoItem& entry, bool redo)
         : m_editor(editor), m_lock(editor), m_savedMode(editor.m_selectionMode),
           m_userPastEol(editor.HasOption(eoScrollPastEol)), m_pastEol(editor), m_redo(redo),
           m_trimming(editor.HasOption(eoTrimTrailingSpaces)) {
-        editor.m_selectionMode = mode;
+        editor.m_selectionMode = entry.ModeAtChange;
         editor.m_replaying = true;
+        editor.m_replayTrimmed = entry.Trimmed;
         // Edits trim as they did when they were made, not as the forced option would have them.
         editor.m_replayPastEol = m_userPastEol;
         if (redo) editor.m_stateFlags |= esReplayingRedo;
         // Undo puts back exactly what was there, and redone padding is there to stay; other
         // redone edits trim as the original ones did.
-        if (!redo || reason == urPadding) editor.m_options &= ~eoTrimTrailingSpaces;
+        if (redo && entry.Trimmed && entry.Reason != urPadding)
+            editor.m_options |= eoTrimTrailingSpaces;
+        else
+            editor.m_options &= ~eoTrimTrailingSpaces;
     }
     ~ReplayScope() {
         m_editor.m_replaying = false;
         m_editor.MoveCaretTo(false, m_editor.CaretPos());
-        if (m_trimming) m_editor.m_options |= eoTrimTrailingSpaces;
+        if (m_trimming)
+            m_editor.m_options |= eoTrimTrailingSpaces;
+        else
+            m_editor.m_options &= ~eoTrimTrailingSpaces;
         if (m_redo) m_editor.m_stateFlags &= ~esReplayingRedo;
         // The entry's mode may have let the selection ends stand past their lines.
         m_editor.m_selectionMode = m_savedMode;
@@ -104,7 +111,7 @@ void TCustomSynEdit::replay(bool redo) {
 void TCustomSynEdit::undoOneEntry() {
     std::unique_ptr<TSynEditUndoItem> entry = m_undoList.PopEntry();
     if (!entry) return;
-    ReplayScope scope(*this, entry->ModeAtChange, entry->Reason, false);
+    ReplayScope scope(*this, *entry, false);
     const UndoReason reason = entry->Reason;
     const TBufferCoord from = entry->FromPos, to = entry->ToPos;
     const TSynSelectionMode mode = entry->ModeAtChange;
@@ -165,7 +172,7 @@ void TCustomSynEdit::undoOneEntry() {
 void TCustomSynEdit::redoOneEntry() {
     std::unique_ptr<TSynEditUndoItem> entry = m_redoList.PopEntry();
     if (!entry) return;
-    ReplayScope scope(*this, entry->ModeAtChange, entry->Reason, true);
+    ReplayScope scope(*this, *entry, true);
     const UndoReason reason = entry->Reason;
     const TBufferCoord from = entry->FromPos, to = entry->ToPos;
     const TSynSelectionMode mode = entry->ModeAtChange;
