@@ -332,6 +332,22 @@ TEST_F(EditorWidget, UnreadableClipboardBlockChangesNothing) {
     EXPECT_EQ(line(1), "this");
 }
 
+TEST_F(EditorWidget, AnErrorFromTheEngineIsReportedAndTheEditorGoesOn) {
+    setText("keep");
+    editor().SetCaretPos({5, 1});
+    auto* unreadable = new QMimeData;
+    unreadable->setText("text");
+    unreadable->setData("SynEdit Control Block Type", QByteArray());
+    QGuiApplication::clipboard()->setMimeData(unreadable);
+    std::string reported;
+    widget.OnError = [&](TSynEditWidget&, const std::exception& error) { reported = error.what(); };
+    QTest::keyClick(&widget, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(reported, "Clipboard paste operation failed.");
+    EXPECT_EQ(line(0), "keep");
+    QTest::keyClicks(&widget, "!");
+    EXPECT_EQ(line(0), "keep!") << "typing goes on";
+}
+
 TEST_F(EditorWidget, PaintsTextAndABlinkingCaret) {
     setText("MMMMMMMM\n\nWWWW");
     editor().SetCaretPos({3, 2});

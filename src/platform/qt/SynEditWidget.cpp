@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -117,6 +118,17 @@ void TSynEditWidget::SetScrollBars(TScrollStyle style) {
     applyScrollBarPolicies();
 }
 
+void TSynEditWidget::guarded(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& error) {
+        if (OnError)
+            OnError(*this, error);
+        else
+            QMessageBox::critical(this, window()->windowTitle(), QString::fromUtf8(error.what()));
+    }
+}
+
 // --- painting ---
 
 void TSynEditWidget::paintEvent(QPaintEvent* event) {
@@ -161,10 +173,10 @@ void TSynEditWidget::keyPressEvent(QKeyEvent* event) {
     const bool known = key != 0;
     // Every key goes through KeyDown, so a command key's character is skipped and the next
     // plain key's is not.
-    m_engine.KeyDown(key, shift);
+    guarded([&] { m_engine.KeyDown(key, shift); });
     // Ctrl and Alt combinations are commands, never text.
     if (!(shift & (ssCtrl | ssAlt)) && !event->text().isEmpty()) {
-        typeText(event->text());
+        guarded([&] { typeText(event->text()); });
         event->accept();
         return;
     }
@@ -199,7 +211,7 @@ void TSynEditWidget::inputMethodEvent(QInputMethodEvent* event) {
         int unmapped = 0;
         std::string bytes = BytesOfText(m_standard, commit, '\0', &unmapped);
         if (unmapped > 0) QApplication::beep();
-        if (!bytes.empty()) m_engine.ImeResult(bytes);
+        if (!bytes.empty()) guarded([&] { m_engine.ImeResult(bytes); });
     }
     event->accept();
 }
@@ -219,7 +231,8 @@ void TSynEditWidget::mousePressEvent(QMouseEvent* event) {
     std::optional<TMouseButton> button = buttonOf(event->button());
     if (!button) return QAbstractScrollArea::mousePressEvent(event);
     const QPoint p = event->position().toPoint();
-    m_engine.MouseDown(*button, PointerShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
+    const TShiftState shift = PointerShiftStateOf(event->modifiers(), event->buttons());
+    guarded([&] { m_engine.MouseDown(*button, shift, p.x(), p.y()); });
 }
 
 void TSynEditWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -231,7 +244,7 @@ void TSynEditWidget::mouseReleaseEvent(QMouseEvent* event) {
     std::optional<TMouseButton> button = buttonOf(event->button());
     if (!button) return QAbstractScrollArea::mouseReleaseEvent(event);
     const QPoint p = event->position().toPoint();
-    m_engine.MouseUp(*button, p.x(), p.y());
+    guarded([&] { m_engine.MouseUp(*button, p.x(), p.y()); });
 }
 
 void TSynEditWidget::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -270,7 +283,7 @@ void TSynEditWidget::scrollBarAction(TScrollBarKind kind, int action) {
 
 void TSynEditWidget::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
-    m_engine.FocusEnter();
+    guarded([this] { m_engine.FocusEnter(); });
 }
 
 void TSynEditWidget::focusOutEvent(QFocusEvent* event) {
@@ -278,7 +291,7 @@ void TSynEditWidget::focusOutEvent(QFocusEvent* event) {
     // Whatever takes the focus (another window, a popup) takes the pointer too: the release
     // may never come here, so selecting and its scroll timer stop now.
     m_engine.MouseCaptureLost();
-    m_engine.FocusExit();
+    guarded([this] { m_engine.FocusExit(); });
 }
 
 // --- drag and drop ---
@@ -352,7 +365,7 @@ void TSynEditWidget::dropEvent(QDropEvent* event) {
     if (TSynEditWidget* source = dragSource(event->mimeData())) {
         const TShiftState shift = ShiftStateOf(event->modifiers());
         event->setDropAction(m_engine.DropCopies(&source->m_engine, shift) ? Qt::CopyAction : Qt::MoveAction);
-        m_engine.DragDrop(&source->m_engine, p.x(), p.y(), shift);
+        guarded([&] { m_engine.DragDrop(&source->m_engine, p.x(), p.y(), shift); });
         event->accept();
     } else if (m_acceptFiles && hasLocalFiles(event->mimeData())) {
         QStringList files;

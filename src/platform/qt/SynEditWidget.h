@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -46,6 +47,12 @@ public:
     void SetScrollBars(TScrollStyle style);
 
     TDropFilesEvent OnDropFiles;
+
+    // An error the engine raised while handling the user's input (a paste the clipboard cannot
+    // give, say): that input is dropped and the event loop goes on. Unassigned, a message box
+    // tells the user.
+    using TErrorEvent = std::function<void(TSynEditWidget& sender, const std::exception& error)>;
+    TErrorEvent OnError;
 
     // What a drag of the selected text carries: the text, and which editor it comes from.
     std::unique_ptr<QMimeData> DragData() const;
@@ -106,6 +113,8 @@ private:
     void ShowScrollHint(std::string_view text, TPoint clientPos, TColor color) override;
     void HideScrollHint() override;
 
+    // Runs what the user's input asks of the engine; an exception must not unwind through Qt.
+    void guarded(const std::function<void()>& action);
     void scrollBarAction(TScrollBarKind kind, int action);
     void applyScrollBarPolicies();
     void blinkCaret();
