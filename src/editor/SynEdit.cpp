@@ -369,7 +369,8 @@ void TCustomSynEdit::SetFirstVisibleLine(int32_t line) {
         else
             m_host->InvalidateAll();
     }
-    m_stateFlags |= esCaretChanged;
+    // Inside an update bracket this only marks the caret; outside one it moves at once.
+    placeCaret();
     statusChanged(stTopLine);
 }
 
@@ -382,7 +383,7 @@ void TCustomSynEdit::SetFirstVisibleColumn(int32_t column) {
     updateScrollBars();
     if (m_host && m_host->WindowExists())
         m_host->InvalidateRect({m_gutterWidth, 0, m_host->ClientWidth(), m_host->ClientHeight()});
-    m_stateFlags |= esCaretChanged;
+    placeCaret();
     statusChanged(stLeftChar);
 }
 

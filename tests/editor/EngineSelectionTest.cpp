@@ -190,5 +190,24 @@ TEST_F(EngineSelection, CaretShapeAndPlacement) {
     EXPECT_EQ(host.caretWidth, 8) << "overwrite uses the block caret";
 }
 
+// Moving the window from outside any update bracket must move the caret with the text at
+// once, not at the next bracket that happens to close.
+TEST_F(EngineSelection, TheCaretFollowsTheWindowMovedFromOutside) {
+    std::string many;
+    for (int i = 0; i < 300; ++i) many += std::string(200, 'x') + "\n";
+    setText(many);
+    caretAt(50, 100);
+    auto expectedCaret = [&] {
+        TPoint p = editor.PosToPixel(editor.CharToColumn(editor.CaretPos()));
+        return TPoint{p.X - 1, p.Y + 1}; // the bar caret sits one pixel left of its cell
+    };
+    editor.SetFirstVisibleLine(90); // a jump of less than a window: the pixels scroll
+    EXPECT_EQ(host.caretPos, expectedCaret());
+    editor.SetFirstVisibleLine(5); // more than a window
+    EXPECT_EQ(host.caretPos, expectedCaret());
+    editor.SetFirstVisibleColumn(30);
+    EXPECT_EQ(host.caretPos, expectedCaret());
+}
+
 } // namespace
 } // namespace tavlo::test
