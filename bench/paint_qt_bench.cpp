@@ -7,7 +7,7 @@
 // - moving the pixels alone, the part of the scroll that is not painting.
 #include <benchmark/benchmark.h>
 
-#include "QtBenchMain.h"
+#include "QtBench.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -46,22 +46,15 @@ std::string pascalDocument(int lines) {
     return text;
 }
 
-TFontDesc editorFont() {
-    TFontDesc font;
-    font.Name = "DejaVu Sans Mono";
-    font.Height = -13;
-    return font;
-}
-
 // The editor as the main window sets it up, in a window of the benchmark's size.
 class TPaintedEditor {
 public:
-    explicit TPaintedEditor(bool highlighted) : m_drawer(fsBold, editorFont()) {
+    explicit TPaintedEditor(bool highlighted) : m_drawer(fsBold, tavlo::bench::BenchEditorFont()) {
         m_host.width = ClientWidth;
         m_host.height = ClientHeight;
         Editor.SetHost(&m_host);
         Editor.SetTextDrawer(&m_drawer);
-        Editor.SetFont(editorFont());
+        Editor.SetFont(tavlo::bench::BenchEditorFont());
         Editor.Gutter().SetShowLineNumbers(true);
         Editor.Gutter().SetAutoSize(true);
         Editor.Gutter().SetUseFontStyle(false);

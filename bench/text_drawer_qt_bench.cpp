@@ -3,7 +3,7 @@
 // and one drawText per character (a grid, the naive way).
 #include <benchmark/benchmark.h>
 
-#include "QtBenchMain.h"
+#include "QtBench.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -34,19 +34,12 @@ const std::vector<std::string>& rows() {
     return lines;
 }
 
-TFontDesc editorFont() {
-    TFontDesc font;
-    font.Name = "DejaVu Sans Mono";
-    font.Height = -13;
-    return font;
-}
-
 void BM_GridDrawerRow(benchmark::State& state) {
     const std::vector<std::string>& lines = rows();
     QImage image(RowWidth, RowHeight, QImage::Format_RGB32);
     QPainter painter(&image);
     TQtDrawSurface surface(painter);
-    TheTextDrawer drawer(fsBold, editorFont());
+    TheTextDrawer drawer(fsBold, tavlo::bench::BenchEditorFont());
     drawer.SetForeColor(clBlack);
     drawer.SetBackColor(clWhite);
     drawer.BeginDrawing(surface);
@@ -66,7 +59,7 @@ template <class DrawRow> void runQtBaseline(benchmark::State& state, DrawRow dra
     const std::vector<std::string>& lines = rows();
     QImage image(RowWidth, RowHeight, QImage::Format_RGB32);
     QPainter painter(&image);
-    painter.setFont(MakeQFont(NormalisedLogFont(editorFont()), 0));
+    painter.setFont(MakeQFont(NormalisedLogFont(tavlo::bench::BenchEditorFont()), 0));
     const int ascent = painter.fontMetrics().ascent();
     const int cell = painter.fontMetrics().horizontalAdvance(QChar('M'));
     size_t i = 0, chars = 0;

@@ -4,7 +4,7 @@
 // as it was.
 #include <benchmark/benchmark.h>
 
-#include "QtBenchMain.h"
+#include "QtBench.h"
 
 #include <QApplication>
 #include <QKeyEvent>

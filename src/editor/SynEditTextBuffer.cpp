@@ -90,20 +90,10 @@ TExpandTabsFunc ExpanderFor(int tabWidth) {
     return ExpandTabsAny;
 }
 
-TExpandTabsTextFunc TextExpanderFor(int tabWidth) {
-    if (tabWidth <= 1)
-        return [](std::string_view text, int width) {
-            bool hasTabs;
-            return ExpandTabsToSpaces(text, width, hasTabs);
-        };
-    if (isPowerOfTwo(tabWidth) && tabWidth <= 65536)
-        return [](std::string_view text, int width) {
-            bool hasTabs;
-            return ExpandTabsPow2(text, width, hasTabs);
-        };
+TExpandTabsTextFunc TextExpanderFor(int /*tabWidth*/) {
     return [](std::string_view text, int width) {
         bool hasTabs;
-        return ExpandTabsAny(text, width, hasTabs);
+        return ExpanderFor(width)(text, width, hasTabs);
     };
 }
 

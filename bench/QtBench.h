@@ -1,9 +1,22 @@
-// main() for benchmarks that need a Qt application (painting, widgets), offscreen unless
-// the caller chose another platform.
+// Shared pieces of the benchmarks that need Qt: the font they draw with, and a main() with
+// a Qt application, offscreen unless the caller chose another platform.
 #pragma once
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
+
+#include "platform/TextDrawer.h"
+
+namespace tavlo::bench {
+
+inline TFontDesc BenchEditorFont() {
+    TFontDesc font;
+    font.Name = "DejaVu Sans Mono";
+    font.Height = -13;
+    return font;
+}
+
+} // namespace tavlo::bench
 
 #define TAVLO_QT_BENCHMARK_MAIN()                                                                  \
     int main(int argc, char** argv) {                                                              \
