@@ -4,6 +4,7 @@
 
 #include "app/Prompter.h"
 #include "app/RecentFiles.h"
+#include "app/SearchSettings.h"
 #include "editor/SynEditKeyCmds.h"
 #include "editor/SynEditTypes.h"
 
@@ -65,6 +66,9 @@ public:
 
     void AddRecentFile(const QString& name);
     const TRecentFiles& RecentFiles() const { return m_recentFiles; }
+
+    // Shared by the find and replace dialogs and the settings store.
+    TSearchSettings& SearchSettings() { return m_searchSettings; }
 
     const QString& FileName() const { return m_fileName; }
     const QString& ApplicationTitle() const { return m_applicationTitle; }
@@ -172,6 +176,7 @@ private:
     std::unique_ptr<TEditorDocumentView> m_view;
     std::unique_ptr<TStatusPanels> m_status;
     TRecentFiles m_recentFiles;
+    TSearchSettings m_searchSettings;
     QString m_fileName;
     QString m_applicationTitle;
     QStringList m_commandLine;
