@@ -78,6 +78,7 @@ void TfrMain::connectActions() {
     connect(TBXItemSave, &QAction::triggered, this, [this] { Save(); });
     connect(TBXItemSaveAs, &QAction::triggered, this, [this] { SaveAs(); });
     connect(TBXItemClose, &QAction::triggered, this, &QWidget::close);
+    connect(TBXItemPrint, &QAction::triggered, this, &TfrMain::TBXItemPrintClick);
     connect(TBXItemAbout, &QAction::triggered, this, &TfrMain::ShowAbout);
     for (int i = 0; i < RecentCount; ++i)
         connect(TBXItemReopen[size_t(i)], &QAction::triggered, this, [this, i] { Reopen(i); });

@@ -170,6 +170,9 @@ private:
     void TBXItemSortBySelectionClick();
     void TBXItemConvertPLCharsClick();
 
+    // Opens the print preview of the current text (unMainPrint.cpp).
+    void TBXItemPrintClick();
+
     std::unique_ptr<TPrompter> m_prompter;
     // Before the view: the editor borrows them until it is gone.
     std::unique_ptr<TWindowHighlighters> m_highlighters;

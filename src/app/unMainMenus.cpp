@@ -142,7 +142,7 @@ void TfrMain::buildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("Pomoc"));
     TBXItemAbout = help->addAction(QStringLiteral("O programie..."));
 
-    awaitEditor({TBXItemPrint, TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace,
+    awaitEditor({TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace,
                  TBXItemWordPrevious, TBXItemWordNext, TBXItemMatchBracket});
 }
 

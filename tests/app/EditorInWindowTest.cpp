@@ -259,9 +259,9 @@ TEST_F(EditorInWindowTest, TextCommandsOfTheMenusReachTheEditor) {
     for (QAction* action : {window->TBXItemIndent, window->TBXItemUnindent,
                             window->TBXItemUpperCase, window->TBXItemLowerCase,
                             window->TBXItemTitleCase, window->TBXItemAddBookmark[3],
-                            window->TBXItemGoToBookmark[3]})
+                            window->TBXItemGoToBookmark[3], window->TBXItemPrint})
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
-    for (QAction* action : {window->TBXItemFind, window->TBXItemReplace, window->TBXItemPrint,
+    for (QAction* action : {window->TBXItemFind, window->TBXItemReplace,
                             window->TBXItemMatchBracket})
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
 
