@@ -24,16 +24,14 @@ constexpr int kTabWidth = 2;
 constexpr int kMinFontPoints = 1;
 constexpr int kMaxFontPoints = 400;
 
-// "Courier New" where the machine has it, else the system's own fixed-pitch font rather
-// than whatever face the font matcher would put in its place.
-std::string editorFontName() {
+} // namespace
+
+std::string EditorFontName() {
     const QString preferred = QStringLiteral("Courier New");
     if (QFontDatabase::families().contains(preferred, Qt::CaseInsensitive))
         return preferred.toStdString();
     return QFontDatabase::systemFont(QFontDatabase::FixedFont).family().toStdString();
 }
-
-} // namespace
 
 TEditorDocumentView::TEditorDocumentView(QWidget* parent, TWindowHighlighters& highlighters)
     : m_highlighters(highlighters), m_widget(new TSynEditWidget(parent)) {
@@ -63,7 +61,7 @@ TEditorDocumentView::~TEditorDocumentView() {
 void TEditorDocumentView::configure() {
     TSynEdit& engine = Engine();
     TFontDesc font;
-    font.Name = editorFontName();
+    font.Name = EditorFontName();
     font.Pitch = TFontPitch::Fixed;
     font.SetSize(kFontPoints);
     engine.SetFont(font);

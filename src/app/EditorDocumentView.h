@@ -13,6 +13,10 @@ class TSynEdit;
 class TSynEditWidget;
 class TWindowHighlighters;
 
+// "Courier New" where the machine has it, else the system's own fixed-pitch font rather
+// than whatever face the font matcher would put in its place.
+std::string EditorFontName();
+
 class TEditorDocumentView : public TDocumentView {
 public:
     // The highlighters must outlive the view.

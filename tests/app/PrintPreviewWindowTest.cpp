@@ -44,7 +44,9 @@ TEST_F(PrintPreviewWindowTest, PagePanelAndButtonsFollowThePageShown) {
     EXPECT_TRUE(Preview.ToolButtonPrevious->isEnabled());
     Preview.ToolButtonPreviousClick();
     EXPECT_EQ(Preview.StatusText(TfrPrintPreview::pnPage), QStringLiteral("Strona: %1/%2").arg(count - 1).arg(count));
-    if (!TQtPrinterDevice::HasInstalledPrinter()) EXPECT_EQ(Preview.StatusText(TfrPrintPreview::pnPrinter), QString());
+    if (!TQtPrinterDevice::HasInstalledPrinter()) {
+        EXPECT_EQ(Preview.StatusText(TfrPrintPreview::pnPrinter), QString());
+    }
 
     // The window's wheel scrolls the preview by 100 pixels.
     TSynEditPrintPreview& preview = Preview.SynEditPrintPreview().Preview();
