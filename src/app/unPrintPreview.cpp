@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QPrintDialog>
 #include <QStatusBar>
 #include <QStyle>
@@ -20,6 +21,9 @@ namespace tavlo {
 namespace {
 
 const QString kCaption = QStringLiteral("Podgląd wydruku");
+// Entries of the scale box after "Cała strona" and "Szerokość strony".
+constexpr int kScalePercents[] = {25, 50, 75, 100, 150, 200, 400};
+constexpr int kFirstPercentEntry = 2;
 constexpr int kWindowWheelStep = 100;
 
 QIcon StandardIcon(QStyle::StandardPixmap pixmap) { return QApplication::style()->standardIcon(pixmap); }
@@ -88,6 +92,13 @@ void TfrPrintPreview::buildToolbar(QToolBar* toolbar) {
     toolbar->addSeparator();
     toolbar->addAction(ToolButtonPrevious);
     toolbar->addAction(ToolButtonNext);
+    toolbar->addSeparator();
+    QStringList scales{QStringLiteral("Cała strona"), QStringLiteral("Szerokość strony")};
+    for (int percent : kScalePercents) scales << QStringLiteral("%1 %").arg(percent);
+    ComboBoxScale = MakeDropDownList(toolbar, scales, int(scales.size()));
+    ComboBoxScale->setCurrentIndex(kFirstPercentEntry + 3);
+    ComboBoxScale->setToolTip(QStringLiteral("Skala podglądu"));
+    toolbar->addWidget(ComboBoxScale);
     for (QAction* action : toolbar->actions()) addAction(action);
 
     connect(ToolButtonClose, &QAction::triggered, this, &QDialog::close);
@@ -95,6 +106,7 @@ void TfrPrintPreview::buildToolbar(QToolBar* toolbar) {
     connect(ToolButtonPrinterSetup, &QAction::triggered, this, &TfrPrintPreview::ToolButtonPrinterSetupClick);
     connect(ToolButtonPrevious, &QAction::triggered, this, &TfrPrintPreview::ToolButtonPreviousClick);
     connect(ToolButtonNext, &QAction::triggered, this, &TfrPrintPreview::ToolButtonNextClick);
+    connect(ComboBoxScale, &QComboBox::activated, this, &TfrPrintPreview::ComboBoxScaleActivated);
 }
 
 void TfrPrintPreview::SetDocument(const TSynEditStringList& lines, TSynCustomHighlighter* highlighter,
@@ -153,6 +165,15 @@ void TfrPrintPreview::ToolButtonPreviousClick() {
 
 void TfrPrintPreview::ToolButtonNextClick() {
     m_preview->Preview().NextPage();
+    refreshStatus();
+}
+
+void TfrPrintPreview::ComboBoxScaleActivated(int index) {
+    TSynEditPrintPreview& preview = m_preview->Preview();
+    if (index == 0) preview.SetScaleMode(pscWholePage);
+    if (index == 1) preview.SetScaleMode(pscPageWidth);
+    if (index >= kFirstPercentEntry && index < kFirstPercentEntry + int(std::size(kScalePercents)))
+        preview.SetScalePercent(kScalePercents[index - kFirstPercentEntry]);
     refreshStatus();
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 class QAction;
+class QComboBox;
 class QStatusBar;
 class QToolBar;
 
@@ -49,11 +50,14 @@ public:
     QAction* ToolButtonPrinterSetup;
     QAction* ToolButtonPrevious;
     QAction* ToolButtonNext;
+    // How big the page is shown: the whole page, the page width, or a percentage.
+    QComboBox* ComboBoxScale;
 
     void ToolButtonPrintClick();
     void ToolButtonPrinterSetupClick();
     void ToolButtonPreviousClick();
     void ToolButtonNextClick();
+    void ComboBoxScaleActivated(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -5,6 +5,7 @@
 #include "highlighters/SynHighlighterPas.h"
 #include "platform/qt/SynEditPrintPreviewWidget.h"
 
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QScrollBar>
@@ -108,7 +109,9 @@ TEST_F(PrintPreviewWindowTest, PrintingAsksFirstAndWithoutAPrinterWritesThePdfCh
 TEST_F(PrintPreviewWindowTest, WholePageModeTurnsPagesWithTheScrollBarAndShowsTheHint) {
     Open(200);
     TSynEditPrintPreviewWidget& widget = Preview.SynEditPrintPreview();
-    widget.Preview().SetScaleMode(pscWholePage);
+    EXPECT_EQ(Preview.ComboBoxScale->currentText(), QStringLiteral("100 %"));
+    Preview.ComboBoxScaleActivated(0);
+    EXPECT_EQ(widget.Preview().ScaleMode(), pscWholePage);
     QScrollBar* bar = widget.verticalScrollBar();
     EXPECT_EQ(bar->minimum(), 1);
     EXPECT_EQ(bar->maximum(), widget.Preview().PageCount());
@@ -121,6 +124,12 @@ TEST_F(PrintPreviewWindowTest, WholePageModeTurnsPagesWithTheScrollBarAndShowsTh
     bar->setSliderDown(false);
     EXPECT_FALSE(widget.PageHint()->isVisible());
     EXPECT_EQ(widget.Preview().PageNumber(), 3);
+
+    Preview.ComboBoxScaleActivated(Preview.ComboBoxScale->findText(QStringLiteral("50 %")));
+    EXPECT_EQ(widget.Preview().ScaleMode(), pscUserScaled);
+    EXPECT_EQ(widget.Preview().ScalePercent(), 50);
+    Preview.ComboBoxScaleActivated(1);
+    EXPECT_EQ(widget.Preview().ScaleMode(), pscPageWidth);
 }
 
 TEST_F(MainWindowTest, PrintItemIsEnabledForEveryDocument) {

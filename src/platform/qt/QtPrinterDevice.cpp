@@ -50,6 +50,8 @@ bool TQtPrinterDevice::BeginDocument(const std::string& name, std::string& error
     const TPrinterGeometry geometry = CurrentGeometry().value_or(TSynEditPrinterInfo::A4At300Dpi());
     m_printer.setDocName(QString::fromLocal8Bit(name.data(), qsizetype(name.size())));
     m_printer.setFullPage(true);
+    // A PDF file is laid out on the sheet the preview shows without a printer.
+    if (!printsToRealPrinter()) m_printer.setPageSize(QPageSize(QPageSize::A4));
     if (!m_painter.begin(&m_printer)) {
         error = m_printer.outputFormat() == QPrinter::PdfFormat
                     ? "Nie można zapisać pliku " + m_printer.outputFileName().toStdString() + "."
