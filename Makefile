@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: setup configure build run test bench clean
+.PHONY: setup configure build run test bench install package clean
 
 setup:
 	@scripts/setup
@@ -25,5 +25,17 @@ bench: setup
 	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVLO_BUILD_TESTS=OFF -DTAVLO_BUILD_BENCH=ON
 	cmake --build $(BUILD)-bench -j $(JOBS)
 
+# Installs the program, its menu entry and icon under PREFIX (default /usr/local).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD)-package/, built for /usr.
+package: setup
+	cmake -S . -B $(BUILD)-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DTAVLO_BUILD_TESTS=OFF
+	cmake --build $(BUILD)-package -j $(JOBS)
+	cd $(BUILD)-package && cpack
+	@ls $(BUILD)-package/*.deb
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-package
