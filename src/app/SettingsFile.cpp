@@ -1,0 +1,226 @@
+#include "app/SettingsFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+namespace tavlo {
+
+namespace {
+
+// Far beyond what 50 positions and the fixed values take; a bigger file is not ours.
+constexpr qint64 kLargestFile = 8 * 1024 * 1024;
+constexpr char kEscape = '_';
+
+const QString kFixedSettings = QStringLiteral("FixedSettings");
+const QString kReopen = QStringLiteral("Reopen");
+const QString kLastPositions = QStringLiteral("LastPositions");
+
+const char* const kFindText = "FindText";
+const char* const kReplaceText = "ReplaceText";
+const char* const kCaseSensitive = "SearchReplaceCaseSensitive";
+const char* const kWholeWords = "SearchReplaceWholeWords";
+const char* const kFromCaret = "SearchReplaceFromCaret";
+const char* const kSelectionOnly = "SearchReplaceSelectionOnly";
+const char* const kTabWidth = "TabWidth";
+const char* const kFontSizeIndex = "FontSizeIDX";
+const char* const kWindowLeft = "windowLeft";
+const char* const kWindowTop = "windowTop";
+const char* const kWindowWidth = "windowWidth";
+const char* const kWindowHeight = "windowHeight";
+const char* const kWindowState = "windowState";
+
+bool keptAsItIs(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+           c == '-';
+}
+
+int hexDigit(QChar c) {
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) return c.unicode() - '0';
+    if (c >= QLatin1Char('A') && c <= QLatin1Char('F')) return c.unicode() - 'A' + 10;
+    return -1;
+}
+
+QString reopenName(int slot) {
+    return kReopen + QString::number(slot);
+}
+
+// A text value; a list is what QSettings makes of a text with commas written by hand.
+std::optional<QString> readText(const QSettings& ini, const QString& name) {
+    const QVariant value = ini.value(name);
+    if (value.typeId() == QMetaType::QString) return value.toString();
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return std::nullopt;
+}
+
+std::optional<int> readNumber(const QSettings& ini, const QString& name) {
+    const std::optional<QString> text = readText(ini, name);
+    if (!text) return std::nullopt;
+    bool isNumber = false;
+    const int value = text->trimmed().toInt(&isNumber, 10);
+    if (!isNumber) return std::nullopt;
+    return value;
+}
+
+std::optional<bool> readBoolean(const QSettings& ini, const QString& name) {
+    const std::optional<int> number = readNumber(ini, name);
+    if (!number) return std::nullopt;
+    return *number != 0;
+}
+
+void readFixedSettings(QSettings& ini, TFixedSettings& fixed) {
+    ini.beginGroup(kFixedSettings);
+    const auto text = [&ini](const char* name) { return readText(ini, QLatin1String(name)); };
+    const auto number = [&ini](const char* name) { return readNumber(ini, QLatin1String(name)); };
+    const auto boolean = [&ini](const char* name) { return readBoolean(ini, QLatin1String(name)); };
+    fixed.FindText = text(kFindText);
+    fixed.ReplaceText = text(kReplaceText);
+    fixed.CaseSensitive = boolean(kCaseSensitive);
+    fixed.WholeWords = boolean(kWholeWords);
+    fixed.FromCaret = boolean(kFromCaret);
+    fixed.SelectionOnly = boolean(kSelectionOnly);
+    fixed.TabWidth = number(kTabWidth);
+    fixed.FontSizeIndex = number(kFontSizeIndex);
+    fixed.WindowLeft = number(kWindowLeft);
+    fixed.WindowTop = number(kWindowTop);
+    fixed.WindowWidth = number(kWindowWidth);
+    fixed.WindowHeight = number(kWindowHeight);
+    fixed.WindowState = number(kWindowState);
+    ini.endGroup();
+}
+
+void writeFixedSettings(QSettings& ini, const TFixedSettings& fixed) {
+    ini.beginGroup(kFixedSettings);
+    const auto put = [&ini](const char* name, const auto& value) {
+        if (value) ini.setValue(QLatin1String(name), *value);
+    };
+    const auto putBoolean = [&ini](const char* name, const std::optional<bool>& value) {
+        if (value) ini.setValue(QLatin1String(name), *value ? 1 : 0);
+    };
+    put(kFindText, fixed.FindText);
+    put(kReplaceText, fixed.ReplaceText);
+    putBoolean(kCaseSensitive, fixed.CaseSensitive);
+    putBoolean(kWholeWords, fixed.WholeWords);
+    putBoolean(kFromCaret, fixed.FromCaret);
+    putBoolean(kSelectionOnly, fixed.SelectionOnly);
+    put(kTabWidth, fixed.TabWidth);
+    put(kFontSizeIndex, fixed.FontSizeIndex);
+    put(kWindowLeft, fixed.WindowLeft);
+    put(kWindowTop, fixed.WindowTop);
+    put(kWindowWidth, fixed.WindowWidth);
+    put(kWindowHeight, fixed.WindowHeight);
+    put(kWindowState, fixed.WindowState);
+    ini.endGroup();
+}
+
+} // namespace
+
+QString EscapeValueName(const QByteArray& name) {
+    static const char digits[] = "0123456789ABCDEF";
+    QString key;
+    key.reserve(name.size());
+    for (const char c : name) {
+        if (keptAsItIs(c)) {
+            key += QLatin1Char(c);
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        key += QLatin1Char(kEscape);
+        key += QLatin1Char(digits[byte >> 4]);
+        key += QLatin1Char(digits[byte & 15]);
+    }
+    return key;
+}
+
+std::optional<QByteArray> UnescapeValueName(const QString& key) {
+    QByteArray name;
+    name.reserve(key.size());
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const QChar c = key[i];
+        if (c.unicode() < 128 && keptAsItIs(char(c.unicode()))) {
+            name += char(c.unicode());
+            continue;
+        }
+        if (c != QLatin1Char(kEscape) || i + 2 >= key.size()) return std::nullopt;
+        const int high = hexDigit(key[i + 1]);
+        const int low = hexDigit(key[i + 2]);
+        if (high < 0 || low < 0) return std::nullopt;
+        name += char(high * 16 + low);
+        i += 2;
+    }
+    return name;
+}
+
+QString TSettingsFile::DefaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/BRENWICK/tavlo.ini");
+}
+
+TStoredSettings TSettingsFile::Read() const {
+    TStoredSettings settings;
+    // Only a plain file of a sane size: a folder, a pipe or a huge file is not ours.
+    const QFileInfo info(m_path);
+    if (!info.isFile() || info.size() > kLargestFile) return settings;
+    QSettings ini(m_path, QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError) return settings;
+
+    const QStringList groups = ini.childGroups();
+    settings.hasFixedSettings = groups.contains(kFixedSettings);
+    if (settings.hasFixedSettings) readFixedSettings(ini, settings.fixed);
+
+    settings.hasReopen = groups.contains(kReopen);
+    ini.beginGroup(kReopen);
+    for (int slot = 0; slot < ReopenSlotCount; ++slot)
+        settings.reopen[size_t(slot)] = readText(ini, reopenName(slot));
+    ini.endGroup();
+
+    ini.beginGroup(kLastPositions);
+    for (const QString& key : ini.childKeys()) {
+        const std::optional<QByteArray> name = UnescapeValueName(key);
+        const std::optional<QString> data = readText(ini, key);
+        if (name && data) settings.lastPositions.push_back({*name, *data});
+    }
+    ini.endGroup();
+    return settings;
+}
+
+bool TSettingsFile::Write(const TStoredSettings& settings) const {
+    const QFileInfo target(m_path);
+    if (!QDir().mkpath(target.absolutePath())) return false;
+    // A fresh file beside the old one, renamed over it once complete.
+    QTemporaryFile fresh(m_path + QStringLiteral(".XXXXXX"));
+    fresh.setAutoRemove(false);
+    if (!fresh.open()) return false;
+    const QString freshPath = fresh.fileName();
+    fresh.close();
+    bool written = false;
+    {
+        QSettings ini(freshPath, QSettings::IniFormat);
+        if (settings.hasFixedSettings) writeFixedSettings(ini, settings.fixed);
+        if (settings.hasReopen) {
+            ini.beginGroup(kReopen);
+            for (int slot = 0; slot < ReopenSlotCount; ++slot)
+                ini.setValue(reopenName(slot), settings.reopen[size_t(slot)].value_or(QString()));
+            ini.endGroup();
+        }
+        ini.beginGroup(kLastPositions);
+        for (const TLastPositionEntry& entry : settings.lastPositions)
+            ini.setValue(EscapeValueName(entry.name), entry.data);
+        ini.endGroup();
+        ini.sync();
+        written = ini.status() == QSettings::NoError;
+    }
+    if (written && std::rename(QFile::encodeName(freshPath).constData(),
+                               QFile::encodeName(m_path).constData()) == 0)
+        return true;
+    QFile::remove(freshPath);
+    return false;
+}
+
+} // namespace tavlo
