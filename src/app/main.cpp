@@ -1,4 +1,4 @@
-#include "app/PolishTexts.h"
+#include "app/PolishDialogs.h"
 #include "app/SettingsStore.h"
 #include "app/unMain.h"
 
