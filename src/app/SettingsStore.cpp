@@ -26,7 +26,7 @@ constexpr qsizetype kLongestPath = 4096;
 // Smaller windows show no editor worth the name.
 const QSize kSmallestWindow(200, 150);
 // Room for the title bar and borders while the window manager has not told them yet.
-const QSize kFrameAllowance(16, 40);
+const QMargins kFrameAllowance(4, 30, 4, 4);
 
 QList<QRect> availableScreenAreas() {
     QList<QRect> areas;
@@ -84,16 +84,22 @@ void TSettingsStore::applyFixedSettings(const TFixedSettings& fixed) {
 }
 
 void TSettingsStore::applyWindowPlacement(const TFixedSettings& fixed) {
-    // The placement is taken for the frame's corner and the inner size, as it was written.
-    QSize frame = m_window.frameGeometry().size() - m_window.size();
+    // The placement is the inside of the window: its frame is drawn by the window manager,
+    // which tells its size only some time after the window is first shown.
+    const QRect inside = m_window.geometry();
+    QMargins frame(inside.left() - m_window.frameGeometry().left(),
+                   inside.top() - m_window.frameGeometry().top(),
+                   m_window.frameGeometry().right() - inside.right(),
+                   m_window.frameGeometry().bottom() - inside.bottom());
     if (frame.isNull()) frame = kFrameAllowance;
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     const QRect fitted = FitWindowOnScreens(
-        fixed.WindowLeft.value_or(m_window.x()), fixed.WindowTop.value_or(m_window.y()),
-        fixed.WindowWidth.value_or(m_window.width()) + frame.width(),
-        fixed.WindowHeight.value_or(m_window.height()) + frame.height(),
-        m_window.minimumSizeHint().expandedTo(kSmallestWindow) + frame, availableScreenAreas());
-    m_window.move(fitted.topLeft());
-    m_window.resize(fitted.size() - frame);
+        fixed.WindowLeft.value_or(inside.left()) - frame.left(),
+        fixed.WindowTop.value_or(inside.top()) - frame.top(),
+        fixed.WindowWidth.value_or(inside.width()) + frameSize.width(),
+        fixed.WindowHeight.value_or(inside.height()) + frameSize.height(),
+        m_window.minimumSizeHint().expandedTo(kSmallestWindow) + frameSize, availableScreenAreas());
+    m_window.setGeometry(fitted.marginsRemoved(frame));
     // A window that starts minimised looks like a program that did not start.
     if (fixed.WindowState == kStateMaximised)
         m_window.setWindowState(m_window.windowState() | Qt::WindowMaximized);
@@ -125,10 +131,11 @@ TFixedSettings TSettingsStore::currentFixedSettings(TFixedSettings fixed) const 
                                                       : kStateNormal;
     // Only the normal placement is kept, so a maximised window comes back to it.
     if (fixed.WindowState == kStateNormal) {
-        fixed.WindowLeft = m_window.x();
-        fixed.WindowTop = m_window.y();
-        fixed.WindowWidth = m_window.width();
-        fixed.WindowHeight = m_window.height();
+        const QRect inside = m_window.geometry();
+        fixed.WindowLeft = inside.left();
+        fixed.WindowTop = inside.top();
+        fixed.WindowWidth = inside.width();
+        fixed.WindowHeight = inside.height();
     }
     return fixed;
 }
