@@ -11,6 +11,16 @@
 
 namespace tavlo {
 
+namespace {
+
+// The file the user chose; empty when the dialog was cancelled.
+std::optional<QString> chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
 TPromptAnswer TQtPrompter::ShowMessage(const TPromptMessage& message) {
     const std::unique_ptr<QMessageBox> box = MakeMessageBox(message, m_parent);
     switch (box->exec()) {
@@ -29,11 +39,8 @@ TPromptAnswer TQtPrompter::ShowMessage(const TPromptMessage& message) {
 
 std::optional<QString> TQtPrompter::ChooseFileToOpen(const QString& startFolder,
                                                      const QString& filter) {
-    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(
-        m_parent, QFileDialog::AcceptOpen, QStringLiteral("Otwórz"), startFolder, filter);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog->selectedFiles().first();
+    return chosenFile(*MakeFileDialog(m_parent, QFileDialog::AcceptOpen, QStringLiteral("Otwórz"),
+                                      startFolder, filter));
 }
 
 std::optional<QString> TQtPrompter::ChooseFileToSave(const QString& suggestedName,
@@ -43,9 +50,7 @@ std::optional<QString> TQtPrompter::ChooseFileToSave(const QString& suggestedNam
     const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(
         m_parent, QFileDialog::AcceptSave, QStringLiteral("Zapisz jako"), start, filter);
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog->selectedFiles().first();
+    return chosenFile(*dialog);
 }
 
 std::optional<QString> TQtPrompter::AskText(const QString& caption, const QString& prompt,

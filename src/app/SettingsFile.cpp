@@ -16,6 +16,10 @@ namespace {
 // Far beyond what 50 positions and the fixed values take; a bigger file is not ours.
 constexpr qint64 kLargestFile = 8 * 1024 * 1024;
 constexpr char kEscape = '_';
+// New files are written under the settings file's name followed by this and a random part.
+const QString kFreshSuffix = QStringLiteral(".new-");
+// A new file older than this was left by a writer that died before putting it in place.
+constexpr qint64 kAbandonedAfterSeconds = 600;
 
 const QString kFixedSettings = QStringLiteral("FixedSettings");
 const QString kReopen = QStringLiteral("Reopen");
@@ -119,6 +123,13 @@ void writeFixedSettings(QSettings& ini, const TFixedSettings& fixed) {
     ini.endGroup();
 }
 
+void removeAbandonedFreshFiles(const QFileInfo& target) {
+    const QDateTime abandoned = QDateTime::currentDateTime().addSecs(-kAbandonedAfterSeconds);
+    const QStringList pattern{target.fileName() + kFreshSuffix + QLatin1Char('*')};
+    for (const QFileInfo& left : target.absoluteDir().entryInfoList(pattern, QDir::Files))
+        if (left.lastModified() < abandoned) QFile::remove(left.absoluteFilePath());
+}
+
 } // namespace
 
 QString EscapeValueName(const QByteArray& name) {
@@ -194,7 +205,7 @@ bool TSettingsFile::Write(const TStoredSettings& settings) const {
     const QFileInfo target(m_path);
     if (!QDir().mkpath(target.absolutePath())) return false;
     // A fresh file beside the old one, renamed over it once complete.
-    QTemporaryFile fresh(m_path + QStringLiteral(".XXXXXX"));
+    QTemporaryFile fresh(m_path + kFreshSuffix + QStringLiteral("XXXXXX"));
     fresh.setAutoRemove(false);
     if (!fresh.open()) return false;
     const QString freshPath = fresh.fileName();
@@ -217,8 +228,10 @@ bool TSettingsFile::Write(const TStoredSettings& settings) const {
         written = ini.status() == QSettings::NoError;
     }
     if (written && std::rename(QFile::encodeName(freshPath).constData(),
-                               QFile::encodeName(m_path).constData()) == 0)
+                               QFile::encodeName(m_path).constData()) == 0) {
+        removeAbandonedFreshFiles(target);
         return true;
+    }
     QFile::remove(freshPath);
     return false;
 }

@@ -8,7 +8,6 @@
 #include "ui/ToolbarIcons.h"
 
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMenu>

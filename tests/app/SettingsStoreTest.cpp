@@ -57,6 +57,7 @@ protected:
         EXPECT_TRUE(window->SearchSettings().FindText.isEmpty());
         EXPECT_FALSE(window->SearchSettings().CaseSensitive);
         EXPECT_FALSE(window->isMaximized());
+        EXPECT_EQ(window->geometry(), QRect(192, 107, 601, 578)) << "the form's placement";
         ExpectOnScreen();
         EXPECT_TRUE(prompter->shown.empty());
     }

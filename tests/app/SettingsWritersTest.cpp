@@ -74,5 +74,26 @@ TEST(SettingsWriters, AWriterKilledWhileWritingLeavesTheOldFileWhole) {
     }
 }
 
+TEST(SettingsWriters, FilesLeftByADeadWriterAreRemovedWhenOld) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("tavlo.ini");
+    const QString old = path + ".new-abc123";
+    const QString recent = path + ".new-def456";
+    const QString foreign = path + ".bak";
+    for (const QString& name : {old, recent, foreign}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[FixedSettings\n");
+        file.flush();
+        if (name != recent)
+            ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                         QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(TSettingsFile(path).Write({}));
+    EXPECT_FALSE(QFile::exists(old));
+    EXPECT_TRUE(QFile::exists(recent)) << "another instance may be writing it";
+    EXPECT_TRUE(QFile::exists(foreign));
+}
+
 } // namespace
 } // namespace tavlo
