@@ -24,7 +24,7 @@ constexpr int kStateMaximised = 2;
 // Longer texts cannot name a file on this system.
 constexpr qsizetype kLongestPath = 4096;
 // Smaller windows show no editor worth the name.
-const QSize kSmallestWindow(200, 150);
+const QSize kSmallestWindow(300, 200);
 // Room for the title bar and borders while the window manager has not told them yet.
 const QMargins kFrameAllowance(4, 30, 4, 4);
 
