@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QSettings>
+#include <sys/stat.h>
 
 namespace tavlo {
 namespace {
@@ -274,6 +275,23 @@ TEST_F(SettingsStoreTest, BrokenFilesGiveTheDefaultsWithoutAWord) {
         StartAnew();
         ExpectDefaults();
     }
+}
+
+TEST_F(SettingsStoreTest, OversizedFileIsNotRead) {
+    // Sound values, but far more bytes than the settings can take: not this program's file.
+    WriteSettings("[FixedSettings]\nTabWidth=4\n[Other]\nPadding=" + QByteArray(9 << 20, 'p') +
+                  "\n");
+    StartAnew();
+    ExpectDefaults();
+}
+
+TEST_F(SettingsStoreTest, PipeInPlaceOfTheFileBlocksNothing) {
+    QDir().mkpath(PathOf("config/BRENWICK"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(SettingsPath()).constData(), 0600), 0);
+    StartAnew();
+    ExpectDefaults();
+    window->close();
+    EXPECT_TRUE(QFileInfo(SettingsPath()).isFile()) << "replaced by a sound file";
 }
 
 TEST_F(SettingsStoreTest, FolderInPlaceOfTheFileIsLeftAlone) {
