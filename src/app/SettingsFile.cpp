@@ -178,7 +178,16 @@ TStoredSettings TSettingsFile::Read() const {
     // Only a plain file of a sane size: a folder, a pipe or a huge file is not ours.
     const QFileInfo info(m_path);
     if (!info.isFile() || info.size() > kLargestFile) return settings;
-    QSettings ini(m_path, QSettings::IniFormat);
+    // QSettings keeps what it parsed per file name and parses again only when the file's
+    // size or time changed, so a file rewritten within one tick of the clock at the same
+    // size would read as the old one. A private copy under a new name is always parsed.
+    QFile source(m_path);
+    if (!source.open(QIODevice::ReadOnly)) return settings;
+    const QByteArray bytes = source.read(kLargestFile + 1);
+    if (bytes.size() > kLargestFile) return settings;
+    QTemporaryFile copy(QDir::temp().filePath(QStringLiteral("tavlo-settings-XXXXXX.ini")));
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) return settings;
+    QSettings ini(copy.fileName(), QSettings::IniFormat);
     if (ini.status() != QSettings::NoError) return settings;
 
     const QStringList groups = ini.childGroups();

@@ -95,5 +95,23 @@ TEST(SettingsWriters, FilesLeftByADeadWriterAreRemovedWhenOld) {
     EXPECT_TRUE(QFile::exists(foreign));
 }
 
+TEST(SettingsWriters, AFileRewrittenAtTheSameTimeAndSizeIsReadAfresh) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("tavlo.ini");
+    const auto writeTabWidth = [&path](const QByteArray& width, const QDateTime& time) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[FixedSettings]\nTabWidth=" + width + "\n");
+        file.flush();
+        ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
+    };
+    const QDateTime time = QDateTime::currentDateTime().addSecs(-60);
+    writeTabWidth("3", time);
+    EXPECT_EQ(TSettingsFile(path).Read().fixed.TabWidth, 3);
+    // Another instance writes in the same tick of the clock, as many bytes.
+    writeTabWidth("4", time);
+    EXPECT_EQ(TSettingsFile(path).Read().fixed.TabWidth, 4);
+}
+
 } // namespace
 } // namespace tavlo
