@@ -25,19 +25,27 @@ const QString kFixedSettings = QStringLiteral("FixedSettings");
 const QString kReopen = QStringLiteral("Reopen");
 const QString kLastPositions = QStringLiteral("LastPositions");
 
-const char* const kFindText = "FindText";
-const char* const kReplaceText = "ReplaceText";
-const char* const kCaseSensitive = "SearchReplaceCaseSensitive";
-const char* const kWholeWords = "SearchReplaceWholeWords";
-const char* const kFromCaret = "SearchReplaceFromCaret";
-const char* const kSelectionOnly = "SearchReplaceSelectionOnly";
-const char* const kTabWidth = "TabWidth";
-const char* const kFontSizeIndex = "FontSizeIDX";
-const char* const kWindowLeft = "windowLeft";
-const char* const kWindowTop = "windowTop";
-const char* const kWindowWidth = "windowWidth";
-const char* const kWindowHeight = "windowHeight";
-const char* const kWindowState = "windowState";
+// The values of "FixedSettings" by kind: name and the member that holds it.
+template <typename T> struct TNamedValue {
+    const char* name;
+    std::optional<T> TFixedSettings::*member;
+};
+const TNamedValue<QString> kTextValues[] = {
+    {"FindText", &TFixedSettings::FindText},
+    {"ReplaceText", &TFixedSettings::ReplaceText},
+};
+const TNamedValue<bool> kBooleanValues[] = {
+    {"SearchReplaceCaseSensitive", &TFixedSettings::CaseSensitive},
+    {"SearchReplaceWholeWords", &TFixedSettings::WholeWords},
+    {"SearchReplaceFromCaret", &TFixedSettings::FromCaret},
+    {"SearchReplaceSelectionOnly", &TFixedSettings::SelectionOnly},
+};
+const TNamedValue<int> kNumberValues[] = {
+    {"TabWidth", &TFixedSettings::TabWidth},       {"FontSizeIDX", &TFixedSettings::FontSizeIndex},
+    {"windowLeft", &TFixedSettings::WindowLeft},   {"windowTop", &TFixedSettings::WindowTop},
+    {"windowWidth", &TFixedSettings::WindowWidth}, {"windowHeight", &TFixedSettings::WindowHeight},
+    {"windowState", &TFixedSettings::WindowState},
+};
 
 bool keptAsItIs(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
@@ -80,46 +88,24 @@ std::optional<bool> readBoolean(const QSettings& ini, const QString& name) {
 
 void readFixedSettings(QSettings& ini, TFixedSettings& fixed) {
     ini.beginGroup(kFixedSettings);
-    const auto text = [&ini](const char* name) { return readText(ini, QLatin1String(name)); };
-    const auto number = [&ini](const char* name) { return readNumber(ini, QLatin1String(name)); };
-    const auto boolean = [&ini](const char* name) { return readBoolean(ini, QLatin1String(name)); };
-    fixed.FindText = text(kFindText);
-    fixed.ReplaceText = text(kReplaceText);
-    fixed.CaseSensitive = boolean(kCaseSensitive);
-    fixed.WholeWords = boolean(kWholeWords);
-    fixed.FromCaret = boolean(kFromCaret);
-    fixed.SelectionOnly = boolean(kSelectionOnly);
-    fixed.TabWidth = number(kTabWidth);
-    fixed.FontSizeIndex = number(kFontSizeIndex);
-    fixed.WindowLeft = number(kWindowLeft);
-    fixed.WindowTop = number(kWindowTop);
-    fixed.WindowWidth = number(kWindowWidth);
-    fixed.WindowHeight = number(kWindowHeight);
-    fixed.WindowState = number(kWindowState);
+    for (const auto& [name, member] : kTextValues)
+        fixed.*member = readText(ini, QLatin1String(name));
+    for (const auto& [name, member] : kBooleanValues)
+        fixed.*member = readBoolean(ini, QLatin1String(name));
+    for (const auto& [name, member] : kNumberValues)
+        fixed.*member = readNumber(ini, QLatin1String(name));
     ini.endGroup();
 }
 
 void writeFixedSettings(QSettings& ini, const TFixedSettings& fixed) {
     ini.beginGroup(kFixedSettings);
-    const auto put = [&ini](const char* name, const auto& value) {
-        if (value) ini.setValue(QLatin1String(name), *value);
-    };
-    const auto putBoolean = [&ini](const char* name, const std::optional<bool>& value) {
-        if (value) ini.setValue(QLatin1String(name), *value ? 1 : 0);
-    };
-    put(kFindText, fixed.FindText);
-    put(kReplaceText, fixed.ReplaceText);
-    putBoolean(kCaseSensitive, fixed.CaseSensitive);
-    putBoolean(kWholeWords, fixed.WholeWords);
-    putBoolean(kFromCaret, fixed.FromCaret);
-    putBoolean(kSelectionOnly, fixed.SelectionOnly);
-    put(kTabWidth, fixed.TabWidth);
-    put(kFontSizeIndex, fixed.FontSizeIndex);
-    put(kWindowLeft, fixed.WindowLeft);
-    put(kWindowTop, fixed.WindowTop);
-    put(kWindowWidth, fixed.WindowWidth);
-    put(kWindowHeight, fixed.WindowHeight);
-    put(kWindowState, fixed.WindowState);
+    for (const auto& [name, member] : kTextValues)
+        if (fixed.*member) ini.setValue(QLatin1String(name), *(fixed.*member));
+    // Booleans are the numbers 1 and 0.
+    for (const auto& [name, member] : kBooleanValues)
+        if (fixed.*member) ini.setValue(QLatin1String(name), *(fixed.*member) ? 1 : 0);
+    for (const auto& [name, member] : kNumberValues)
+        if (fixed.*member) ini.setValue(QLatin1String(name), *(fixed.*member));
     ini.endGroup();
 }
 

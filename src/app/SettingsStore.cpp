@@ -56,7 +56,7 @@ TSettingsStore::~TSettingsStore() {
 
 void TSettingsStore::LoadSettings() {
     const TStoredSettings stored = m_file.Read();
-    if (stored.hasFixedSettings) applyFixedSettings(stored.fixed);
+    if (stored.hasFixedSettings) applySearchAndTabWidth(stored.fixed);
     // From the oldest slot up, so that each insertion at the top rebuilds the stored order.
     for (int slot = ReopenSlotCount - 1; slot >= 0; --slot) {
         const std::optional<QString>& name = stored.reopen[size_t(slot)];
@@ -71,7 +71,7 @@ void TSettingsStore::LoadSettings() {
     applyWindowPlacement(stored.fixed);
 }
 
-void TSettingsStore::applyFixedSettings(const TFixedSettings& fixed) {
+void TSettingsStore::applySearchAndTabWidth(const TFixedSettings& fixed) {
     TSearchSettings& search = m_window.SearchSettings();
     search.FindText = fixed.FindText.value_or(search.FindText);
     search.ReplaceText = fixed.ReplaceText.value_or(search.ReplaceText);

@@ -29,7 +29,7 @@ public:
     std::function<QDateTime()> Now = [] { return QDateTime::currentDateTime(); };
 
 private:
-    void applyFixedSettings(const TFixedSettings& fixed);
+    void applySearchAndTabWidth(const TFixedSettings& fixed);
     void applyWindowPlacement(const TFixedSettings& fixed);
     void applyLastPosition(const TLastPosition& position);
     // The window's values over the stored ones (a maximised window keeps the stored placement).
