@@ -1,5 +1,6 @@
 #include "app/QtPrompter.h"
 
+#include "app/PolishDialogs.h"
 #include "app/unConvertPLChars.h"
 
 #include <QApplication>
@@ -12,55 +13,17 @@ namespace tavlo {
 
 namespace {
 
-QMessageBox::Icon boxIcon(TPromptIcon icon) {
-    switch (icon) {
-    case TPromptIcon::Information:
-        return QMessageBox::Information;
-    case TPromptIcon::Question:
-        return QMessageBox::Question;
-    case TPromptIcon::Warning:
-        return QMessageBox::Warning;
-    case TPromptIcon::Error:
-        return QMessageBox::Critical;
-    case TPromptIcon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
-}
-
-QMessageBox::StandardButton boxButton(TPromptAnswer answer) {
-    switch (answer) {
-    case TPromptAnswer::Yes:
-        return QMessageBox::Yes;
-    case TPromptAnswer::No:
-        return QMessageBox::No;
-    case TPromptAnswer::Cancel:
-        return QMessageBox::Cancel;
-    case TPromptAnswer::Ok:
-        break;
-    }
-    return QMessageBox::Ok;
+// The file the user chose; empty when the dialog was cancelled.
+std::optional<QString> chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
 }
 
 } // namespace
 
 TPromptAnswer TQtPrompter::ShowMessage(const TPromptMessage& message) {
-    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
-    TPromptAnswer firstButton = TPromptAnswer::Ok;
-    if (message.buttons == TPromptButtons::YesNo) {
-        buttons = QMessageBox::Yes | QMessageBox::No;
-        firstButton = TPromptAnswer::Yes;
-    } else if (message.buttons == TPromptButtons::YesNoCancel) {
-        buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        firstButton = TPromptAnswer::Yes;
-    }
-    QString text = message.text;
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(boxIcon(message.icon), message.caption, text, buttons, m_parent);
-    const TPromptAnswer preferred =
-        message.defaultAnswer == TPromptAnswer::Ok ? firstButton : message.defaultAnswer;
-    box.setDefaultButton(boxButton(preferred));
-    switch (box.exec()) {
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(message, m_parent);
+    switch (box->exec()) {
     case QMessageBox::Yes:
         return TPromptAnswer::Yes;
     case QMessageBox::No:
@@ -76,30 +39,26 @@ TPromptAnswer TQtPrompter::ShowMessage(const TPromptMessage& message) {
 
 std::optional<QString> TQtPrompter::ChooseFileToOpen(const QString& startFolder,
                                                      const QString& filter) {
-    const QString name =
-        QFileDialog::getOpenFileName(m_parent, QStringLiteral("Otwórz"), startFolder, filter);
-    if (name.isEmpty()) return std::nullopt;
-    return name;
+    return chosenFile(*MakeFileDialog(m_parent, QFileDialog::AcceptOpen, QStringLiteral("Otwórz"),
+                                      startFolder, filter));
 }
 
 std::optional<QString> TQtPrompter::ChooseFileToSave(const QString& suggestedName,
                                                      const QString& startFolder,
                                                      const QString& filter) {
     const QString start = suggestedName.isEmpty() ? startFolder : suggestedName;
-    const QString name =
-        QFileDialog::getSaveFileName(m_parent, QStringLiteral("Zapisz jako"), start, filter,
-                                     nullptr, QFileDialog::DontConfirmOverwrite);
-    if (name.isEmpty()) return std::nullopt;
-    return name;
+    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(
+        m_parent, QFileDialog::AcceptSave, QStringLiteral("Zapisz jako"), start, filter);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    return chosenFile(*dialog);
 }
 
 std::optional<QString> TQtPrompter::AskText(const QString& caption, const QString& prompt,
                                             const QString& initial) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    const std::unique_ptr<QInputDialog> dialog =
+        MakeInputDialog(m_parent, caption, prompt, initial);
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    return dialog->textValue();
 }
 
 std::optional<TConversionChoice> TQtPrompter::ChooseConversion(int from) {

@@ -1,10 +1,9 @@
+#include "app/PolishDialogs.h"
 #include "app/PrintToPdf.h"
+#include "app/SettingsStore.h"
 #include "app/unMain.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstring>
 
@@ -28,12 +27,11 @@ int PrintToPdf(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--print-pdf") == 0) return PrintToPdf(argc, argv);
     QApplication application(argc, argv);
-    // The dialogs' own buttons ("Tak", "Nie", "Anuluj") in Polish, like the rest.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(&qtTexts);
+    // Qt's own dialogs and buttons in Polish, like the rest.
+    tavlo::InstallQtPolishTranslation(application);
     tavlo::TfrMain window;
+    tavlo::TSettingsStore settings(window,
+                                   tavlo::TSettingsFile(tavlo::TSettingsFile::DefaultPath()));
     window.SetCommandLine(application.arguments().mid(1));
     window.show();
     return application.exec();

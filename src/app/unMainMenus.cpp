@@ -5,9 +5,9 @@
 #include "app/unMain.h"
 #include "ui/MenuActions.h"
 #include "ui/StatusPanels.h"
+#include "ui/ToolbarIcons.h"
 
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMenu>
@@ -22,11 +22,6 @@ namespace {
 
 QKeySequence keys(const char* text) {
     return QKeySequence(QString::fromLatin1(text));
-}
-
-QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback) {
-    return QIcon::fromTheme(QString::fromLatin1(name),
-                            QApplication::style()->standardIcon(fallback));
 }
 
 // Commands whose machinery is not built yet.
@@ -48,9 +43,9 @@ void TfrMain::buildMenus() {
     TBXItemSaveAs = MakeAction(this, QStringLiteral("Zapisz jako"), keys("Ctrl+Shift+S"));
     TBXItemPrint = MakeAction(this, QStringLiteral("Drukuj..."), keys("Ctrl+P"));
     TBXItemClose = MakeAction(this, QStringLiteral("Zamknij"));
-    TBXItemNew->setIcon(themedIcon("document-new", QStyle::SP_FileIcon));
-    TBXItemOpen->setIcon(themedIcon("document-open", QStyle::SP_DialogOpenButton));
-    TBXItemSave->setIcon(themedIcon("document-save", QStyle::SP_DialogSaveButton));
+    TBXItemNew->setIcon(ToolbarIcon("document-new", QStyle::SP_FileIcon));
+    TBXItemOpen->setIcon(ToolbarIcon("document-open", QStyle::SP_DialogOpenButton));
+    TBXItemSave->setIcon(ToolbarIcon("document-save", QStyle::SP_DialogSaveButton));
     file->addActions({TBXItemNew, TBXItemOpen, TBXItemSave, TBXItemSaveAs});
     file->addSeparator();
     file->addAction(TBXItemPrint);
@@ -75,9 +70,9 @@ void TfrMain::buildMenus() {
                                  QStringLiteral("Znajdź następny (F3)"));
     TBXItemReplace = MakeAction(this, QStringLiteral("Znajdź i zamień..."), keys("Ctrl+R"));
     TBXItemGoToLine = MakeAction(this, QStringLiteral("Idź do..."), keys("Ctrl+G"));
-    TBXItemFind->setIcon(themedIcon("edit-find", QStyle::SP_FileDialogContentsView));
-    TBXItemFindPrevious->setIcon(themedIcon("go-up", QStyle::SP_ArrowUp));
-    TBXItemFindNext->setIcon(themedIcon("go-down", QStyle::SP_ArrowDown));
+    TBXItemFind->setIcon(ToolbarIcon("edit-find", QStyle::SP_FileDialogContentsView));
+    TBXItemFindPrevious->setIcon(ToolbarIcon("go-up", QStyle::SP_ArrowUp));
+    TBXItemFindNext->setIcon(ToolbarIcon("go-down", QStyle::SP_ArrowDown));
     edit->addActions(
         {TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace, TBXItemGoToLine});
     QMenu* word = edit->addMenu(QStringLiteral("Słowo pod kursorem"));
@@ -147,29 +142,29 @@ void TfrMain::buildMenus() {
 }
 
 void TfrMain::buildToolbar() {
-    // One line of items, in two rows: at the form's default width the combo boxes and the
-    // check box would otherwise hide behind the toolbar's overflow button.
-    QToolBar* buttons = addToolBar(QStringLiteral("Przyciski"));
-    addToolBarBreak();
-    QToolBar* options = addToolBar(QStringLiteral("Opcje"));
-    for (QToolBar* bar : {buttons, options}) {
-        bar->setMovable(false);
-        bar->setContextMenuPolicy(Qt::PreventContextMenu);
-        bar->setIconSize(QSize(16, 16));
-    }
-    buttons->addActions({TBXItemNew, TBXItemOpen, TBXItemSave});
-    buttons->addSeparator();
-    buttons->addActions({TBXItemFind, TBXItemFindPrevious, TBXItemFindNext});
-    ComboBoxCharset = MakeDropDownList(options, PolishStandardEntries(), 5);
+    QToolBar* toolbar = addToolBar(QStringLiteral("Narzędzia"));
+    toolbar->setMovable(false);
+    toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->addActions({TBXItemNew, TBXItemOpen, TBXItemSave});
+    toolbar->addSeparator();
+    toolbar->addActions({TBXItemFind, TBXItemFindPrevious, TBXItemFindNext});
+    toolbar->addSeparator();
+    ComboBoxCharset = MakeDropDownList(toolbar, PolishStandardEntries(), 5);
     QStringList sizes;
     for (int size : {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 30, 50})
         sizes << QString::number(size);
-    ComboBoxFontSize = MakeDropDownList(options, sizes, 10);
-    ComboBoxHighlight = MakeDropDownList(options, HighlighterComboEntries(), 15);
-    CheckBoxReadOnly = new QCheckBox(QStringLiteral("Tylko do odczytu"), options);
+    ComboBoxFontSize = MakeDropDownList(toolbar, sizes, 10);
+    ComboBoxHighlight = MakeDropDownList(toolbar, HighlighterComboEntries(), 15);
+    CheckBoxReadOnly = new QCheckBox(QStringLiteral("Tylko do odczytu"), toolbar);
     for (QWidget* control : std::initializer_list<QWidget*>{ComboBoxCharset, ComboBoxFontSize,
                                                             ComboBoxHighlight, CheckBoxReadOnly})
-        options->addWidget(control);
+        toolbar->addWidget(control);
+    // Where the font makes the row too wide for the window, the long names of the Polish
+    // standards give up the difference (their list still shows them whole), rather than
+    // the check box hiding behind the toolbar's overflow button.
+    const int excess = toolbar->sizeHint().width() - width();
+    if (excess > 0) ComboBoxCharset->setMaximumWidth(ComboBoxCharset->sizeHint().width() - excess);
 }
 
 void TfrMain::buildPopupMenu() {

@@ -1,7 +1,9 @@
 #include "ui/MenuActions.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QStyle>
 
 namespace tavlo {
 
@@ -24,7 +26,14 @@ QComboBox* MakeDropDownList(QWidget* parent, const QStringList& entries, int vis
     combo->setEditable(false);
     combo->addItems(entries);
     combo->setMaxVisibleItems(visibleRows);
+    // Styles that open the list over the box (Fusion among them) show every entry and
+    // ignore the row count; the plain drop-down list keeps it.
+    combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Also when the closed box is made narrower than its entries.
+    QAbstractItemView* list = combo->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     return combo;
 }
 

@@ -19,7 +19,9 @@ QAction* MakeAction(QObject* owner, const QString& caption, const QKeySequence& 
 // An item with several short-cuts, the first one shown in menus.
 QAction* MakeAction(QObject* owner, const QString& caption, const QList<QKeySequence>& shortcuts);
 
-// A drop-down list (not editable) with fixed entries.
+// A drop-down list (not editable) with fixed entries, whose open list shows every entry
+// whole and at most `visibleRows` rows at once, scrolling through the rest, whatever the
+// style.
 QComboBox* MakeDropDownList(QWidget* parent, const QStringList& entries, int visibleRows);
 
 // Menu captions treat '&' as an accelerator mark; file names must show it as it is.
