@@ -8,12 +8,14 @@ namespace tavlo {
 TWindowHighlighters::TWindowHighlighters() {
     ConfigureMainWindowPascal(m_pascal);
     ConfigureMainWindowSchema(m_schema);
+    ConfigureMainWindowCpp(m_cpp);
 }
 
 TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
     switch (index) {
     case hlPascal: return &m_pascal;
     case hlSchema: return &m_schema;
+    case hlCpp: return &m_cpp;
     default: return nullptr;
     }
 }

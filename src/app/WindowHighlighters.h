@@ -4,6 +4,7 @@
 
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterCpp.h"
 
 namespace tavlo {
 
@@ -17,10 +18,12 @@ public:
 
     TSynPasSyn& Pascal() { return m_pascal; }
     TSynSchSyn& Schema() { return m_schema; }
+    TSynCppSyn& Cpp() { return m_cpp; }
 
 private:
     TSynPasSyn m_pascal;
     TSynSchSyn m_schema;
+    TSynCppSyn m_cpp;
 };
 
 } // namespace tavlo

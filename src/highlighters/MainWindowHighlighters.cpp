@@ -14,4 +14,14 @@ void ConfigureMainWindowSchema(TSynSchSyn& highlighter) {
     highlighter.SectionAttri->SetForeground(clMaroon);
 }
 
+void ConfigureMainWindowCpp(TSynCppSyn& highlighter) {
+    highlighter.SetDefaultFilter(std::string(TSynCppSyn::BuiltinFilter));
+    for (TSynHighlighterAttributes* attribute :
+         {highlighter.CommentAttri, highlighter.NumberAttri, highlighter.FloatAttri,
+          highlighter.HexAttri, highlighter.OctalAttri, highlighter.StringAttri})
+        attribute->SetForeground(clNavy);
+    highlighter.DirecAttri->SetForeground(clMaroon);
+    highlighter.SymbolAttri->SetForeground(clMaroon);
+}
+
 } // namespace tavlo

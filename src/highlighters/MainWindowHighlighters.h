@@ -4,10 +4,12 @@
 
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterCpp.h"
 
 namespace tavlo {
 
 void ConfigureMainWindowPascal(TSynPasSyn& highlighter);
 void ConfigureMainWindowSchema(TSynSchSyn& highlighter);
+void ConfigureMainWindowCpp(TSynCppSyn& highlighter);
 
 } // namespace tavlo

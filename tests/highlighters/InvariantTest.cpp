@@ -89,18 +89,40 @@ TEST(HighlighterInvariants, RandomByteLines) {
     }
 }
 
-TEST(HighlighterInvariants, FreePascalSources) {
-    const fs::path root = "/usr/share/fpcsrc";
-    if (!fs::exists(root)) GTEST_SKIP() << "no Free Pascal sources on this machine";
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied)) {
-        const auto ext = entry.path().extension();
-        if (entry.is_regular_file() && (ext == ".pas" || ext == ".pp" || ext == ".inc"))
-            files.push_back(entry.path());
+// Lines no real file has but a user may open: every language must cover them, token by token,
+// in time linear in their length.
+TEST(HighlighterInvariants, LongAndRepeatedLines) {
+    std::vector<std::string> lines;
+    for (char repeated : "\\\"'#/*.0x<{$-@\0"sv) lines.emplace_back(100000, repeated);
+    lines.push_back(std::string(10'000'000, 'a'));
+    lines.back()[0] = '"';
+    lines.push_back("/*");
+    lines.push_back("\"unterminated \\");
+    for (const auto& info : HighlighterClassList().Classes()) {
+        SCOPED_TRACE(info.ClassName);
+        CheckDocument(info, lines);
     }
+}
+
+// Every regular file under the roots with one of the extensions, for each of the languages,
+// until the time budget (which keeps the test short on a slow machine) runs out.
+void CheckFilesOnThisMachine(const std::vector<fs::path>& roots, const std::vector<std::string>& extensions,
+                             const std::vector<std::string_view>& languages, std::chrono::seconds budget) {
+    std::vector<fs::path> files;
+    for (const fs::path& root : roots) {
+        std::error_code error;
+        if (!fs::exists(root, error)) continue;
+        for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, error), end;
+             it != end; it.increment(error)) {
+            if (error) break;
+            const std::string ext = it->path().extension().string();
+            if (it->is_regular_file(error) && std::find(extensions.begin(), extensions.end(), ext) != extensions.end())
+                files.push_back(it->path());
+        }
+    }
+    if (files.empty()) GTEST_SKIP() << "no such files on this machine";
     std::sort(files.begin(), files.end());
-    // Keeps the test short on a slow machine: the files past the budget are left out.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(12);
+    const auto deadline = std::chrono::steady_clock::now() + budget;
     size_t checked = 0;
     for (const auto& path : files) {
         if (std::chrono::steady_clock::now() > deadline) break;
@@ -108,15 +130,25 @@ TEST(HighlighterInvariants, FreePascalSources) {
         std::ostringstream text;
         text << in.rdbuf();
         const auto lines = test::SplitLines(text.str());
-        for (const char* name : {"pascal", "schema"}) {
+        for (std::string_view name : languages) {
             SCOPED_TRACE(path.string());
             CheckDocument(*HighlighterClassList().FindByShortName(name), lines);
         }
-        if (HasFailure()) break;
+        if (::testing::Test::HasFailure()) break;
         ++checked;
     }
     std::cout << "checked " << checked << " of " << files.size() << " files\n";
     EXPECT_GT(checked, 0u);
+}
+
+TEST(HighlighterInvariants, FreePascalSources) {
+    CheckFilesOnThisMachine({"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}, {"pascal", "schema"},
+                            std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, CAndCppHeadersAndSources) {
+    CheckFilesOnThisMachine({"/usr/include"}, {".h", ".hpp", ".c", ".cc", ".cpp"}, {"cpp"},
+                            std::chrono::seconds(8));
 }
 
 } // namespace
