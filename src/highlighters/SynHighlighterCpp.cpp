@@ -64,19 +64,57 @@ constexpr TSynCharHashTable CharHashTable = [] {
     return table;
 }();
 
+// Both tables in one for the identifier loop: the hash value, or -1 where a word ends.
+constexpr TSynCharHashTable WordHashTable = [] {
+    TSynCharHashTable table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = IdentCharTable[c] ? CharHashTable[c] : int16_t(-1);
+    return table;
+}();
+
 const TSynKeywordTable& Keywords() {
     static const TSynKeywordTable table(CharHashTable, KeywordTableSize, CppKeywords,
                                         TSynKeywordTable::TCompare::Exact);
     return table;
 }
 
+using TByteSet = std::array<bool, 256>;
+
+constexpr TByteSet ByteSet(std::string_view bytes) {
+    TByteSet set{};
+    for (unsigned char c : bytes)
+        set[c] = true;
+    return set;
+}
+
 // Characters a number token examines; anything else ends it.
-constexpr std::array<bool, 256> NumberCharTable = [] {
-    std::array<bool, 256> table{};
-    for (unsigned char c : std::string_view("+-.0123456789ABCDEFabcdefLlUuXx"))
-        table[c] = true;
-    return table;
+constexpr TByteSet NumberChars = ByteSet("+-.0123456789ABCDEFabcdefLlUuXx");
+// Where the runs of comments, directives and strings must look closer.
+constexpr TByteSet LineBreaks = ByteSet("\r\n");
+constexpr TByteSet CommentStops = ByteSet("*\r\n");
+constexpr TByteSet DirectiveStops = ByteSet("/\\\r\n");
+constexpr TByteSet StringStops = ByteSet("\"\\\r\n");
+constexpr TByteSet Blanks = [] {
+    TByteSet set{};
+    for (int c = 0; c < 256; ++c)
+        set[c] = IsBlank(static_cast<unsigned char>(c));
+    return set;
 }();
+
+// The first position from `pos` on whose byte is in `set` (FindFirstOf) or is not (SkipOver);
+// the line's length when there is none. Free functions over a copied view keep the loops in
+// registers.
+size_t FindFirstOf(std::string_view line, size_t pos, const TByteSet& set) {
+    while (pos < line.size() && !set[static_cast<unsigned char>(line[pos])])
+        ++pos;
+    return pos;
+}
+
+size_t SkipOver(std::string_view line, size_t pos, const TByteSet& set) {
+    while (pos < line.size() && set[static_cast<unsigned char>(line[pos])])
+        ++pos;
+    return pos;
+}
 
 constexpr std::array<std::string_view, TSynCppSyn::ttOctal + 1> KindNames = {
     "Asm",    "Comment", "Directive", "Identifier", "Key",   "Null", "Number", "Space",
@@ -306,9 +344,7 @@ void TSynCppSyn::UnknownProc() {
 
 void TSynCppSyn::SpaceProc() {
     CurrentKind = ttSpace;
-    do
-        ++ScanPos;
-    while (!AtEnd(ScanPos) && IsBlank(CharAt(ScanPos)));
+    ScanPos = SkipOver(Line, ScanPos + 1, Blanks);
 }
 
 void TSynCppSyn::LineFeedProc() {
@@ -353,9 +389,7 @@ void TSynCppSyn::SlashProc() {
 
 void TSynCppSyn::ScanLineComment() {
     CurrentKind = ttComment;
-    ScanPos += 2;
-    while (!AtLineBreak(ScanPos))
-        ++ScanPos;
+    ScanPos = FindFirstOf(Line, ScanPos + 2, LineBreaks);
 }
 
 void TSynCppSyn::BlockCommentProc() {
@@ -370,8 +404,8 @@ void TSynCppSyn::BlockCommentProc() {
 }
 
 void TSynCppSyn::ScanBlockCommentBody() {
-    while (!AtLineBreak(ScanPos)) {
-        if (Line[ScanPos] == '*' && FollowedBy(1, '/')) {
+    while (!AtLineBreak(ScanPos = FindFirstOf(Line, ScanPos, CommentStops))) {
+        if (FollowedBy(1, '/')) {
             ScanPos += 2;
             // Text after a comment inside a directive belongs to the directive again.
             RangeState = RangeState == rgDirectiveComment && !AtLineBreak(ScanPos) ? rgDirectiveCont
@@ -416,6 +450,8 @@ void TSynCppSyn::DirectiveContProc() {
 void TSynCppSyn::ScanDirectiveBody() {
     CurrentKind = ttDirective;
     do {
+        ScanPos = FindFirstOf(Line, ScanPos, DirectiveStops);
+        if (AtLineBreak(ScanPos)) return;
         const char c = Line[ScanPos];
         if (c == '/' && FollowedBy(1, '/')) return;
         if (c == '/' && FollowedBy(1, '*')) {
@@ -446,7 +482,7 @@ void TSynCppSyn::StringContProc() {
 }
 
 void TSynCppSyn::ScanStringBody() {
-    while (!AtLineBreak(ScanPos)) {
+    while (!AtLineBreak(ScanPos = FindFirstOf(Line, ScanPos, StringStops))) {
         const char c = Line[ScanPos++];
         if (c == '"') return;
         if (c != '\\') continue;
@@ -494,7 +530,7 @@ void TSynCppSyn::NumberProc() {
     auto next = [this](size_t offset) {
         return AtEnd(ScanPos + offset) ? 0 : CharAt(ScanPos + offset);
     };
-    while (!AtEnd(ScanPos) && NumberCharTable[CharAt(ScanPos)]) {
+    while (!AtEnd(ScanPos) && NumberChars[CharAt(ScanPos)]) {
         const unsigned char c = CharAt(ScanPos);
         const unsigned char before = ScanPos > start ? CharAt(ScanPos - 1) : 0;
         const bool second = ScanPos == start + 1;
@@ -602,10 +638,15 @@ void TSynCppSyn::NumberProc() {
 
 void TSynCppSyn::IdentProc() {
     const size_t wordStart = ScanPos;
+    const std::string_view line = Line; // a local copy keeps the loop in registers
+    size_t pos = wordStart;
     int hash = 0;
-    while (!AtEnd(ScanPos) && IdentCharTable[CharAt(ScanPos)])
-        hash += CharHashTable[CharAt(ScanPos++)];
-    const int keyword = Keywords().Find(hash, Line.substr(wordStart, ScanPos - wordStart));
+    for (int value;
+         pos < line.size() && (value = WordHashTable[static_cast<unsigned char>(line[pos])]) >= 0;
+         ++pos)
+        hash += value;
+    ScanPos = pos;
+    const int keyword = Keywords().Find(hash, line.substr(wordStart, pos - wordStart));
     CurrentKind = keyword < 0 ? ttIdentifier : ttKey;
     // An asm word ending a line is remembered in the range the next line starts with.
     if (keyword >= 0 && OpensAsm(CppKeywords[keyword])) RangeState = rgAsm;
