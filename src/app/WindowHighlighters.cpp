@@ -9,6 +9,7 @@ TWindowHighlighters::TWindowHighlighters() {
     ConfigureMainWindowPascal(m_pascal);
     ConfigureMainWindowSchema(m_schema);
     ConfigureMainWindowCpp(m_cpp);
+    ConfigureMainWindowCss(m_css);
 }
 
 TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
@@ -16,6 +17,7 @@ TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
     case hlPascal: return &m_pascal;
     case hlSchema: return &m_schema;
     case hlCpp: return &m_cpp;
+    case hlCss: return &m_css;
     default: return nullptr;
     }
 }

@@ -15,13 +15,18 @@ void ConfigureMainWindowSchema(TSynSchSyn& highlighter) {
 }
 
 void ConfigureMainWindowCpp(TSynCppSyn& highlighter) {
-    highlighter.SetDefaultFilter(std::string(TSynCppSyn::BuiltinFilter));
     for (TSynHighlighterAttributes* attribute :
          {highlighter.CommentAttri, highlighter.NumberAttri, highlighter.FloatAttri,
           highlighter.HexAttri, highlighter.OctalAttri, highlighter.StringAttri})
         attribute->SetForeground(clNavy);
     highlighter.DirecAttri->SetForeground(clMaroon);
     highlighter.SymbolAttri->SetForeground(clMaroon);
+}
+
+void ConfigureMainWindowCss(TSynCssSyn& highlighter) {
+    highlighter.CommentAttri->SetForeground(clGray);
+    highlighter.NumberAttri->SetForeground(clNavy);
+    highlighter.StringAttri->SetForeground(clNavy);
 }
 
 } // namespace tavlo

@@ -1,6 +1,7 @@
 #include "highlighters/SynHighlighterCpp.h"
 
 #include "highlighters/SynHighlighterKeywords.h"
+#include "highlighters/SynHighlighterScanning.h"
 
 namespace tavlo {
 
@@ -31,20 +32,6 @@ constexpr int KeywordTableSize = 207;
 
 constexpr bool OpensAsm(std::string_view keyword) {
     return keyword == "asm" || keyword == "_asm" || keyword == "__asm";
-}
-
-constexpr bool IsDigit(unsigned char c) {
-    return c >= '0' && c <= '9';
-}
-constexpr bool IsLetter(unsigned char c) {
-    return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
-}
-constexpr bool IsHexDigit(unsigned char c) {
-    return IsDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
-}
-// Control characters and the blank; a zero byte inside a line is one of them.
-constexpr bool IsBlank(unsigned char c) {
-    return c <= 32 && c != '\r' && c != '\n';
 }
 
 constexpr TSynIdentCharTable IdentCharTable = [] {
@@ -78,43 +65,12 @@ const TSynKeywordTable& Keywords() {
     return table;
 }
 
-using TByteSet = std::array<bool, 256>;
-
-constexpr TByteSet ByteSet(std::string_view bytes) {
-    TByteSet set{};
-    for (unsigned char c : bytes)
-        set[c] = true;
-    return set;
-}
-
 // Characters a number token examines; anything else ends it.
-constexpr TByteSet NumberChars = ByteSet("+-.0123456789ABCDEFabcdefLlUuXx");
+constexpr TSynByteSet NumberChars = ByteSet("+-.0123456789ABCDEFabcdefLlUuXx");
 // Where the runs of comments, directives and strings must look closer.
-constexpr TByteSet LineBreaks = ByteSet("\r\n");
-constexpr TByteSet CommentStops = ByteSet("*\r\n");
-constexpr TByteSet DirectiveStops = ByteSet("/\\\r\n");
-constexpr TByteSet StringStops = ByteSet("\"\\\r\n");
-constexpr TByteSet Blanks = [] {
-    TByteSet set{};
-    for (int c = 0; c < 256; ++c)
-        set[c] = IsBlank(static_cast<unsigned char>(c));
-    return set;
-}();
-
-// The first position from `pos` on whose byte is in `set` (FindFirstOf) or is not (SkipOver);
-// the line's length when there is none. Free functions over a copied view keep the loops in
-// registers.
-size_t FindFirstOf(std::string_view line, size_t pos, const TByteSet& set) {
-    while (pos < line.size() && !set[static_cast<unsigned char>(line[pos])])
-        ++pos;
-    return pos;
-}
-
-size_t SkipOver(std::string_view line, size_t pos, const TByteSet& set) {
-    while (pos < line.size() && set[static_cast<unsigned char>(line[pos])])
-        ++pos;
-    return pos;
-}
+constexpr TSynByteSet CommentStops = ByteSet("*\r\n");
+constexpr TSynByteSet DirectiveStops = ByteSet("/\\\r\n");
+constexpr TSynByteSet StringStops = ByteSet("\"\\\r\n");
 
 constexpr std::array<std::string_view, TSynCppSyn::ttOctal + 1> KindNames = {
     "Asm",    "Comment", "Directive", "Identifier", "Key",   "Null", "Number", "Space",
@@ -344,7 +300,7 @@ void TSynCppSyn::UnknownProc() {
 
 void TSynCppSyn::SpaceProc() {
     CurrentKind = ttSpace;
-    ScanPos = SkipOver(Line, ScanPos + 1, Blanks);
+    ScanPos = SkipOver(Line, ScanPos + 1, BlankBytes);
 }
 
 void TSynCppSyn::LineFeedProc() {
@@ -389,7 +345,7 @@ void TSynCppSyn::SlashProc() {
 
 void TSynCppSyn::ScanLineComment() {
     CurrentKind = ttComment;
-    ScanPos = FindFirstOf(Line, ScanPos + 2, LineBreaks);
+    ScanPos = FindFirstOf(Line, ScanPos + 2, LineBreakBytes);
 }
 
 void TSynCppSyn::BlockCommentProc() {

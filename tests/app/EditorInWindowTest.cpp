@@ -99,6 +99,12 @@ TEST_F(EditorInWindowTest, HighlighterFollowsExtensionAndComboAndColoursTheText)
         EXPECT_NE(dynamic_cast<TSynCppSyn*>(Engine().Highlighter()), nullptr) << name;
         EXPECT_GT(BluePixels(), 20) << name;
     }
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("p.CSS", "p { color: #123456 }\n")));
+    auto* css = dynamic_cast<TSynCssSyn*>(Engine().Highlighter());
+    ASSERT_NE(css, nullptr);
+    EXPECT_EQ(css->CommentAttri->Foreground(), clGray);
+    EXPECT_GT(BluePixels(), 20);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "CSS");
     // New drops the highlighter but leaves the combo box alone.
     ASSERT_TRUE(window->OpenFileByName(MakeFile("q.pas", "x\n")));
     window->NewDocument();

@@ -151,5 +151,9 @@ TEST(HighlighterInvariants, CAndCppHeadersAndSources) {
                             std::chrono::seconds(8));
 }
 
+TEST(HighlighterInvariants, StyleSheets) {
+    CheckFilesOnThisMachine({"/usr/share", "/usr/lib"}, {".css"}, {"css"}, std::chrono::seconds(8));
+}
+
 } // namespace
 } // namespace tavlo

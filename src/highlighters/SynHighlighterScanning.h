@@ -1,0 +1,58 @@
+// Byte classes and run scanners shared by the line scanners. The run scanners are free
+// functions over a copied view, so that their loops stay in registers.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace tavlo {
+
+constexpr bool IsDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool IsLetter(unsigned char c) {
+    return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+}
+constexpr bool IsHexDigit(unsigned char c) {
+    return IsDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
+}
+// Control characters and the blank, without CR and LF; a zero byte inside a line is one of them.
+constexpr bool IsBlank(unsigned char c) {
+    return c <= 32 && c != '\r' && c != '\n';
+}
+
+using TSynByteSet = std::array<bool, 256>;
+
+constexpr TSynByteSet ByteSet(std::string_view bytes) {
+    TSynByteSet set{};
+    for (unsigned char c : bytes)
+        set[c] = true;
+    return set;
+}
+
+template <class TPredicate> constexpr TSynByteSet ByteSetOf(TPredicate predicate) {
+    TSynByteSet set{};
+    for (int c = 0; c < 256; ++c)
+        set[c] = predicate(static_cast<unsigned char>(c));
+    return set;
+}
+
+inline constexpr TSynByteSet BlankBytes = ByteSetOf(IsBlank);
+inline constexpr TSynByteSet LineBreakBytes = ByteSet("\r\n");
+
+// The first position from `pos` on whose byte is in `set`; the line's length when none is.
+inline size_t FindFirstOf(std::string_view line, size_t pos, const TSynByteSet& set) {
+    while (pos < line.size() && !set[static_cast<unsigned char>(line[pos])])
+        ++pos;
+    return pos;
+}
+
+// The first position from `pos` on whose byte is not in `set`; the line's length when none is.
+inline size_t SkipOver(std::string_view line, size_t pos, const TSynByteSet& set) {
+    while (pos < line.size() && set[static_cast<unsigned char>(line[pos])])
+        ++pos;
+    return pos;
+}
+
+} // namespace tavlo
