@@ -51,13 +51,7 @@ constexpr TSynCharHashTable CharHashTable = [] {
     return table;
 }();
 
-// Both tables in one for the identifier loop: the hash value, or -1 where a word ends.
-constexpr TSynCharHashTable WordHashTable = [] {
-    TSynCharHashTable table{};
-    for (int c = 0; c < 256; ++c)
-        table[c] = IdentCharTable[c] ? CharHashTable[c] : int16_t(-1);
-    return table;
-}();
+constexpr TSynCharHashTable WordHashTable = WordHashes(IdentCharTable, CharHashTable);
 
 const TSynKeywordTable& Keywords() {
     static const TSynKeywordTable table(CharHashTable, KeywordTableSize, CppKeywords,
@@ -594,15 +588,9 @@ void TSynCppSyn::NumberProc() {
 
 void TSynCppSyn::IdentProc() {
     const size_t wordStart = ScanPos;
-    const std::string_view line = Line; // a local copy keeps the loop in registers
-    size_t pos = wordStart;
     int hash = 0;
-    for (int value;
-         pos < line.size() && (value = WordHashTable[static_cast<unsigned char>(line[pos])]) >= 0;
-         ++pos)
-        hash += value;
-    ScanPos = pos;
-    const int keyword = Keywords().Find(hash, line.substr(wordStart, pos - wordStart));
+    ScanPos = ScanWord(Line, wordStart, WordHashTable, hash);
+    const int keyword = Keywords().Find(hash, Line.substr(wordStart, ScanPos - wordStart));
     CurrentKind = keyword < 0 ? ttIdentifier : ttKey;
     // An asm word ending a line is remembered in the range the next line starts with.
     if (keyword >= 0 && OpensAsm(CppKeywords[keyword])) RangeState = rgAsm;

@@ -213,6 +213,8 @@ constexpr TSynCharHashTable CharHashTable = [] {
     return table;
 }();
 
+constexpr TSynCharHashTable WordHashTable = WordHashes(IdentCharTable, CharHashTable);
+
 const TSynKeywordTable& Keywords() {
     static const TSynKeywordTable table(CharHashTable, KeywordTableSize, CssKeywords,
                                         TSynKeywordTable::TCompare::HashValues);
@@ -455,15 +457,11 @@ void TSynCssSyn::ScanCommentBody() {
 }
 
 void TSynCssSyn::WordProc() {
-    const std::string_view line = Line; // a local copy keeps the loop in registers
     const size_t wordStart = ScanPos;
-    size_t pos = wordStart;
     int hash = 0;
-    for (; pos < line.size() && IdentCharTable[static_cast<unsigned char>(line[pos])]; ++pos)
-        hash += CharHashTable[static_cast<unsigned char>(line[pos])];
-    ScanPos = pos;
-    CurrentKind =
-        Keywords().Find(hash, line.substr(wordStart, pos - wordStart)) < 0 ? ttIdentifier : ttKey;
+    ScanPos = ScanWord(Line, wordStart, WordHashTable, hash);
+    const bool keyword = Keywords().Find(hash, Line.substr(wordStart, ScanPos - wordStart)) >= 0;
+    CurrentKind = keyword ? ttKey : ttIdentifier;
 }
 
 } // namespace tavlo

@@ -2,8 +2,11 @@
 // functions over a copied view, so that their loops stay in registers.
 #pragma once
 
+#include "highlighters/SynHighlighterKeywords.h"
+
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace tavlo {
@@ -52,6 +55,28 @@ inline size_t FindFirstOf(std::string_view line, size_t pos, const TSynByteSet& 
 inline size_t SkipOver(std::string_view line, size_t pos, const TSynByteSet& set) {
     while (pos < line.size() && set[static_cast<unsigned char>(line[pos])])
         ++pos;
+    return pos;
+}
+
+// A language's identifier characters and their hash values in one table, so that the word loop
+// reads one entry per byte: the hash value, or WordEnd for a byte that cannot continue a word.
+inline constexpr int16_t WordEnd = INT16_MIN;
+
+constexpr TSynCharHashTable WordHashes(const TSynIdentCharTable& identChars,
+                                       const TSynCharHashTable& charHash) {
+    TSynCharHashTable table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = identChars[c] ? charHash[c] : WordEnd;
+    return table;
+}
+
+// The end of the word that runs from `pos`; adds the hash values of its bytes to `hash`.
+inline size_t ScanWord(std::string_view line, size_t pos, const TSynCharHashTable& wordHashes,
+                       int& hash) {
+    for (int value; pos < line.size() &&
+                    (value = wordHashes[static_cast<unsigned char>(line[pos])]) != WordEnd;
+         ++pos)
+        hash += value;
     return pos;
 }
 
