@@ -117,8 +117,8 @@ void TSynCppSyn::BuildCharDispatch() {
         CharDispatch[c] = &TSynCppSyn::SymbolProc;
     for (unsigned char c : std::string_view("!%*=^"))
         CharDispatch[c] = &TSynCppSyn::SymbolWithEqualsProc;
-    CharDispatch['\n'] = &TSynCppSyn::LineFeedProc;
-    CharDispatch['\r'] = &TSynCppSyn::CarriageReturnProc;
+    CharDispatch['\n'] = &TSynCppSyn::LineBreakProc;
+    CharDispatch['\r'] = &TSynCppSyn::LineBreakProc;
     CharDispatch['"'] = &TSynCppSyn::StringProc;
     CharDispatch['\''] = &TSynCppSyn::CharProc;
     CharDispatch['#'] = &TSynCppSyn::DirectiveProc;
@@ -136,22 +136,8 @@ void TSynCppSyn::BuildCharDispatch() {
 // ---- answers ----
 
 TSynHighlighterAttributes* TSynCppSyn::CategoryAttribute(int index) const {
-    switch (index) {
-    case catComment:
-        return CommentAttri;
-    case catIdentifier:
-        return IdentifierAttri;
-    case catKeyword:
-        return KeyAttri;
-    case catString:
-        return StringAttri;
-    case catWhitespace:
-        return SpaceAttri;
-    case catSymbol:
-        return SymbolAttri;
-    default:
-        return nullptr;
-    }
+    return PickCategory(
+        index, {CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri});
 }
 
 TSynCharSet TSynCppSyn::WordChars() const {
@@ -297,29 +283,11 @@ void TSynCppSyn::SpaceProc() {
     ScanPos = SkipOver(Line, ScanPos + 1, BlankBytes);
 }
 
-void TSynCppSyn::LineFeedProc() {
+// A CR (with the LF after it) or an LF inside a line is a space token of its own, also inside a
+// construct that goes on over lines.
+void TSynCppSyn::LineBreakProc() {
     CurrentKind = ttSpace;
-    ++ScanPos;
-}
-
-void TSynCppSyn::CarriageReturnProc() {
-    CurrentKind = ttSpace;
-    ++ScanPos;
-    if (FollowedBy(0, '\n')) ++ScanPos;
-}
-
-// A CR or LF inside a construct that continues over lines is a space token of its own.
-bool TSynCppSyn::LineBreakProc() {
-    switch (Line[ScanPos]) {
-    case '\n':
-        LineFeedProc();
-        return true;
-    case '\r':
-        CarriageReturnProc();
-        return true;
-    default:
-        return false;
-    }
+    ScanPos += LineBreakLength(Line, ScanPos);
 }
 
 // ---- comments ----
@@ -343,7 +311,7 @@ void TSynCppSyn::ScanLineComment() {
 }
 
 void TSynCppSyn::BlockCommentProc() {
-    if (LineBreakProc()) return;
+    if (AtLineBreak(ScanPos)) return LineBreakProc();
     CurrentKind = ttComment;
     // A directive stopped right before this "/*" (a comment that goes on from an earlier line
     // starts the line or follows a line break): the opener must not close itself as in "/*/".
@@ -380,7 +348,7 @@ void TSynCppSyn::DirectiveProc() {
 }
 
 void TSynCppSyn::DirectiveContProc() {
-    if (LineBreakProc()) return;
+    if (AtLineBreak(ScanPos)) return LineBreakProc();
     RangeState = rgNone;
     // A continuation line that starts with a comment has no directive text before it.
     if (Line[ScanPos] == '/' && FollowedBy(1, '/')) {
@@ -425,7 +393,7 @@ void TSynCppSyn::StringProc() {
 }
 
 void TSynCppSyn::StringContProc() {
-    if (LineBreakProc()) return;
+    if (AtLineBreak(ScanPos)) return LineBreakProc();
     CurrentKind = ttString;
     RangeState = rgNone;
     ScanStringBody();

@@ -79,8 +79,7 @@ private:
 
     void BuildCharDispatch();
     void SpaceProc();
-    void LineFeedProc();
-    void CarriageReturnProc();
+    void LineBreakProc();
     void StringProc();
     void CharProc();
     void DirectiveProc();
@@ -103,7 +102,6 @@ private:
     void DirectiveContProc();
 
     void SymbolOfLength(size_t length);
-    bool LineBreakProc();
     void ScanBlockCommentBody();
     void ScanStringBody();
     void ScanDirectiveBody();

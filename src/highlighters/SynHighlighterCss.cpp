@@ -265,8 +265,8 @@ void TSynCssSyn::BuildCharDispatch() {
             handler = &TSynCssSyn::WordProc;
         CharDispatch[c] = handler;
     }
-    CharDispatch['\n'] = &TSynCssSyn::LineFeedProc;
-    CharDispatch['\r'] = &TSynCssSyn::CarriageReturnProc;
+    CharDispatch['\n'] = &TSynCssSyn::LineBreakProc;
+    CharDispatch['\r'] = &TSynCssSyn::LineBreakProc;
     CharDispatch['#'] = &TSynCssSyn::HexColourProc;
     CharDispatch['$'] = &TSynCssSyn::HexColourProc;
     CharDispatch['\''] = &TSynCssSyn::StringProc;
@@ -281,22 +281,8 @@ void TSynCssSyn::BuildCharDispatch() {
 // ---- answers ----
 
 TSynHighlighterAttributes* TSynCssSyn::CategoryAttribute(int index) const {
-    switch (index) {
-    case catComment:
-        return CommentAttri;
-    case catIdentifier:
-        return IdentifierAttri;
-    case catKeyword:
-        return KeyAttri;
-    case catString:
-        return StringAttri;
-    case catWhitespace:
-        return SpaceAttri;
-    case catSymbol:
-        return SymbolAttri;
-    default:
-        return nullptr;
-    }
+    return PickCategory(
+        index, {CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri});
 }
 
 TSynCharSet TSynCssSyn::WordChars() const {
@@ -345,15 +331,11 @@ void TSynCssSyn::SpaceProc() {
     ScanPos = SkipOver(Line, ScanPos + 1, BlankBytes);
 }
 
-void TSynCssSyn::LineFeedProc() {
+// A CR (with the LF after it) or an LF inside a line is a space token of its own, also inside a
+// comment.
+void TSynCssSyn::LineBreakProc() {
     CurrentKind = ttSpace;
-    ++ScanPos;
-}
-
-void TSynCssSyn::CarriageReturnProc() {
-    CurrentKind = ttSpace;
-    ++ScanPos;
-    if (FollowedBy(0, '\n')) ++ScanPos;
+    ScanPos += LineBreakLength(Line, ScanPos);
 }
 
 void TSynCssSyn::UnknownProc() {
@@ -430,19 +412,9 @@ void TSynCssSyn::SlashProc() {
 }
 
 void TSynCssSyn::CommentProc() {
-    switch (Line[ScanPos]) {
-    // Line breaks inside a line are space tokens of their own, as everywhere else.
-    case '\n':
-        LineFeedProc();
-        return;
-    case '\r':
-        CarriageReturnProc();
-        return;
-    default:
-        CurrentKind = ttComment;
-        ScanCommentBody();
-        return;
-    }
+    if (AtLineBreak(ScanPos)) return LineBreakProc();
+    CurrentKind = ttComment;
+    ScanCommentBody();
 }
 
 void TSynCssSyn::ScanCommentBody() {

@@ -55,8 +55,7 @@ private:
 
     void BuildCharDispatch();
     void SpaceProc();
-    void LineFeedProc();
-    void CarriageReturnProc();
+    void LineBreakProc();
     void HexColourProc();
     void StringProc();
     void SymbolProc();

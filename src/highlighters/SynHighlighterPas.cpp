@@ -171,15 +171,7 @@ void TSynPasSyn::SetPackageSource(bool value) {
 // ---- answers ----
 
 TSynHighlighterAttributes* TSynPasSyn::CategoryAttribute(int index) const {
-    switch (index) {
-    case catComment: return CommentAttri;
-    case catIdentifier: return IdentifierAttri;
-    case catKeyword: return KeyAttri;
-    case catString: return StringAttri;
-    case catWhitespace: return SpaceAttri;
-    case catSymbol: return SymbolAttri;
-    default: return nullptr;
-    }
+    return PickCategory(index, {CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri});
 }
 
 bool TSynPasSyn::StoresFilter() const { return DefaultFilter() != BuiltinFilter; }

@@ -25,6 +25,15 @@ constexpr bool IsBlank(unsigned char c) {
     return c <= 32 && c != '\r' && c != '\n';
 }
 
+// How many bytes the line break at `pos` takes: 2 for CR LF, 1 for a lone CR or LF, 0 where
+// there is none.
+inline size_t LineBreakLength(std::string_view line, size_t pos) {
+    if (pos >= line.size()) return 0;
+    if (line[pos] == '\n') return 1;
+    if (line[pos] != '\r') return 0;
+    return pos + 1 < line.size() && line[pos + 1] == '\n' ? 2 : 1;
+}
+
 using TSynByteSet = std::array<bool, 256>;
 
 constexpr TSynByteSet ByteSet(std::string_view bytes) {

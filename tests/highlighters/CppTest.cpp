@@ -4,21 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-
 namespace tavlo {
 namespace {
 
 using namespace std::literals;
 using C = TSynCppSyn;
-using TToken = std::pair<std::string, int>;
-
-std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
-    std::vector<TToken> tokens;
-    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
-        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
-    return tokens;
-}
+using test::Tokens;
+using test::TToken;
 
 TEST(CppHighlighter, DefaultsAndAnswers) {
     TSynCppSyn cpp;
@@ -176,13 +168,7 @@ TEST(CppHighlighter, ZeroBytesAndHighBytesNeverEndTheLine) {
     // Nothing past the view is read, even where a construct looks one or two characters ahead.
     for (const std::string text :
          {"x<<=y", "1e+5", "0x1", "/*a*/", "#a\\", "\"a\\", "...", "a->b", "'\\'"}) {
-        for (size_t length = 0; length <= text.size(); ++length) {
-            cpp.ClearRange();
-            const std::string copy = text.substr(0, length);
-            cpp.StartLine(copy, 0);
-            cpp.SkipToLineEnd();
-            EXPECT_EQ(cpp.TokenStart(), static_cast<int>(length)) << text;
-        }
+        EXPECT_EQ(test::EndOfEveryPrefix(cpp, text), test::PrefixLengths(text)) << text;
     }
 }
 

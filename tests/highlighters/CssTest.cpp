@@ -4,21 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-
 namespace tavlo {
 namespace {
 
 using namespace std::literals;
 using S = TSynCssSyn;
-using TToken = std::pair<std::string, int>;
-
-std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
-    std::vector<TToken> tokens;
-    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
-        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
-    return tokens;
-}
+using test::Tokens;
+using test::TToken;
 
 TEST(CssHighlighter, DefaultsAndAnswers) {
     TSynCssSyn css;
@@ -123,13 +115,7 @@ TEST(CssHighlighter, ZeroBytesHighBytesAndTheEndOfTheView) {
                                    {" ", S::ttSpace},
                                    {"\xb1", S::ttUnknown}}));
     for (const std::string text : {"a -.5", "x /*y*/", "'''", "2em", "1..2", "#fff"}) {
-        for (size_t length = 0; length <= text.size(); ++length) {
-            css.ClearRange();
-            const std::string copy = text.substr(0, length);
-            css.StartLine(copy, 0);
-            css.SkipToLineEnd();
-            EXPECT_EQ(css.TokenStart(), static_cast<int>(length)) << text;
-        }
+        EXPECT_EQ(test::EndOfEveryPrefix(css, text), test::PrefixLengths(text)) << text;
     }
 }
 

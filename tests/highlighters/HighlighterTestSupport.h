@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tavlo::test {
@@ -37,6 +38,37 @@ inline size_t RescanFrom(TSynCustomHighlighter& highlighter, const std::vector<s
                          std::vector<int32_t>& ranges, size_t first) {
     highlighter.RestoreRange(ranges[first]);
     return RescanLineRanges(highlighter, lines, ranges, first);
+}
+
+// A line's tokens (text and kind ordinal), scanned from the range in force.
+using TToken = std::pair<std::string, int>;
+
+inline std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
+    std::vector<TToken> tokens;
+    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
+        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
+    return tokens;
+}
+
+// Where the end-of-line token of every prefix of `text` starts, each scanned alone from the
+// start state in a copy of its own (so that reading past the prefix would be caught by tools
+// that watch memory); a scanner that covers its line answers each prefix's length.
+inline std::vector<int> EndOfEveryPrefix(TSynCustomHighlighter& highlighter, std::string_view text) {
+    std::vector<int> ends;
+    for (size_t length = 0; length <= text.size(); ++length) {
+        const std::string prefix(text.substr(0, length));
+        highlighter.ClearRange();
+        highlighter.StartLine(prefix, 0);
+        highlighter.SkipToLineEnd();
+        ends.push_back(highlighter.TokenStart());
+    }
+    return ends;
+}
+
+inline std::vector<int> PrefixLengths(std::string_view text) {
+    std::vector<int> lengths;
+    for (size_t length = 0; length <= text.size(); ++length) lengths.push_back(static_cast<int>(length));
+    return lengths;
 }
 
 } // namespace tavlo::test
