@@ -19,16 +19,32 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::literals;
 
+// The starts and kinds of a line's tokens folded into one number, so that two scans of a line
+// can be compared without keeping their tokens.
+void FoldToken(uint64_t& fingerprint, int start, int kind) {
+    fingerprint = (fingerprint ^ (static_cast<uint64_t>(start) << 8 ^ static_cast<uint64_t>(kind))) *
+                  1099511628211u;
+}
+
+uint64_t ScanFingerprint(TSynCustomHighlighter& highlighter, std::string_view line, int index) {
+    uint64_t fingerprint = 0;
+    for (highlighter.StartLine(line, index); !highlighter.AtLineEnd(); highlighter.NextToken())
+        FoldToken(fingerprint, highlighter.TokenStart(), highlighter.TokenKindOrdinal());
+    return fingerprint;
+}
+
 // Scans one line from the range in force and checks the token stream; answers the range at
-// its end, or records a failure.
+// its end, or records a failure. `fingerprint` receives the line's tokens folded.
 int32_t CheckLine(TSynCustomHighlighter& highlighter, const TSynHighlighterClass& info,
-                  std::string_view line, int index) {
+                  std::string_view line, int index, uint64_t& fingerprint) {
     highlighter.StartLine(line, index);
     size_t covered = 0;
+    fingerprint = 0;
     for (size_t tokens = 0; !highlighter.AtLineEnd(); highlighter.NextToken(), ++tokens) {
         const size_t start = static_cast<size_t>(highlighter.TokenStart());
         const std::string_view token = highlighter.TokenView();
         const int kind = highlighter.TokenKindOrdinal();
+        FoldToken(fingerprint, static_cast<int>(start), kind);
         if (start != covered || token.empty() || tokens > line.size() ||
             kind < 0 || static_cast<size_t>(kind) >= info.KindNames.size() ||
             token != line.substr(start, token.size())) {
@@ -48,22 +64,23 @@ int32_t CheckLine(TSynCustomHighlighter& highlighter, const TSynHighlighterClass
 }
 
 // Checks every line; then rescans each line alone from its stored range (as painting does)
-// with a second instance and expects the same range at its end.
+// with a second instance and expects the same tokens and the same range at its end.
 void CheckDocument(const TSynHighlighterClass& info, const std::vector<std::string>& lines) {
     auto highlighter = info.Create();
     std::vector<int32_t> ranges;
+    std::vector<uint64_t> fingerprints(lines.size());
     highlighter->ClearRange();
     for (size_t i = 0; i < lines.size(); ++i) {
         ranges.push_back(highlighter->CurrentRange());
-        CheckLine(*highlighter, info, lines[i], static_cast<int>(i));
+        CheckLine(*highlighter, info, lines[i], static_cast<int>(i), fingerprints[i]);
     }
     ranges.push_back(highlighter->CurrentRange());
 
     auto painter = info.Create();
     for (size_t i = 0; i < lines.size(); ++i) {
         painter->RestoreRange(ranges[i]);
-        painter->StartLine(lines[i], static_cast<int>(i));
-        painter->SkipToLineEnd();
+        ASSERT_EQ(ScanFingerprint(*painter, lines[i], static_cast<int>(i)), fingerprints[i])
+            << info.ClassName << " line " << i << " tokens differ when scanned from its stored range";
         ASSERT_EQ(painter->CurrentRange(), ranges[i + 1]) << info.ClassName << " line " << i;
     }
     EXPECT_EQ(test::ComputeRanges(*painter, lines),
