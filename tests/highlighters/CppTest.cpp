@@ -110,6 +110,32 @@ TEST(CppHighlighter, RangesCarryCommentsStringsDirectivesAndAsm) {
     EXPECT_EQ(cpp.CurrentRange(), C::rgNone);
 }
 
+TEST(CppHighlighter, EditsRescanExactlyTheLinesWhoseRangeChanges) {
+    std::vector<std::string> lines = {"int a;",     "int b;",  "#define X 1", "  + 2",
+                                      "s = \"x\";", "c */ d;", "e;"};
+    TSynCppSyn cpp;
+    const std::vector<int32_t> before = test::ComputeRanges(cpp, lines);
+    EXPECT_EQ(before, std::vector<int32_t>(lines.size(), C::rgNone));
+
+    // Opening a comment on line 1 runs on to the "*/" of line 5.
+    std::vector<int32_t> ranges = before;
+    lines[1] = "int b; /*";
+    EXPECT_EQ(test::RescanFrom(cpp, lines, ranges, 1), 5u);
+    EXPECT_EQ(ranges,
+              (std::vector<int32_t>{C::rgNone, C::rgNone, C::rgBlockComment, C::rgBlockComment,
+                                    C::rgBlockComment, C::rgBlockComment, C::rgNone}));
+    lines[1] = "int b;";
+    EXPECT_EQ(test::RescanFrom(cpp, lines, ranges, 1), 5u);
+    EXPECT_EQ(ranges, before);
+
+    // A backslash typed at the end of a directive carries it to the next line only.
+    lines[2] = "#define X 1 \\";
+    EXPECT_EQ(test::RescanFrom(cpp, lines, ranges, 2), 3u);
+    EXPECT_EQ(ranges[3], C::rgDirectiveCont);
+    EXPECT_EQ(ranges[4], C::rgNone);
+    EXPECT_EQ(ranges, test::ComputeRanges(cpp, lines));
+}
+
 TEST(CppHighlighter, StoredRangesNoScanProducesActAsTheirNearestState) {
     TSynCppSyn cpp;
     for (int32_t range : {C::rgNone, C::rgBlockComment, C::rgAsm, C::rgDirectiveComment,
