@@ -90,7 +90,7 @@ void CheckDocument(const TSynHighlighterClass& info, const std::vector<std::stri
 TEST(HighlighterInvariants, RandomByteLines) {
     std::mt19937 random(20261208);
     // Bytes weighted toward the characters that open and close constructs.
-    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_"sv;
+    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_\"\\-0xXfLu"sv;
     std::vector<std::string> lines;
     for (int i = 0; i < 3000; ++i) {
         std::string line(random() % 80, ' ');
