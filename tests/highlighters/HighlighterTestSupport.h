@@ -4,6 +4,8 @@
 
 #include "highlighters/SynHighlighterRanges.h"
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -51,14 +53,15 @@ inline std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::strin
 }
 
 // Where the end-of-line token of every prefix of `text` starts, each scanned alone from the
-// start state in a copy of its own (so that reading past the prefix would be caught by tools
-// that watch memory); a scanner that covers its line answers each prefix's length.
+// start state in a heap copy of exactly its length (so that a read past the prefix is caught
+// by an address sanitizer); a scanner that covers its line answers each prefix's length.
 inline std::vector<int> EndOfEveryPrefix(TSynCustomHighlighter& highlighter, std::string_view text) {
     std::vector<int> ends;
     for (size_t length = 0; length <= text.size(); ++length) {
-        const std::string prefix(text.substr(0, length));
+        const auto copy = std::make_unique<char[]>(std::max<size_t>(length, 1));
+        std::copy_n(text.data(), length, copy.get());
         highlighter.ClearRange();
-        highlighter.StartLine(prefix, 0);
+        highlighter.StartLine(std::string_view(copy.get(), length), 0);
         highlighter.SkipToLineEnd();
         ends.push_back(highlighter.TokenStart());
     }
