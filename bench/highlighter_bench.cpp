@@ -38,6 +38,8 @@ struct TCorpus {
 const std::vector<TCorpus>& Corpora() {
     static const std::vector<TCorpus> corpora = {
         {"pascal", {"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}},
+        {"cpp", {"/usr/include"}, {".h", ".hpp", ".c", ".cc", ".cpp"}},
+        {"css", {"/usr/share", "/usr/lib"}, {".css"}},
     };
     return corpora;
 }

@@ -8,12 +8,16 @@ namespace tavlo {
 TWindowHighlighters::TWindowHighlighters() {
     ConfigureMainWindowPascal(m_pascal);
     ConfigureMainWindowSchema(m_schema);
+    ConfigureMainWindowCpp(m_cpp);
+    ConfigureMainWindowCss(m_css);
 }
 
 TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
     switch (index) {
     case hlPascal: return &m_pascal;
     case hlSchema: return &m_schema;
+    case hlCpp: return &m_cpp;
+    case hlCss: return &m_css;
     default: return nullptr;
     }
 }

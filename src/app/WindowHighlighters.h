@@ -4,6 +4,8 @@
 
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterCpp.h"
+#include "highlighters/SynHighlighterCss.h"
 
 namespace tavlo {
 
@@ -17,10 +19,14 @@ public:
 
     TSynPasSyn& Pascal() { return m_pascal; }
     TSynSchSyn& Schema() { return m_schema; }
+    TSynCppSyn& Cpp() { return m_cpp; }
+    TSynCssSyn& Css() { return m_css; }
 
 private:
     TSynPasSyn m_pascal;
     TSynSchSyn m_schema;
+    TSynCppSyn m_cpp;
+    TSynCssSyn m_css;
 };
 
 } // namespace tavlo

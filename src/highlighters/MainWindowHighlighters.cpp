@@ -14,4 +14,19 @@ void ConfigureMainWindowSchema(TSynSchSyn& highlighter) {
     highlighter.SectionAttri->SetForeground(clMaroon);
 }
 
+void ConfigureMainWindowCpp(TSynCppSyn& highlighter) {
+    for (TSynHighlighterAttributes* attribute :
+         {highlighter.CommentAttri, highlighter.NumberAttri, highlighter.FloatAttri,
+          highlighter.HexAttri, highlighter.OctalAttri, highlighter.StringAttri})
+        attribute->SetForeground(clNavy);
+    highlighter.DirecAttri->SetForeground(clMaroon);
+    highlighter.SymbolAttri->SetForeground(clMaroon);
+}
+
+void ConfigureMainWindowCss(TSynCssSyn& highlighter) {
+    highlighter.CommentAttri->SetForeground(clGray);
+    highlighter.NumberAttri->SetForeground(clNavy);
+    highlighter.StringAttri->SetForeground(clNavy);
+}
+
 } // namespace tavlo

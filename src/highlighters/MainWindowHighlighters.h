@@ -4,10 +4,14 @@
 
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterCpp.h"
+#include "highlighters/SynHighlighterCss.h"
 
 namespace tavlo {
 
 void ConfigureMainWindowPascal(TSynPasSyn& highlighter);
 void ConfigureMainWindowSchema(TSynSchSyn& highlighter);
+void ConfigureMainWindowCpp(TSynCppSyn& highlighter);
+void ConfigureMainWindowCss(TSynCssSyn& highlighter);
 
 } // namespace tavlo

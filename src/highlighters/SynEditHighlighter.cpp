@@ -25,6 +25,10 @@ const TSynCharSet& IdentifierWordChars() {
     return chars;
 }
 
+TSynHighlighterAttributes* PickCategory(int index, const std::array<TSynHighlighterAttributes*, 6>& byCategory) {
+    return index >= 0 && index < static_cast<int>(byCategory.size()) ? byCategory[static_cast<size_t>(index)] : nullptr;
+}
+
 // ---- TSynHighlighterAttributes ----
 
 TSynHighlighterAttributes::TSynHighlighterAttributes(std::string name) : m_name(std::move(name)) {}

@@ -4,6 +4,7 @@
 
 #include "editor/SynEditTypes.h"
 
+#include <array>
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
@@ -90,6 +91,10 @@ enum TSynAttributeCategory : int {
     catWhitespace = 4,
     catSymbol = 5,
 };
+
+// The attribute CategoryAttribute answers for `index`, from a language's six attributes in the
+// order of the categories (null where the language lacks one); null for any other index.
+TSynHighlighterAttributes* PickCategory(int index, const std::array<TSynHighlighterAttributes*, 6>& byCategory);
 
 // A line scanner. The caller's loop: RestoreRange (or ClearRange), StartLine, then while not
 // AtLineEnd read the token and call NextToken; CurrentRange is then the range at the end of

@@ -15,12 +15,16 @@
 #include "highlighters/SynEditHighlighter.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterCpp.h"
+#include "highlighters/SynHighlighterCss.h"
 
 namespace tavlo {
 
 void RegisterBuiltinHighlighters(TSynHighlighterClassList& list) {
     list.Register(TSynPasSyn::ClassInfo);
     list.Register(TSynSchSyn::ClassInfo);
+    list.Register(TSynCppSyn::ClassInfo);
+    list.Register(TSynCssSyn::ClassInfo);
 }
 
 } // namespace tavlo

@@ -1,6 +1,7 @@
 #include "highlighters/SynHighlighterPas.h"
 
 #include "highlighters/SynHighlighterKeywords.h"
+#include "highlighters/SynHighlighterScanning.h"
 
 #include <typeinfo>
 
@@ -89,12 +90,6 @@ const TSynKeywordTable& Keywords() {
     return table;
 }
 
-constexpr bool IsLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
-constexpr bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-constexpr bool IsHexDigit(unsigned char c) { return IsDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'); }
-// Control characters and the blank; a zero byte inside a line is one of them.
-constexpr bool IsBlank(unsigned char c) { return c <= 32 && c != '\r' && c != '\n'; }
-
 std::unique_ptr<TSynCustomHighlighter> CreatePascal() { return std::make_unique<TSynPasSyn>(); }
 
 } // namespace
@@ -171,15 +166,7 @@ void TSynPasSyn::SetPackageSource(bool value) {
 // ---- answers ----
 
 TSynHighlighterAttributes* TSynPasSyn::CategoryAttribute(int index) const {
-    switch (index) {
-    case catComment: return CommentAttri;
-    case catIdentifier: return IdentifierAttri;
-    case catKeyword: return KeyAttri;
-    case catString: return StringAttri;
-    case catWhitespace: return SpaceAttri;
-    case catSymbol: return SymbolAttri;
-    default: return nullptr;
-    }
+    return PickCategory(index, {CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri});
 }
 
 bool TSynPasSyn::StoresFilter() const { return DefaultFilter() != BuiltinFilter; }

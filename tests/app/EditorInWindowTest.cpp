@@ -83,9 +83,10 @@ TEST_F(EditorInWindowTest, HighlighterFollowsExtensionAndComboAndColoursTheText)
     EXPECT_EQ(schema->SectionAttri->Foreground(), clMaroon);
     EXPECT_GT(BluePixels(), 20);
 
-    // A language not built yet: its name in the combo box, no colouring.
     ChooseHighlighter(hlCpp);
-    EXPECT_EQ(Engine().Highlighter(), nullptr);
+    auto* cpp = dynamic_cast<TSynCppSyn*>(Engine().Highlighter());
+    ASSERT_NE(cpp, nullptr);
+    EXPECT_EQ(cpp->DirecAttri->Foreground(), clMaroon);
     EXPECT_EQ(window->ComboBoxHighlight->currentText(), "C++");
     EXPECT_EQ(window->Editor().Highlighter(), int(hlCpp));
 
@@ -93,8 +94,17 @@ TEST_F(EditorInWindowTest, HighlighterFollowsExtensionAndComboAndColoursTheText)
         ASSERT_TRUE(window->OpenFileByName(MakeFile(name, "x\n")));
         EXPECT_NE(dynamic_cast<TSynSchSyn*>(Engine().Highlighter()), nullptr) << name;
     }
-    ASSERT_TRUE(window->OpenFileByName(MakeFile("p.c", "x\n")));
-    EXPECT_EQ(Engine().Highlighter(), nullptr);
+    for (const char* name : {"p.c", "p.CPP", "p.h", "p.hpp"}) {
+        ASSERT_TRUE(window->OpenFileByName(MakeFile(name, "/* navy comment */\n")));
+        EXPECT_NE(dynamic_cast<TSynCppSyn*>(Engine().Highlighter()), nullptr) << name;
+        EXPECT_GT(BluePixels(), 20) << name;
+    }
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("p.CSS", "p { color: #123456 }\n")));
+    auto* css = dynamic_cast<TSynCssSyn*>(Engine().Highlighter());
+    ASSERT_NE(css, nullptr);
+    EXPECT_EQ(css->CommentAttri->Foreground(), clGray);
+    EXPECT_GT(BluePixels(), 20);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "CSS");
     // New drops the highlighter but leaves the combo box alone.
     ASSERT_TRUE(window->OpenFileByName(MakeFile("q.pas", "x\n")));
     window->NewDocument();

@@ -4,8 +4,11 @@
 
 #include "highlighters/SynHighlighterRanges.h"
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tavlo::test {
@@ -37,6 +40,38 @@ inline size_t RescanFrom(TSynCustomHighlighter& highlighter, const std::vector<s
                          std::vector<int32_t>& ranges, size_t first) {
     highlighter.RestoreRange(ranges[first]);
     return RescanLineRanges(highlighter, lines, ranges, first);
+}
+
+// A line's tokens (text and kind ordinal), scanned from the range in force.
+using TToken = std::pair<std::string, int>;
+
+inline std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
+    std::vector<TToken> tokens;
+    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
+        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
+    return tokens;
+}
+
+// Where the end-of-line token of every prefix of `text` starts, each scanned alone from the
+// start state in a heap copy of exactly its length (so that a read past the prefix is caught
+// by an address sanitizer); a scanner that covers its line answers each prefix's length.
+inline std::vector<int> EndOfEveryPrefix(TSynCustomHighlighter& highlighter, std::string_view text) {
+    std::vector<int> ends;
+    for (size_t length = 0; length <= text.size(); ++length) {
+        const auto copy = std::make_unique<char[]>(std::max<size_t>(length, 1));
+        std::copy_n(text.data(), length, copy.get());
+        highlighter.ClearRange();
+        highlighter.StartLine(std::string_view(copy.get(), length), 0);
+        highlighter.SkipToLineEnd();
+        ends.push_back(highlighter.TokenStart());
+    }
+    return ends;
+}
+
+inline std::vector<int> PrefixLengths(std::string_view text) {
+    std::vector<int> lengths;
+    for (size_t length = 0; length <= text.size(); ++length) lengths.push_back(static_cast<int>(length));
+    return lengths;
 }
 
 } // namespace tavlo::test

@@ -19,16 +19,32 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::literals;
 
+// The starts and kinds of a line's tokens folded into one number, so that two scans of a line
+// can be compared without keeping their tokens.
+void FoldToken(uint64_t& fingerprint, int start, int kind) {
+    fingerprint = (fingerprint ^ (static_cast<uint64_t>(start) << 8 ^ static_cast<uint64_t>(kind))) *
+                  1099511628211u;
+}
+
+uint64_t ScanFingerprint(TSynCustomHighlighter& highlighter, std::string_view line, int index) {
+    uint64_t fingerprint = 0;
+    for (highlighter.StartLine(line, index); !highlighter.AtLineEnd(); highlighter.NextToken())
+        FoldToken(fingerprint, highlighter.TokenStart(), highlighter.TokenKindOrdinal());
+    return fingerprint;
+}
+
 // Scans one line from the range in force and checks the token stream; answers the range at
-// its end, or records a failure.
+// its end, or records a failure. `fingerprint` receives the line's tokens folded.
 int32_t CheckLine(TSynCustomHighlighter& highlighter, const TSynHighlighterClass& info,
-                  std::string_view line, int index) {
+                  std::string_view line, int index, uint64_t& fingerprint) {
     highlighter.StartLine(line, index);
     size_t covered = 0;
+    fingerprint = 0;
     for (size_t tokens = 0; !highlighter.AtLineEnd(); highlighter.NextToken(), ++tokens) {
         const size_t start = static_cast<size_t>(highlighter.TokenStart());
         const std::string_view token = highlighter.TokenView();
         const int kind = highlighter.TokenKindOrdinal();
+        FoldToken(fingerprint, static_cast<int>(start), kind);
         if (start != covered || token.empty() || tokens > line.size() ||
             kind < 0 || static_cast<size_t>(kind) >= info.KindNames.size() ||
             token != line.substr(start, token.size())) {
@@ -48,22 +64,23 @@ int32_t CheckLine(TSynCustomHighlighter& highlighter, const TSynHighlighterClass
 }
 
 // Checks every line; then rescans each line alone from its stored range (as painting does)
-// with a second instance and expects the same range at its end.
+// with a second instance and expects the same tokens and the same range at its end.
 void CheckDocument(const TSynHighlighterClass& info, const std::vector<std::string>& lines) {
     auto highlighter = info.Create();
     std::vector<int32_t> ranges;
+    std::vector<uint64_t> fingerprints(lines.size());
     highlighter->ClearRange();
     for (size_t i = 0; i < lines.size(); ++i) {
         ranges.push_back(highlighter->CurrentRange());
-        CheckLine(*highlighter, info, lines[i], static_cast<int>(i));
+        CheckLine(*highlighter, info, lines[i], static_cast<int>(i), fingerprints[i]);
     }
     ranges.push_back(highlighter->CurrentRange());
 
     auto painter = info.Create();
     for (size_t i = 0; i < lines.size(); ++i) {
         painter->RestoreRange(ranges[i]);
-        painter->StartLine(lines[i], static_cast<int>(i));
-        painter->SkipToLineEnd();
+        ASSERT_EQ(ScanFingerprint(*painter, lines[i], static_cast<int>(i)), fingerprints[i])
+            << info.ClassName << " line " << i << " tokens differ when scanned from its stored range";
         ASSERT_EQ(painter->CurrentRange(), ranges[i + 1]) << info.ClassName << " line " << i;
     }
     EXPECT_EQ(test::ComputeRanges(*painter, lines),
@@ -73,7 +90,7 @@ void CheckDocument(const TSynHighlighterClass& info, const std::vector<std::stri
 TEST(HighlighterInvariants, RandomByteLines) {
     std::mt19937 random(20261208);
     // Bytes weighted toward the characters that open and close constructs.
-    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_"sv;
+    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_\"\\-0xXfLu"sv;
     std::vector<std::string> lines;
     for (int i = 0; i < 3000; ++i) {
         std::string line(random() % 80, ' ');
@@ -89,18 +106,40 @@ TEST(HighlighterInvariants, RandomByteLines) {
     }
 }
 
-TEST(HighlighterInvariants, FreePascalSources) {
-    const fs::path root = "/usr/share/fpcsrc";
-    if (!fs::exists(root)) GTEST_SKIP() << "no Free Pascal sources on this machine";
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied)) {
-        const auto ext = entry.path().extension();
-        if (entry.is_regular_file() && (ext == ".pas" || ext == ".pp" || ext == ".inc"))
-            files.push_back(entry.path());
+// Lines no real file has but a user may open: every language must cover them, token by token,
+// in time linear in their length.
+TEST(HighlighterInvariants, LongAndRepeatedLines) {
+    std::vector<std::string> lines;
+    for (char repeated : "\\\"'#/*.0x<{$-@\0"sv) lines.emplace_back(100000, repeated);
+    lines.push_back(std::string(10'000'000, 'a'));
+    lines.back()[0] = '"';
+    lines.push_back("/*");
+    lines.push_back("\"unterminated \\");
+    for (const auto& info : HighlighterClassList().Classes()) {
+        SCOPED_TRACE(info.ClassName);
+        CheckDocument(info, lines);
     }
+}
+
+// Every regular file under the roots with one of the extensions, for each of the languages,
+// until the time budget (which keeps the test short on a slow machine) runs out.
+void CheckFilesOnThisMachine(const std::vector<fs::path>& roots, const std::vector<std::string>& extensions,
+                             const std::vector<std::string_view>& languages, std::chrono::seconds budget) {
+    std::vector<fs::path> files;
+    for (const fs::path& root : roots) {
+        std::error_code error;
+        if (!fs::exists(root, error)) continue;
+        for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, error), end;
+             it != end; it.increment(error)) {
+            if (error) break;
+            const std::string ext = it->path().extension().string();
+            if (it->is_regular_file(error) && std::find(extensions.begin(), extensions.end(), ext) != extensions.end())
+                files.push_back(it->path());
+        }
+    }
+    if (files.empty()) GTEST_SKIP() << "no such files on this machine";
     std::sort(files.begin(), files.end());
-    // Keeps the test short on a slow machine: the files past the budget are left out.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(12);
+    const auto deadline = std::chrono::steady_clock::now() + budget;
     size_t checked = 0;
     for (const auto& path : files) {
         if (std::chrono::steady_clock::now() > deadline) break;
@@ -108,15 +147,29 @@ TEST(HighlighterInvariants, FreePascalSources) {
         std::ostringstream text;
         text << in.rdbuf();
         const auto lines = test::SplitLines(text.str());
-        for (const char* name : {"pascal", "schema"}) {
+        for (std::string_view name : languages) {
             SCOPED_TRACE(path.string());
             CheckDocument(*HighlighterClassList().FindByShortName(name), lines);
         }
-        if (HasFailure()) break;
+        if (::testing::Test::HasFailure()) break;
         ++checked;
     }
     std::cout << "checked " << checked << " of " << files.size() << " files\n";
     EXPECT_GT(checked, 0u);
+}
+
+TEST(HighlighterInvariants, FreePascalSources) {
+    CheckFilesOnThisMachine({"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}, {"pascal", "schema"},
+                            std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, CAndCppHeadersAndSources) {
+    CheckFilesOnThisMachine({"/usr/include"}, {".h", ".hpp", ".c", ".cc", ".cpp"}, {"cpp"},
+                            std::chrono::seconds(8));
+}
+
+TEST(HighlighterInvariants, StyleSheets) {
+    CheckFilesOnThisMachine({"/usr/share", "/usr/lib"}, {".css"}, {"css"}, std::chrono::seconds(8));
 }
 
 } // namespace

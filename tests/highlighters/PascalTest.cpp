@@ -5,21 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-
 namespace tavlo {
 namespace {
 
 using namespace std::literals;
 
-using TToken = std::pair<std::string, int>;
-
-std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
-    std::vector<TToken> tokens;
-    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
-        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
-    return tokens;
-}
+using test::Tokens;
+using test::TToken;
 
 TEST(PascalHighlighter, DefaultsAndAnswers) {
     TSynPasSyn pascal;
@@ -164,12 +156,7 @@ TEST(PascalHighlighter, ZeroBytesAreOrdinaryCharacters) {
                                    {"{\0}"s, TSynPasSyn::ttComment}}));
     // Nothing past the view is read, even where a construct wants one more character.
     const std::string text = "x(*y";
-    for (size_t length = 0; length <= text.size(); ++length) {
-        pascal.ClearRange();
-        pascal.StartLine(std::string_view(text).substr(0, length), 0);
-        pascal.SkipToLineEnd();
-        EXPECT_EQ(pascal.TokenStart(), static_cast<int>(length));
-    }
+    EXPECT_EQ(test::EndOfEveryPrefix(pascal, text), test::PrefixLengths(text));
 }
 
 } // namespace

@@ -1,0 +1,92 @@
+// Byte classes and run scanners shared by the line scanners. The run scanners are free
+// functions over a copied view, so that their loops stay in registers.
+#pragma once
+
+#include "highlighters/SynHighlighterKeywords.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace tavlo {
+
+constexpr bool IsDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool IsLetter(unsigned char c) {
+    return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+}
+constexpr bool IsHexDigit(unsigned char c) {
+    return IsDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f');
+}
+// Control characters and the blank, without CR and LF; a zero byte inside a line is one of them.
+constexpr bool IsBlank(unsigned char c) {
+    return c <= 32 && c != '\r' && c != '\n';
+}
+
+// How many bytes the line break at `pos` takes: 2 for CR LF, 1 for a lone CR or LF, 0 where
+// there is none.
+inline size_t LineBreakLength(std::string_view line, size_t pos) {
+    if (pos >= line.size()) return 0;
+    if (line[pos] == '\n') return 1;
+    if (line[pos] != '\r') return 0;
+    return pos + 1 < line.size() && line[pos + 1] == '\n' ? 2 : 1;
+}
+
+using TSynByteSet = std::array<bool, 256>;
+
+constexpr TSynByteSet ByteSet(std::string_view bytes) {
+    TSynByteSet set{};
+    for (unsigned char c : bytes)
+        set[c] = true;
+    return set;
+}
+
+template <class TPredicate> constexpr TSynByteSet ByteSetOf(TPredicate predicate) {
+    TSynByteSet set{};
+    for (int c = 0; c < 256; ++c)
+        set[c] = predicate(static_cast<unsigned char>(c));
+    return set;
+}
+
+inline constexpr TSynByteSet BlankBytes = ByteSetOf(IsBlank);
+inline constexpr TSynByteSet LineBreakBytes = ByteSet("\r\n");
+
+// The first position from `pos` on whose byte is in `set`; the line's length when none is.
+inline size_t FindFirstOf(std::string_view line, size_t pos, const TSynByteSet& set) {
+    while (pos < line.size() && !set[static_cast<unsigned char>(line[pos])])
+        ++pos;
+    return pos;
+}
+
+// The first position from `pos` on whose byte is not in `set`; the line's length when none is.
+inline size_t SkipOver(std::string_view line, size_t pos, const TSynByteSet& set) {
+    while (pos < line.size() && set[static_cast<unsigned char>(line[pos])])
+        ++pos;
+    return pos;
+}
+
+// A language's identifier characters and their hash values in one table, so that the word loop
+// reads one entry per byte: the hash value, or WordEnd for a byte that cannot continue a word.
+inline constexpr int16_t WordEnd = INT16_MIN;
+
+constexpr TSynCharHashTable WordHashes(const TSynIdentCharTable& identChars,
+                                       const TSynCharHashTable& charHash) {
+    TSynCharHashTable table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = identChars[c] ? charHash[c] : WordEnd;
+    return table;
+}
+
+// The end of the word that runs from `pos`; adds the hash values of its bytes to `hash`.
+inline size_t ScanWord(std::string_view line, size_t pos, const TSynCharHashTable& wordHashes,
+                       int& hash) {
+    for (int value; pos < line.size() &&
+                    (value = wordHashes[static_cast<unsigned char>(line[pos])]) != WordEnd;
+         ++pos)
+        hash += value;
+    return pos;
+}
+
+} // namespace tavlo
