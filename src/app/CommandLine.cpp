@@ -56,6 +56,15 @@ QString CommandLineHelp() {
 TCommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    // Qt's own options ("-style fusion", "-platform offscreen") are read by the application
+    // object; here they are only passed over.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "style", "stylesheet", "session", "display", "geometry",
+                             "title", "name", "qmljsdebugger"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption printPdf(QStringLiteral("print-pdf"));

@@ -1,38 +1,42 @@
+#include "app/BatchConvert.h"
+#include "app/CommandLine.h"
 #include "app/PolishDialogs.h"
 #include "app/PrintToPdf.h"
 #include "app/SettingsStore.h"
 #include "app/unMain.h"
 
 #include <QApplication>
-
-#include <cstring>
-
-namespace {
-
-// tavlo --print-pdf FILE OUT.pdf: prints without a window, so it needs no display.
-int PrintToPdf(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QTextStream errors(stderr);
-    const QStringList arguments = application.arguments();
-    if (arguments.size() != 4) {
-        errors << QStringLiteral("Użycie: tavlo --print-pdf PLIK WYJŚCIE.pdf") << Qt::endl;
-        return 2;
-    }
-    return tavlo::PrintFileToPdf(arguments[2], arguments[3], errors);
-}
-
-} // namespace
+#include <QTextStream>
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--print-pdf") == 0) return PrintToPdf(argc, argv);
+    // Read before Qt starts, so that help, version, mistakes and batch tasks need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const tavlo::TCommandLine line = tavlo::ParseCommandLine(arguments);
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    switch (line.Action) {
+    case tavlo::TCommandLine::ShowHelp: out << tavlo::CommandLineHelp(); return tavlo::exitSuccess;
+    case tavlo::TCommandLine::ShowVersion: out << tavlo::VersionText() << Qt::endl; return tavlo::exitSuccess;
+    case tavlo::TCommandLine::Invalid: errors << line.Error << Qt::endl; return tavlo::exitUsage;
+    case tavlo::TCommandLine::PrintPdf:
+    case tavlo::TCommandLine::Convert:
+        // No window is shown, but printing needs Qt's fonts.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        break;
+    case tavlo::TCommandLine::OpenWindow: break;
+    }
     QApplication application(argc, argv);
+    if (line.Action == tavlo::TCommandLine::PrintPdf)
+        return tavlo::PrintFileToPdf(line.Files.first(), line.PdfName, errors);
+    if (line.Action == tavlo::TCommandLine::Convert)
+        return tavlo::ConvertFiles(line.Files, line.From, line.To, line.DryRun, out, errors);
     // Qt's own dialogs and buttons in Polish, like the rest.
     tavlo::InstallQtPolishTranslation(application);
     tavlo::TfrMain window;
     tavlo::TSettingsStore settings(window,
                                    tavlo::TSettingsFile(tavlo::TSettingsFile::DefaultPath()));
-    window.SetCommandLine(application.arguments().mid(1));
+    window.SetCommandLine(line.Files);
     window.show();
     return application.exec();
 }

@@ -29,6 +29,10 @@ TEST(CommandLine, OptionsFilesAndMistakes) {
     EXPECT_TRUE(unknown.Error.startsWith(QStringLiteral("tavlo: nieznana opcja: --lines"))) << unknown.Error.toStdString();
     EXPECT_EQ(Parse({QStringLiteral("-x")}).Error.split(QLatin1Char('\n')).first(), QStringLiteral("tavlo: nieznana opcja: -x"));
     EXPECT_EQ(Parse({QStringLiteral("--"), QStringLiteral("-plik.pas")}).Files, QStringList{QStringLiteral("-plik.pas")});
+    // Qt's own options belong to the application object and are passed over.
+    const TCommandLine styled = Parse({QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("a.pas")});
+    EXPECT_EQ(styled.Action, TCommandLine::OpenWindow);
+    EXPECT_EQ(styled.Files, QStringList{QStringLiteral("a.pas")});
 
     const TCommandLine print = Parse({QStringLiteral("--print-pdf"), QStringLiteral("a.c"), QStringLiteral("a.pdf")});
     EXPECT_EQ(print.Action, TCommandLine::PrintPdf);
