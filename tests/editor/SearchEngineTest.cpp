@@ -1,43 +1,13 @@
-// The search engine against a plain matcher written from its definition: leftmost windows
-// first, a found window resumes the search after itself, letter case folded through
-// Windows-1250, and whole words bounded by bytes that are no letter, digit or underscore.
+// The search engine: its defined cases, and agreement with the plain reference matcher.
 #include <gtest/gtest.h>
 
-#include "editor/SynEditMiscProcs.h"
+#include "ReferenceMatcher.h"
 #include "editor/SynEditSearch.h"
 
 #include <random>
 
 namespace tavlo {
 namespace {
-
-bool isWordByte(uint8_t c) {
-    return IsAlphaNumeric1250(c) || c == '_';
-}
-
-std::vector<int32_t> referenceMatches(std::string_view text, std::string_view pattern,
-                                      bool caseMatters, bool wholeWords) {
-    auto same = [caseMatters](char a, char b) {
-        return caseMatters ? a == b : LowerCase1250(uint8_t(a)) == LowerCase1250(uint8_t(b));
-    };
-    std::vector<int32_t> found;
-    size_t p = 0;
-    while (p + pattern.size() <= text.size()) {
-        bool equal = true;
-        for (size_t i = 0; i < pattern.size() && equal; ++i)
-            equal = same(text[p + i], pattern[i]);
-        const size_t after = p + pattern.size();
-        const bool alone = (p == 0 || !isWordByte(uint8_t(text[p - 1]))) &&
-                           (after == text.size() || !isWordByte(uint8_t(text[after])));
-        if (equal && (!wholeWords || alone)) {
-            found.push_back(int32_t(p + 1));
-            p = after;
-        } else {
-            ++p;
-        }
-    }
-    return found;
-}
 
 std::vector<int32_t> engineMatches(TSynEditSearch& engine, std::string_view text) {
     engine.FindAllIn(text);
@@ -132,7 +102,7 @@ TEST(SearchEngine, AgreesWithReferenceMatcher) {
                 engine.SetCaseMatters(caseMatters);
                 engine.WholeWordsOnly = wholeWords;
                 ASSERT_EQ(engineMatches(engine, text),
-                          referenceMatches(text, pattern, caseMatters, wholeWords))
+                          test::ReferenceMatches(text, pattern, caseMatters, wholeWords))
                     << "round " << round << " case " << caseMatters << " words " << wholeWords;
             }
         }
