@@ -142,8 +142,7 @@ void TfrMain::buildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("Pomoc"));
     TBXItemAbout = help->addAction(QStringLiteral("O programie..."));
 
-    awaitEditor({TBXItemPrint, TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace,
-                 TBXItemWordPrevious, TBXItemWordNext, TBXItemMatchBracket});
+    awaitEditor({TBXItemPrint});
 }
 
 void TfrMain::buildToolbar() {
