@@ -29,7 +29,7 @@ TConfirmReplaceDialog::TConfirmReplaceDialog(QWidget* parent) : QDialog(parent) 
     lblConfirmation = new QLabel(this);
     lblConfirmation->setWordWrap(true);
     lblConfirmation->setFixedWidth(LabelWidth);
-    layout->addWidget(lblConfirmation, 0, 1);
+    layout->addWidget(lblConfirmation, 0, 1, Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* buttons = new QHBoxLayout;
     btnReplace = new QPushButton(QStringLiteral("&Tak"), this);

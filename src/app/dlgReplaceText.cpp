@@ -1,5 +1,6 @@
 #include "app/dlgReplaceText.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 
 namespace tavlo {
@@ -7,6 +8,8 @@ namespace tavlo {
 TTextReplaceDialog::TTextReplaceDialog(QWidget* parent) : TTextSearchDialog(parent) {
     setWindowTitle(QStringLiteral("Znajdź i zamień"));
     cbReplaceText = addTextRow(QStringLiteral("Zamień &na:"));
+    setTabOrder(cbSearchText, cbReplaceText);
+    setTabOrder(cbReplaceText, cbSearchCaseSensitive);
 }
 
 void TTextReplaceDialog::SetValues(const TSearchDialogValues& values) {

@@ -514,6 +514,7 @@ private:
     // SynEditSearchReplace.cpp
     struct TSearchScope;
     bool inSearchScope(const TSearchScope& scope, int32_t line, int32_t first, int32_t last) const;
+    void centreLine(int32_t line, TBufferCoord caret);
     void showMatch(int32_t line, int32_t first, int32_t last, bool forward);
     std::vector<TBufferCoord> remainingMatches(const TSearchScope& scope, int32_t line, int32_t index, bool forward);
     TBufferCoord replaceMatches(const std::vector<TBufferCoord>& starts, int32_t searchLength,

@@ -33,14 +33,20 @@ bool TCustomSynEdit::inSearchScope(const TSearchScope& scope, int32_t line, int3
     return first >= scope.Start.Char && last <= scope.End.Char;
 }
 
-// Selects the match with the view starting at column 1 and its line in the middle.
+// Brings the line into the middle of the view, which starts at column 1, and puts the caret
+// at `caret` on it.
+void TCustomSynEdit::centreLine(int32_t line, TBufferCoord caret) {
+    PaintLock lock(*this);
+    MoveCaretTo(false, {1, line});
+    ScrollCaretIntoView(true);
+    SetCaretPos(caret);
+}
+
 void TCustomSynEdit::showMatch(int32_t line, int32_t first, int32_t last, bool forward) {
     PaintLock lock(*this);
     PlaceAnchor({first, line});
-    MoveCaretTo(false, {1, line});
-    ScrollCaretIntoView(true);
+    centreLine(line, forward ? TBufferCoord{last, line} : TBufferCoord{first, line});
     ExtendSelection({last, line});
-    SetCaretPos(forward ? TBufferCoord{last, line} : TBufferCoord{first, line});
 }
 
 // The counted matches from the engine's match `index` on `line` to the end of the scope in
@@ -211,13 +217,13 @@ int32_t TCustomSynEdit::FindAndReplace(const std::string& search, const std::str
                     remainingMatches(scope, line, index, forward);
                 result += int32_t(matches.size());
                 const TBufferCoord lastMatch = matches.back();
-                const TBufferCoord after = replaceMatches(matches, searchLength, replace);
-                if (!forward) {
-                    SetCaretPos(afterText(matches.front(), replace));
-                } else if (scope.Mode != smColumn && lastMatch.Line == scope.End.Line &&
-                           replaceLength != searchLength) {
+                TBufferCoord after = replaceMatches(matches, searchLength, replace);
+                // The view ends where the last processed match was.
+                if (!forward) after = afterText(matches.front(), replace);
+                centreLine(after.Line, after);
+                if (forward && scope.Mode != smColumn && lastMatch.Line == scope.End.Line &&
+                    replaceLength != searchLength) {
                     // The rest of the scope's last line stays selected.
-                    SetCaretPos(after);
                     ExtendSelection({after.Char + scope.End.Char - (lastMatch.Char + searchLength),
                                      after.Line});
                 }
