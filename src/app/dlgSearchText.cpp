@@ -1,16 +1,15 @@
 #include "app/dlgSearchText.h"
 
+#include "app/DialogButtons.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tavlo {
@@ -62,13 +61,7 @@ TTextSearchDialog::TTextSearchDialog(QWidget* parent) : QDialog(parent) {
     groups->addWidget(direction);
     layout->addLayout(groups);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(MakeOkCancelButtons(this));
     finishLayout();
 }
 
@@ -89,8 +82,7 @@ QComboBox* TTextSearchDialog::addTextRow(const QString& label) {
 void TTextSearchDialog::finishLayout() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
 }
 
 void TTextSearchDialog::SetValues(const TSearchDialogValues& values) {
