@@ -289,6 +289,12 @@ TEST_F(SearchFlowTest, BadInput) {
     window->TBXItemFindNext->trigger();
     EXPECT_EQ(prompter->shown.size(), 3u);
     EXPECT_EQ(Text(), "za\xA5\xA4 \xA5\r\n");
+    Engine().Lines().SetAllText(std::string("za\0b", 4));
+    CaretAt(1, 1);
+    window->TBXItemFindNext->trigger();
+    EXPECT_EQ(Selected(), std::string("a\0", 2));
+    EXPECT_EQ(prompter->shown.size(), 3u);
+    SetText("za\xA5\xA4 \xA5");
 
     // Read-only: found, never replaced, and nothing said.
     Engine().SetReadOnly(true);

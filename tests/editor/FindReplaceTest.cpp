@@ -230,6 +230,36 @@ TEST_F(FindReplace, ReplaceAllInvariants) {
     }
 }
 
+// The owner may hand the editor an engine of its own, e.g. with other word bounds.
+TEST_F(FindReplace, SearchEngineOverride) {
+    class TAnyBoundsSearch : public TSynEditSearch {
+        bool IsWholeWordMatch(size_t) const override { return true; }
+    };
+    int calls = 0;
+    editor.OnSearchEngineOverride = [&calls](std::unique_ptr<TSynEditSearch>& engine) {
+        if (!engine) engine = std::make_unique<TAnyBoundsSearch>();
+        ++calls;
+    };
+    setText("concat cat");
+    EXPECT_EQ(find("cat", ssoEntireScope | ssoWholeWord), 1);
+    EXPECT_EQ(editor.SelFirst(), (TBufferCoord{4, 1}));
+    EXPECT_EQ(find("cat", ssoWholeWord), 1);
+    EXPECT_EQ(editor.SelFirst(), (TBufferCoord{8, 1}));
+    EXPECT_EQ(calls, 2);
+}
+
+TEST_F(FindReplace, ReplaceAllShowsTheLastReplacement) {
+    std::string lines;
+    for (int i = 0; i < 300; ++i)
+        lines += "line " + std::to_string(i) + (i == 250 ? " mark\n" : "\n");
+    setText(lines);
+    caretAt(1, 1);
+    EXPECT_EQ(editor.FindAndReplace("mark", "done", ssoReplaceAll), 1);
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{14, 251}));
+    EXPECT_LE(editor.FirstVisibleLine(), 251);
+    EXPECT_GT(editor.FirstVisibleLine() + editor.VisibleRows(), 251);
+}
+
 TEST_F(FindReplace, ReplaceAllIsOneUndoStepAfterTyping) {
     setText("ab ab");
     caretAt(6, 1);
