@@ -63,10 +63,11 @@ double threadSeconds() {
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
-// Each iteration replaces every "return" and undoes it; one of the two is timed, in the
+// Each iteration replaces every "return" (forwards, or backwards from the end) and undoes
+// it; one of the two is timed, in the
 // thread's processor time (on a shared machine the wall clock mostly measures the others),
 // with the wall time beside it.
-void BM_ReplaceAll(benchmark::State& state, bool timeUndo) {
+void BM_ReplaceAll(benchmark::State& state, bool timeUndo, TSynSearchOptions direction) {
     TSynEdit& editor = document();
     int64_t replaced = 0;
     double wall = 0;
@@ -74,7 +75,7 @@ void BM_ReplaceAll(benchmark::State& state, bool timeUndo) {
         const auto wallStart = std::chrono::steady_clock::now();
         const double start = threadSeconds();
         replaced = editor.FindAndReplace("return", "give_back",
-                                         ssoMatchCase | ssoReplaceAll | ssoEntireScope);
+                                         ssoMatchCase | ssoReplaceAll | ssoEntireScope | direction);
         const auto wallMiddle = std::chrono::steady_clock::now();
         const double middle = threadSeconds();
         editor.Undo();
@@ -88,11 +89,15 @@ void BM_ReplaceAll(benchmark::State& state, bool timeUndo) {
     state.counters["occurrences"] = double(replaced);
     state.counters["wall_ms"] = wall * 1000 / double(state.iterations());
 }
-BENCHMARK_CAPTURE(BM_ReplaceAll, Replace, false)
+BENCHMARK_CAPTURE(BM_ReplaceAll, Replace, false, 0)
     ->UseManualTime()
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ReplaceAll, Undo, true)
+BENCHMARK_CAPTURE(BM_ReplaceAll, Undo, true, 0)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReplaceAll, ReplaceBackwards, false, ssoBackwards)
     ->UseManualTime()
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);

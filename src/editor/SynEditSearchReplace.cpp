@@ -1,6 +1,7 @@
 // Find and replace across the lines of the editor, and bracket matching.
 #include "editor/SynEdit.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tavlo {
@@ -56,9 +57,10 @@ std::vector<TBufferCoord> TCustomSynEdit::remainingMatches(const TSearchScope& s
     TSynEditSearch& engine = *m_searchEngine;
     const int32_t length = int32_t(engine.SearchPattern().size());
     std::vector<TBufferCoord> found;
+    // In the search's direction, then turned into text order.
     auto take = [&](int32_t y, int32_t from, int32_t to) {
-        for (int32_t i = from; i <= to; ++i) {
-            const int32_t f = engine.MatchAt(i);
+        for (int32_t k = from; k <= to; ++k) {
+            const int32_t f = engine.MatchAt(forward ? k : to - (k - from));
             if (inSearchScope(scope, y, f, f + length)) found.push_back({f, y});
         }
     };
@@ -67,15 +69,10 @@ std::vector<TBufferCoord> TCustomSynEdit::remainingMatches(const TSearchScope& s
         for (int32_t y = line + 1; y <= scope.End.Line; ++y)
             if (engine.FindAllIn(lineText(y)) > 0) take(y, 0, engine.MatchCount() - 1);
     } else {
-        std::vector<TBufferCoord> onLine;
         take(line, 0, index);
-        for (int32_t y = line - 1; y >= scope.Start.Line; --y) {
-            if (engine.FindAllIn(lineText(y)) == 0) continue;
-            onLine.swap(found);
-            found.clear();
-            take(y, 0, engine.MatchCount() - 1);
-            found.insert(found.end(), onLine.begin(), onLine.end());
-        }
+        for (int32_t y = line - 1; y >= scope.Start.Line; --y)
+            if (engine.FindAllIn(lineText(y)) > 0) take(y, 0, engine.MatchCount() - 1);
+        std::reverse(found.begin(), found.end());
     }
     return found;
 }
