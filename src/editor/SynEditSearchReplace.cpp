@@ -134,7 +134,8 @@ int32_t TCustomSynEdit::FindAndReplace(const std::string& search, const std::str
                                        TSynSearchOptions options) {
     if (OnSearchEngineOverride) OnSearchEngineOverride(m_searchEngine);
     if (!m_searchEngine) m_searchEngine = std::make_unique<TSynEditSearch>();
-    bool prompt = options & ssoPrompt;
+    // Nobody to ask: every answer would be rpReplace.
+    bool prompt = (options & ssoPrompt) && OnReplaceText;
     bool replaceAll = options & ssoReplaceAll;
     const bool replacing = replaceAll || (options & ssoReplace);
     // A read-only text is searched but never changed.
@@ -197,7 +198,7 @@ int32_t TCustomSynEdit::FindAndReplace(const std::string& search, const std::str
                 ++result;
                 showMatch(line, first, last, forward);
                 if (!replacing) return result;
-                if (prompt && OnReplaceText) {
+                if (prompt) {
                     action = rpCancel;
                     OnReplaceText(*this, search, replace, line, first, action);
                     if (action == rpCancel) return result;

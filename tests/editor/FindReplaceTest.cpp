@@ -142,6 +142,14 @@ TEST_F(FindReplace, ReplaceOneAndEachAnswer) {
     editor.Undo();
     EXPECT_EQ(text(), "a\na a\na");
 
+    // Asking with nobody to answer replaces everything, still as one step.
+    editor.OnReplaceText = nullptr;
+    setText("a a\na");
+    EXPECT_EQ(editor.FindAndReplace("a", "b", ssoReplaceAll | ssoPrompt | ssoEntireScope), 3);
+    EXPECT_EQ(text(), "b b\nb");
+    editor.Undo();
+    EXPECT_EQ(text(), "a a\na");
+
     // Backwards, the questions come last match first.
     setText("x x\nx");
     questions.clear();
