@@ -310,8 +310,20 @@ TEST_F(SearchFlowTest, BadInput) {
     window->TBXItemFindNext->trigger();
     EXPECT_EQ(Selected(), "a");
 
-    // Only the selection, with nothing selected: the whole text.
+    // A replacement character the standard has no byte for is left out, with a beep.
     Engine().SetReadOnly(false);
+    const int beeps = prompter->beeps;
+    prompter->replaceAnswers = {TReplaceAnswer::All};
+    AnswerDialog([](TSearchDialogValues& values) {
+        values.searchText = QStringLiteral("z");
+        values.replaceText = QStringLiteral("ż€");
+    });
+    window->TBXItemReplace->trigger();
+    EXPECT_EQ(Text(), "\xBE"
+                      "a\xA5\xA4 \xA5\r\n");
+    EXPECT_EQ(prompter->beeps, beeps + 1);
+
+    // Only the selection, with nothing selected: the whole text.
     CaretAt(1, 1);
     window->SearchSettings().SelectionOnly = true;
     window->SearchSettings().FindText = QStringLiteral("\xA0"); // no-break space, not in the text
