@@ -2,7 +2,10 @@
 // that tests can answer them directly instead of racing modal dialogs with timers.
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace tavlo {
@@ -24,6 +27,29 @@ struct TConversionChoice {
     int to = 0;
 };
 
+// What the find and replace dialogs show and, on OK, give back.
+struct TSearchDialogValues {
+    QString searchText;
+    QStringList searchHistory; // newest first
+    QString replaceText;       // the replace dialog's only
+    QStringList replaceHistory;
+    bool caseSensitive = false;
+    bool wholeWords = false;
+    bool fromCaret = false;
+    bool selectionOnly = false;
+    bool backwards = false;
+};
+
+// A replacement to confirm: where its line stands on the screen, and the main window's
+// client area there, so that the question does not cover it.
+struct TReplaceQuestion {
+    QString replacement;
+    QPoint matchTopLeft;
+    int lineBottom = 0;
+    QRect windowClient;
+};
+enum class TReplaceAnswer { Yes, No, Cancel, All };
+
 class TPrompter {
 public:
     virtual ~TPrompter() = default;
@@ -41,6 +67,11 @@ public:
                                            const QString& initial) = 0;
     // The standards to convert between, starting from `from`; empty on Cancel.
     virtual std::optional<TConversionChoice> ChooseConversion(int from) = 0;
+    // The find dialog, or the find-and-replace dialog; false on Cancel.
+    virtual bool RunSearchDialog(TSearchDialogValues& values, bool replace) = 0;
+    // The confirmation dialog is kept between the questions of one search run.
+    virtual TReplaceAnswer ConfirmReplace(const TReplaceQuestion& question) = 0;
+    virtual void EndReplaceQuestions() = 0;
     virtual void Beep() = 0;
 };
 

@@ -1,6 +1,8 @@
 #include "app/QtPrompter.h"
 
 #include "app/PolishDialogs.h"
+#include "app/dlgConfirmReplace.h"
+#include "app/dlgReplaceText.h"
 #include "app/unConvertPLChars.h"
 
 #include <QApplication>
@@ -10,6 +12,11 @@
 #include <QMessageBox>
 
 namespace tavlo {
+
+TQtPrompter::TQtPrompter(QWidget* parent) : m_parent(parent) {}
+
+// The confirmation dialog is the window's child: it must go before the window does.
+TQtPrompter::~TQtPrompter() = default;
 
 namespace {
 
@@ -66,6 +73,41 @@ std::optional<TConversionChoice> TQtPrompter::ChooseConversion(int from) {
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return TConversionChoice{dialog.ComboBoxCharsetFrom->currentIndex(),
                              dialog.ComboBoxCharsetTo->currentIndex()};
+}
+
+bool TQtPrompter::RunSearchDialog(TSearchDialogValues& values, bool replace) {
+    std::unique_ptr<TTextSearchDialog> dialog = replace
+                                                    ? std::make_unique<TTextReplaceDialog>(m_parent)
+                                                    : std::make_unique<TTextSearchDialog>(m_parent);
+    dialog->SetValues(values);
+    if (dialog->exec() != QDialog::Accepted) return false;
+    values = dialog->Values();
+    return true;
+}
+
+TReplaceAnswer TQtPrompter::ConfirmReplace(const TReplaceQuestion& question) {
+    if (!m_confirmation) m_confirmation = std::make_unique<TConfirmReplaceDialog>(m_parent);
+    m_confirmation->SetReplacement(question.replacement);
+    // The window frame the dialog gets is the one the main window has.
+    const QWidget* window = m_parent->window();
+    const QSize frame =
+        m_confirmation->size() + window->frameGeometry().size() - window->geometry().size();
+    m_confirmation->move(ConfirmReplacePosition(frame, question.windowClient, question.matchTopLeft,
+                                                question.lineBottom));
+    switch (m_confirmation->exec()) {
+    case TConfirmReplaceDialog::Yes:
+        return TReplaceAnswer::Yes;
+    case TConfirmReplaceDialog::No:
+        return TReplaceAnswer::No;
+    case TConfirmReplaceDialog::All:
+        return TReplaceAnswer::All;
+    default:
+        return TReplaceAnswer::Cancel;
+    }
+}
+
+void TQtPrompter::EndReplaceQuestions() {
+    m_confirmation.reset();
 }
 
 void TQtPrompter::Beep() {

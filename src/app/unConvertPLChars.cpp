@@ -1,14 +1,12 @@
 #include "app/unConvertPLChars.h"
 
+#include "app/DialogButtons.h"
 #include "editor/PolishCharsets.h"
 #include "ui/MenuActions.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tavlo {
@@ -28,21 +26,14 @@ TfrConvertPLChars::TfrConvertPLChars(QWidget* parent, int from) : QDialog(parent
     layout->addWidget(new QLabel(QStringLiteral("na:"), this));
     ComboBoxCharsetTo = MakeDropDownList(this, PolishStandardEntries(), PolishStandardCount);
     layout->addWidget(ComboBoxCharsetTo);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(MakeOkCancelButtons(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     ComboBoxCharsetFrom->setCurrentIndex(from);
     ComboBoxCharsetTo->setCurrentIndex(from == 0 ? 1 : 0);
     ComboBoxCharsetTo->setFocus();
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
 }
 
 } // namespace tavlo

@@ -4,6 +4,7 @@
 #include "app/HighlighterChoice.h"
 #include "app/EditorDocumentView.h"
 #include "app/QtPrompter.h"
+#include "app/SearchFlow.h"
 #include "app/WindowHighlighters.h"
 #include "editor/SynEditTextBuffer.h"
 #include "ui/MenuActions.h"
@@ -48,6 +49,7 @@ TfrMain::TfrMain(std::unique_ptr<TPrompter> prompter, QWidget* parent)
     buildPopupMenu();
     buildStatusBar();
     connectActions();
+    m_searchFlow = std::make_unique<TSearchFlow>(*this, *m_prompter);
 
     m_view->OnChange = [this] { refreshStatus(); };
     m_view->OnStatusChange = [this] {

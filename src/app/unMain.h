@@ -23,6 +23,7 @@ class QMenu;
 namespace tavlo {
 
 class TEditorDocumentView;
+class TSearchFlow;
 class TStatusPanels;
 class TWindowHighlighters;
 
@@ -178,6 +179,8 @@ private:
     std::unique_ptr<TWindowHighlighters> m_highlighters;
     std::unique_ptr<TEditorDocumentView> m_view;
     std::unique_ptr<TStatusPanels> m_status;
+    // After the view: it answers the editor's replace questions while the editor lives.
+    std::unique_ptr<TSearchFlow> m_searchFlow;
     TRecentFiles m_recentFiles;
     TSearchSettings m_searchSettings;
     QString m_fileName;

@@ -24,12 +24,6 @@ QKeySequence keys(const char* text) {
     return QKeySequence(QString::fromLatin1(text));
 }
 
-// Commands whose machinery is not built yet.
-void awaitEditor(std::initializer_list<QAction*> actions) {
-    for (QAction* action : actions)
-        action->setEnabled(false);
-}
-
 } // namespace
 
 void TfrMain::buildMenus() {
@@ -137,8 +131,6 @@ void TfrMain::buildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("Pomoc"));
     TBXItemAbout = help->addAction(QStringLiteral("O programie..."));
 
-    awaitEditor({TBXItemFind, TBXItemFindPrevious, TBXItemFindNext, TBXItemReplace,
-                 TBXItemWordPrevious, TBXItemWordNext, TBXItemMatchBracket});
 }
 
 void TfrMain::buildToolbar() {

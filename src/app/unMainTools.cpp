@@ -118,6 +118,8 @@ void TfrMain::connectTools() {
             &TfrMain::TBXItemSortBySelectionClick);
     connect(TBXItemConvertPLChars, &QAction::triggered, this,
             &TfrMain::TBXItemConvertPLCharsClick);
+    connect(TBXItemMatchBracket, &QAction::triggered, this,
+            [this] { m_view->Engine().RunCommand(ecMatchBracket, '\0', nullptr); });
 }
 
 // The editor keeps a selection that ends in column 1 there by itself, so the selection

@@ -18,6 +18,7 @@
 #include "editor/SynEditMarks.h"
 #include "editor/SynEditMiscClasses.h"
 #include "editor/SynEditMiscProcs.h"
+#include "editor/SynEditSearch.h"
 #include "editor/SynEditTextBuffer.h"
 #include "editor/SynEditTypes.h"
 #include "editor/SynEditUndo.h"
@@ -111,6 +112,25 @@ using TProcessCommandEvent =
 using TStatusChangeEvent = std::function<void(TCustomSynEdit& sender, TSynStatusChanges changes)>;
 using TNotifyEvent = std::function<void(TCustomSynEdit& sender)>;
 using TContextHelpEvent = std::function<void(TCustomSynEdit& sender, const std::string& word)>;
+
+// --- search and replace ---
+enum TSynSearchOption : uint8_t {
+    ssoMatchCase = 1 << 0,
+    ssoWholeWord = 1 << 1,
+    ssoBackwards = 1 << 2,
+    ssoEntireScope = 1 << 3,
+    ssoSelectedOnly = 1 << 4,
+    ssoReplace = 1 << 5,
+    ssoReplaceAll = 1 << 6,
+    ssoPrompt = 1 << 7,
+};
+using TSynSearchOptions = uint8_t;
+enum TSynReplaceAction : uint8_t { rpCancel, rpSkip, rpReplace, rpReplaceAll };
+// Asked before each replacement when prompting; action starts as rpCancel.
+using TReplaceTextEvent = std::function<void(TCustomSynEdit& sender, const std::string& search,
+                                             const std::string& replace, int32_t line, int32_t column,
+                                             TSynReplaceAction& action)>;
+using TSynEditSearchOverride = std::function<void(std::unique_ptr<TSynEditSearch>& engine)>;
 
 // --- painting types ---
 enum TTransientType : uint8_t { ttBefore = 0, ttAfter = 1 };
@@ -325,6 +345,15 @@ public:
     // token without attribute, or without a highlighter); token receives its text.
     TSynHighlighterAttributes* TokenAttributeAt(TBufferCoord p, std::string* token = nullptr);
 
+    // --- search and replace (SynEditSearchReplace.cpp) ---
+    // The number of occurrences found (and, when replacing, processed); 0 for none.
+    int32_t FindAndReplace(const std::string& search, const std::string& replace, TSynSearchOptions options);
+    // The bracket that pairs with the one at p, or (0, 0); brackets in strings and comments
+    // do not count. With adjustForTabs the column is a display column.
+    TBufferCoord MatchingBracketPos(TBufferCoord p, bool adjustForTabs);
+    TReplaceTextEvent OnReplaceText;
+    TSynEditSearchOverride OnSearchEngineOverride;
+
     // --- events ---
     TStatusChangeEvent OnStatusChange;
     TNotifyEvent OnChange;
@@ -482,6 +511,17 @@ private:
     void typeText(std::string_view text, bool overwrite, bool indentOnEmptyLine);
     void advanceAfterTyping();
 
+    // SynEditSearchReplace.cpp
+    struct TSearchScope;
+    bool inSearchScope(const TSearchScope& scope, int32_t line, int32_t first, int32_t last) const;
+    void centreLine(int32_t line, TBufferCoord caret);
+    void showMatch(int32_t line, int32_t first, int32_t last, bool forward);
+    std::vector<TBufferCoord> remainingMatches(const TSearchScope& scope, int32_t line, int32_t index, bool forward);
+    TBufferCoord replaceMatches(const std::vector<TBufferCoord>& starts, int32_t searchLength,
+                                const std::string& replace);
+    TBufferCoord replaceSelectionWith(const std::string& replace);
+    bool bracketIgnored(TBufferCoord p);
+
     // SynEditBlock.cpp
     void tabCommand();
     void shiftTabCommand();
@@ -553,6 +593,7 @@ private:
     TSynSelectedColor m_selectedColor;
     TSynEditMarkList m_marks;
     std::array<TSynEditMark*, 10> m_bookmarks{};
+    std::unique_ptr<TSynEditSearch> m_searchEngine;
     uint16_t m_lastKey = 0;
     TShiftState m_lastShift = 0;
     int32_t m_imeCharsPending = 0;

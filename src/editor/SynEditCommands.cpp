@@ -62,6 +62,11 @@ void TCustomSynEdit::PerformCommand(TSynEditorCommand command, char aChar, void*
         if (data) moveCaretAndSelection(CaretPos(), *static_cast<TBufferCoord*>(data), extend);
         break;
     case ecSelectAll: SelectWholeText(); break;
+    case ecMatchBracket: {
+        const TBufferCoord match = MatchingBracketPos(CaretPos(), false);
+        if (match.Char > 0 && match.Line > 0) SetCaretPos(match);
+        break;
+    }
     case ecCopy: CopySelection(); break;
     case ecScrollUp: scrollLineCommand(-1); break;
     case ecScrollDown: scrollLineCommand(1); break;

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QWidget>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -76,6 +77,31 @@ public:
         conversions.pop_front();
         return choice;
     }
+    // The search dialogs: each scripted entry changes the values the dialog shows and ends
+    // it with OK; none left cancels it.
+    std::deque<std::function<void(TSearchDialogValues&)>> searchDialogs;
+    std::vector<TSearchDialogValues> searchDialogsShown;
+    std::vector<bool> searchDialogKinds; // true for the replace dialog
+    bool RunSearchDialog(TSearchDialogValues& values, bool replace) override {
+        searchDialogsShown.push_back(values);
+        searchDialogKinds.push_back(replace);
+        if (searchDialogs.empty()) return false;
+        searchDialogs.front()(values);
+        searchDialogs.pop_front();
+        return true;
+    }
+    // Answers to the replace questions in order; none left cancels.
+    std::deque<TReplaceAnswer> replaceAnswers;
+    std::vector<TReplaceQuestion> replaceQuestions;
+    int replaceQuestionRuns = 0;
+    TReplaceAnswer ConfirmReplace(const TReplaceQuestion& question) override {
+        replaceQuestions.push_back(question);
+        if (replaceAnswers.empty()) return TReplaceAnswer::Cancel;
+        const TReplaceAnswer answer = replaceAnswers.front();
+        replaceAnswers.pop_front();
+        return answer;
+    }
+    void EndReplaceQuestions() override { ++replaceQuestionRuns; }
     void Beep() override { ++beeps; }
 
 private:
