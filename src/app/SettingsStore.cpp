@@ -44,7 +44,7 @@ TSettingsStore::TSettingsStore(TfrMain& window, TSettingsFile file)
     m_window.OnLoadSettings = [this] { LoadSettings(); };
     m_window.OnSaveSettings = [this] { SaveSettings(); };
     m_window.OnStoreLastPosition = [this] { StoreLastPosition(); };
-    m_window.OnRestoreLastPosition = [this] { RestoreLastPosition(); };
+    m_window.OnRestoreLastPosition = [this] { return RestoreLastPosition(); };
 }
 
 TSettingsStore::~TSettingsStore() {
@@ -162,12 +162,12 @@ TLastPosition TSettingsStore::currentLastPosition() const {
     return position;
 }
 
-void TSettingsStore::RestoreLastPosition() {
+bool TSettingsStore::RestoreLastPosition() {
     const QByteArray fileName = currentFileName();
-    if (fileName.isEmpty()) return;
-    if (const std::optional<TLastPosition> position =
-            FindLastPosition(m_file.Read().lastPositions, fileName))
-        applyLastPosition(*position);
+    if (fileName.isEmpty()) return false;
+    const std::optional<TLastPosition> position = FindLastPosition(m_file.Read().lastPositions, fileName);
+    if (position) applyLastPosition(*position);
+    return position.has_value();
 }
 
 void TSettingsStore::applyLastPosition(const TLastPosition& position) {

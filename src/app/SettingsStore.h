@@ -23,7 +23,8 @@ public:
     void LoadSettings();
     void SaveSettings();
     void StoreLastPosition();
-    void RestoreLastPosition();
+    // Answers whether the file had a stored position.
+    bool RestoreLastPosition();
 
     // The time written into last-position names; tests set their own.
     std::function<QDateTime()> Now = [] { return QDateTime::currentDateTime(); };

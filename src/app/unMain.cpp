@@ -93,7 +93,10 @@ void TfrMain::connectActions() {
     connect(ComboBoxHighlight, &QComboBox::activated, this, &TfrMain::ComboBoxHighlightActivated);
     // Every change of the entry, also from the flows, sets how the bytes are shown.
     connect(ComboBoxCharset, &QComboBox::currentIndexChanged, this,
-            [this](int index) { m_view->SetCodePageStandard(std::max(index, 0)); });
+            [this](int index) {
+                m_view->SetCodePageStandard(std::max(index, 0));
+                showStandardHint();
+            });
     connect(ComboBoxCharset, &QComboBox::activated, this, &TfrMain::giveFocusToEditor);
     connectTools();
     connectEditorKeys();
@@ -194,7 +197,10 @@ bool TfrMain::OpenFileByName(const QString& name) {
     showFileSize();
     CheckBoxReadOnly->setChecked(ReadFileAttributes(name).readOnly);
     m_view->ClearBookmarks();
-    restoreLastPosition();
+    if (restoreLastPosition())
+        forgetStandardGuess();
+    else
+        guessStandard();
     m_view->ScrollCaretIntoView();
     m_view->SetModified(false);
     refreshStatus();
@@ -226,6 +232,7 @@ void TfrMain::NewDocument() {
     m_status->SetText(pnFileSize, QString());
     m_view->ClearBookmarks();
     setCurrentFileName(QString());
+    forgetStandardGuess();
     m_view->SetHighlighter(hlNone);
     m_view->SetModified(false);
     refreshStatus();
@@ -397,8 +404,8 @@ void TfrMain::storeLastPosition() {
     if (!m_fileName.isEmpty() && OnStoreLastPosition) OnStoreLastPosition();
 }
 
-void TfrMain::restoreLastPosition() {
-    if (OnRestoreLastPosition) OnRestoreLastPosition();
+bool TfrMain::restoreLastPosition() {
+    return OnRestoreLastPosition && OnRestoreLastPosition();
 }
 
 // ---------------------------------------------------------------------------------------

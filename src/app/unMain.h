@@ -5,6 +5,7 @@
 #include "app/Prompter.h"
 #include "app/RecentFiles.h"
 #include "app/SearchSettings.h"
+#include "editor/PolishStandardGuess.h"
 #include "editor/SynEditKeyCmds.h"
 #include "editor/SynEditTypes.h"
 
@@ -81,7 +82,8 @@ public:
     std::function<void()> OnLoadSettings;
     std::function<void()> OnSaveSettings;
     std::function<void()> OnStoreLastPosition;
-    std::function<void()> OnRestoreLastPosition;
+    // Answers whether the file had a stored position.
+    std::function<bool()> OnRestoreLastPosition;
 
     // Menu, toolbar and pop-up items (the pop-up menu shares the same actions).
     QAction* TBXItemNew;
@@ -147,7 +149,7 @@ private:
     void showFileError(const char* message);
     bool askYesNo(const QString& caption, const QString& text, TPromptIcon icon, bool defaultNo);
     void storeLastPosition();
-    void restoreLastPosition();
+    bool restoreLastPosition();
     void giveFocusToEditor();
 
     void CheckBoxReadOnlyToggled(bool checked);
@@ -171,6 +173,13 @@ private:
     void TBXItemSortBySelectionClick();
     void TBXItemConvertPLCharsClick();
 
+    // The Polish standard the file's bytes look like, offered in the spare panel when it is
+    // not the one chosen (unMainStandardHint.cpp).
+    void guessStandard();
+    void forgetStandardGuess();
+    void showStandardHint();
+    void StatusPanelClick(int panel);
+
     // Opens the print preview of the current text (unMainPrint.cpp).
     void TBXItemPrintClick();
 
@@ -190,6 +199,7 @@ private:
     // The last line number entered in "Idź do".
     int m_goToLine = 1;
     bool m_shownBefore = false;
+    std::optional<TStandardGuess> m_standardGuess;
 };
 
 } // namespace tavlo

@@ -190,6 +190,7 @@ void TfrMain::buildStatusBar() {
                                                    {60, left, false, Qt::ElideRight, {}},
                                                    {20, left, false, Qt::ElideRight, {}},
                                                });
+    m_status->OnPanelClick = [this](int panel) { StatusPanelClick(panel); };
 }
 
 } // namespace tavlo

@@ -1,6 +1,7 @@
 #include "ui/StatusPanels.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
 
@@ -45,7 +46,14 @@ public:
     }
     const QString& fullText() const { return m_text; }
 
+    std::function<void()> OnClick;
+
 protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLabel::mouseReleaseEvent(event);
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick) OnClick();
+    }
+
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event); // the frame
         QPainter painter(this);
@@ -70,6 +78,9 @@ private:
 TStatusPanels::TStatusPanels(QStatusBar* bar, const std::vector<TPanelLayout>& layouts) {
     for (const TPanelLayout& layout : layouts) {
         auto* label = new TPanelLabel(layout, bar);
+        label->OnClick = [this, index = int(m_panels.size())] {
+            if (OnPanelClick) OnPanelClick(index);
+        };
         bar->addWidget(label, layout.stretch ? 1 : 0);
         m_panels.push_back(label);
     }

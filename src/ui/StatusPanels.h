@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QString>
 #include <Qt>
+#include <functional>
 #include <vector>
 
 class QStatusBar;
@@ -29,6 +30,9 @@ public:
     // Out-of-range indexes are ignored / read as empty.
     void SetText(int index, const QString& text);
     QString Text(int index) const;
+
+    // A click on a panel, with its index.
+    std::function<void(int index)> OnPanelClick;
 
 private:
     std::vector<TPanelLabel*> m_panels; // owned by the status bar

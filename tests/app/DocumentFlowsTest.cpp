@@ -337,6 +337,7 @@ TEST_F(MainWindowTest, SettingsHooksRunWhenTheDocumentIsLeftOrSaved) {
     };
     window->OnRestoreLastPosition = [&] {
         calls << "restore " + QFileInfo(window->FileName()).fileName();
+        return true;
     };
     const QString a = MakeFile("a.txt", "a\n");
     const QString b = MakeFile("b.txt", "b\n");
