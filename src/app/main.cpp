@@ -13,7 +13,11 @@ int main(int argc, char** argv) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(&qtTexts);
     tavlo::TfrMain window;
-    window.SetCommandLine(application.arguments().mid(1));
+    // The bytes themselves (Qt has taken its own options out): a name that is no text
+    // would otherwise be mangled on the way.
+    QList<QByteArray> arguments;
+    for (int i = 1; i < argc; ++i) arguments << QByteArray(argv[i]);
+    window.SetCommandLine(arguments);
     window.show();
     return application.exec();
 }

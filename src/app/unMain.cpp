@@ -1,6 +1,7 @@
 #include "app/unMain.h"
 
 #include "app/DocumentFiles.h"
+#include "app/FileErrorMessages.h"
 #include "app/HighlighterChoice.h"
 #include "app/EditorDocumentView.h"
 #include "app/QtPrompter.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
@@ -72,6 +74,13 @@ TfrMain::~TfrMain() {
     m_view->OnDropFiles = nullptr;
 }
 
+void TfrMain::SetCommandLine(const QList<QByteArray>& nativeArguments) {
+    m_commandLine.clear();
+    for (const QByteArray& argument : nativeArguments) m_commandLine << QFile::decodeName(argument);
+    m_commandLineNameRepresentable =
+        nativeArguments.isEmpty() || NameIsRepresentable(nativeArguments.first());
+}
+
 void TfrMain::connectActions() {
     connect(TBXItemNew, &QAction::triggered, this, &TfrMain::NewDocument);
     connect(TBXItemOpen, &QAction::triggered, this, &TfrMain::OpenWithDialog);
@@ -117,6 +126,10 @@ void TfrMain::firstShow() {
     m_view->Widget()->setFocus();
     if (m_commandLine.isEmpty()) return;
     const QString name = CommandLineFileName(m_commandLine.first(), QDir::currentPath());
+    if (!m_commandLineNameRepresentable) {
+        showFileError(EFOpenError(NativeFileName(name), TFileErrorReason::NameNotRepresentable));
+        return;
+    }
     // Anything that exists goes to the open flow, which refuses what is not a file.
     if (FileSizeOnDisk(name) >= 0) OpenFileByName(name);
 }
@@ -141,8 +154,8 @@ bool TfrMain::askYesNo(const QString& caption, const QString& text, TPromptIcon 
            TPromptAnswer::Yes;
 }
 
-void TfrMain::showFileError(const char* message) {
-    m_prompter->ShowMessage({m_applicationTitle, FileErrorText(message), TPromptIcon::Error,
+void TfrMain::showFileError(const EFileError& error) {
+    m_prompter->ShowMessage({m_applicationTitle, FileErrorMessage(error), TPromptIcon::Error,
                              TPromptButtons::Ok, TPromptAnswer::Ok});
 }
 
@@ -181,7 +194,7 @@ bool TfrMain::OpenFileByName(const QString& name) {
     try {
         m_view->LoadFromFile(NativeFileName(name));
     } catch (const EFileError& error) {
-        showFileError(error.what());
+        showFileError(error);
         return false;
     }
     // Reset only once the new text is in: a failed load keeps the old document as it was.
@@ -233,7 +246,7 @@ bool TfrMain::writeDocument(const QString& name) {
         m_view->SaveToFile(NativeFileName(name));
         return true;
     } catch (const EFileError& error) {
-        showFileError(error.what());
+        showFileError(error);
         return false;
     }
 }

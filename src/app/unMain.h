@@ -22,6 +22,7 @@ class QMenu;
 
 namespace tavlo {
 
+class EFileError;
 class TEditorDocumentView;
 class TStatusPanels;
 class TWindowHighlighters;
@@ -52,6 +53,8 @@ public:
 
     // Arguments after the program name; the first names the file opened on first show.
     void SetCommandLine(const QStringList& arguments) { m_commandLine = arguments; }
+    // The same in the bytes the system gave; a name that is no text is refused with a message.
+    void SetCommandLine(const QList<QByteArray>& nativeArguments);
 
     // The document flows.
     void NewDocument();
@@ -143,7 +146,7 @@ private:
     void refreshStatus();
     void showFileSize();
     bool writeDocument(const QString& name);
-    void showFileError(const char* message);
+    void showFileError(const EFileError& error);
     bool askYesNo(const QString& caption, const QString& text, TPromptIcon icon, bool defaultNo);
     void storeLastPosition();
     void restoreLastPosition();
@@ -180,6 +183,7 @@ private:
     QString m_fileName;
     QString m_applicationTitle;
     QStringList m_commandLine;
+    bool m_commandLineNameRepresentable = true;
     int m_readOnlyChangeGuard = 0;
     // The last line number entered in "Idź do".
     int m_goToLine = 1;

@@ -14,7 +14,13 @@
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <vector>
+
+// Failures show the texts, not their code units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace tavlo {
 
