@@ -192,7 +192,7 @@ bool TfrMain::OpenFileByName(const QString& name) {
         return false;
     if (!m_view->Modified()) storeLastPosition();
     try {
-        m_view->LoadFromFile(NativeFileName(name));
+        m_diskFile.Remember(NativeFileName(name), m_view->LoadFromFile(NativeFileName(name)));
     } catch (const EFileError& error) {
         showFileError(error);
         return false;
@@ -236,18 +236,18 @@ void TfrMain::NewDocument() {
     m_status->SetText(pnFileSize, QString());
     m_view->ClearBookmarks();
     setCurrentFileName(QString());
+    m_diskFile.Forget();
     m_view->SetHighlighter(hlNone);
     m_view->SetModified(false);
     refreshStatus();
 }
 
-bool TfrMain::writeDocument(const QString& name) {
+std::optional<TFileIdentity> TfrMain::writeDocument(const QString& name) {
     try {
-        m_view->SaveToFile(NativeFileName(name));
-        return true;
+        return m_view->SaveToFile(NativeFileName(name));
     } catch (const EFileError& error) {
         showFileError(error);
-        return false;
+        return std::nullopt;
     }
 }
 
@@ -256,6 +256,10 @@ bool TfrMain::Save() {
     if (!m_view->Modified()) {
         refreshStatus();
         return true;
+    }
+    if (!confirmOverwriteOfChangedFile()) {
+        refreshStatus();
+        return false;
     }
     const TFileAttributes attributes = ReadFileAttributes(m_fileName);
     QString list;
@@ -274,16 +278,17 @@ bool TfrMain::Save() {
         }
         MakeFileWritable(m_fileName);
     }
-    const bool saved = writeDocument(m_fileName);
+    const std::optional<TFileIdentity> saved = writeDocument(m_fileName);
     // Put the attributes back whether or not the save went through.
     if (reported) RestoreFileMode(m_fileName, attributes.mode);
     if (saved) {
+        m_diskFile.Remember(NativeFileName(m_fileName), *saved);
         showFileSize();
         m_view->SetModified(false);
         storeLastPosition();
     }
     refreshStatus();
-    return saved;
+    return saved.has_value();
 }
 
 bool TfrMain::SaveAs() {
@@ -300,11 +305,18 @@ bool TfrMain::SaveAs() {
                   QStringLiteral("Plik o tej nazwie już istnieje! Nadpisać istniejący plik?"),
                   TPromptIcon::Warning, false))
         return false;
-    // A failed save must leave the document modified, so nothing changes before it.
-    if (!writeDocument(name)) {
+    if (ownName && !confirmOverwriteOfChangedFile()) {
         refreshStatus();
         return false;
     }
+    // A failed save must leave the document modified, so nothing changes before it.
+    const std::optional<TFileIdentity> saved = writeDocument(name);
+    if (!saved) {
+        refreshStatus();
+        return false;
+    }
+    // A copy under another name is not the document's file.
+    if (ownName || m_fileName.isEmpty()) m_diskFile.Remember(NativeFileName(name), *saved);
     if (ownName) m_view->SetModified(false);
     AddRecentFile(name);
     if (m_fileName.isEmpty()) {

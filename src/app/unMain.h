@@ -2,6 +2,7 @@
 // the status bar around the view that edits it.
 #pragma once
 
+#include "app/DiskFileWatch.h"
 #include "app/Prompter.h"
 #include "app/RecentFiles.h"
 #include "app/SearchSettings.h"
@@ -66,6 +67,9 @@ public:
     void DropFiles(const QStringList& names);
     void ShowAbout();
     TAskToSaveResult AskToSave();
+    // What regaining the focus does: if another program changed the file, offers to load
+    // it again (unMainDiskChanges.cpp).
+    void CheckFileOnDisk();
 
     void AddRecentFile(const QString& name);
     const TRecentFiles& RecentFiles() const { return m_recentFiles; }
@@ -129,6 +133,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -145,7 +150,8 @@ private:
     void refreshRecentMenu();
     void refreshStatus();
     void showFileSize();
-    bool writeDocument(const QString& name);
+    std::optional<TFileIdentity> writeDocument(const QString& name);
+    bool confirmOverwriteOfChangedFile();
     void showFileError(const EFileError& error);
     bool askYesNo(const QString& caption, const QString& text, TPromptIcon icon, bool defaultNo);
     void storeLastPosition();
@@ -181,6 +187,7 @@ private:
     TRecentFiles m_recentFiles;
     TSearchSettings m_searchSettings;
     QString m_fileName;
+    TDiskFileWatch m_diskFile;
     QString m_applicationTitle;
     QStringList m_commandLine;
     bool m_commandLineNameRepresentable = true;
