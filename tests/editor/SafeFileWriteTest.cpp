@@ -7,6 +7,7 @@
 #include "editor/SaveTemporaryFiles.h"
 
 #include "../support/FaultyFileCalls.h"
+#include "FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -33,16 +34,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
 TFileIdentity save(const fs::path& path, const std::string& bytes) {
     return WriteFileSafely(path.string(), [&](std::ostream& out) { out << bytes; });
 }
@@ -59,23 +50,6 @@ ino_t inodeOf(const fs::path& path) {
     ::stat(path.c_str(), &info);
     return info.st_ino;
 }
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "tavlo-save-test-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    fs::path operator/(const std::string& name) const { return m_path / name; }
-    const fs::path& path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
 
 // A tmpfs of the given size, where the test may mount one (root in a sandbox that allows it).
 class SmallFileSystem {

@@ -1,6 +1,7 @@
 #include "editor/SynEditTextBuffer.h"
 
 #include "../support/FaultyFileCalls.h"
+#include "FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -28,34 +29,6 @@ std::vector<std::string> linesOf(const TSynEditStringList& list) {
     for (int32_t i = 0; i < list.Count(); ++i) lines.emplace_back(list.LineAt(i));
     return lines;
 }
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "tavlo-buffer-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 // Records the notifications in the order they arrive.
 struct NotificationLog {
