@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdint>
 #include <fcntl.h>
+#include <stdlib.h>
 #include <string>
 #include <unistd.h>
 
@@ -16,7 +17,11 @@ namespace tavlo {
 
 class TFaultyFileCalls : public TFileCalls {
 public:
-    explicit TFaultyFileCalls(std::string faultyFolder) : folder(std::move(faultyFolder)) {}
+    // The folder as the system names it (links resolved), so that open files match it.
+    explicit TFaultyFileCalls(const std::string& faultyFolder) {
+        char resolved[PATH_MAX];
+        folder = ::realpath(faultyFolder.c_str(), resolved) ? resolved : faultyFolder;
+    }
 
     std::string folder;
     bool refuseNewFiles = false; // creating a file there fails with EPERM
