@@ -30,8 +30,8 @@ void TfrMain::CheckFileOnDisk() {
     m_diskFile.Acknowledge();
     const bool modified = m_view->Modified();
     const QString text =
-        modified ? QStringLiteral("Plik %1 został zmieniony przez inny program, a w edytorze są "
-                                  "niezapisane zmiany.\r\r"
+        modified ? QStringLiteral("Plik %1 został zmieniony przez inny program.\r"
+                                  "W edytorze są niezapisane zmiany.\r\r"
                                   "Czy wczytać plik z dysku i porzucić zmiany z edytora?")
                  : QStringLiteral("Plik %1 został zmieniony przez inny program.\r\r"
                                   "Czy wczytać go ponownie?");

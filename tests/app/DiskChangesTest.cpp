@@ -144,7 +144,7 @@ TEST_F(DiskChangesTest, RegainedFocusWithUnsavedEditsLetsTheUserChoose) {
     ASSERT_EQ(prompter->shown.size(), 1u);
     EXPECT_EQ(prompter->shown[0].text,
               "Plik " + name +
-                  " został zmieniony przez inny program, a w edytorze są niezapisane zmiany."
+                  " został zmieniony przez inny program.\rW edytorze są niezapisane zmiany."
                   "\r\rCzy wczytać plik z dysku i porzucić zmiany z edytora?");
     EXPECT_EQ(prompter->shown[0].icon, TPromptIcon::Warning);
     EXPECT_EQ(prompter->shown[0].defaultAnswer, TPromptAnswer::No);
@@ -188,7 +188,8 @@ TEST_F(DiskChangesTest, ActivatingTheWindowChecksTheFile) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     // The check runs from the event loop once the activation is through.
-    for (int round = 0; round < 100 && prompter->shown.empty(); ++round) QTest::qWait(10);
+    for (int round = 0; round < 100 && prompter->shown.empty(); ++round)
+        QTest::qWait(10);
     ASSERT_EQ(prompter->shown.size(), 1u);
     EXPECT_EQ(EditorText(), "new\r\n");
 }
