@@ -125,12 +125,19 @@ TFileIdentity WriteFileInPlace(const std::string& fileName, const std::string& t
         newSize = off_t(ProducedSize(produce));
     } catch (const std::bad_alloc&) {
         throw EFCreateError(fileName, ENOMEM, kept);
+    } catch (...) {
+        throw EFCreateError(fileName, EIO, kept);
     }
     TBackupCopy backup;
     if (const int error = backup.Make(fd, before.st_size, baseNameOf(target)))
         throw EFCreateError(fileName, TFileErrorReason::NoBackup, error, kept);
-    if (newSize > before.st_size && FileCalls().Allocate(fd, newSize) != 0 && !cannotReserve(errno))
-        throw EFCreateError(fileName, errno, kept);
+    if (newSize > before.st_size && FileCalls().Allocate(fd, newSize) != 0 &&
+        !cannotReserve(errno)) {
+        const int error = errno;
+        // A reservation that failed half-way may have lengthened the file.
+        FileCalls().Truncate(fd, before.st_size);
+        throw EFCreateError(fileName, error, kept);
+    }
 
     const int error = writeOver(fd, produce, newSize);
     if (error == 0) {

@@ -29,7 +29,7 @@ public:
     int64_t writeLimit = -1;     // bytes written there before writes fail; -1: no limit
     int writeError = ENOSPC;
     int failingWrites = -1; // how many writes past the limit fail; -1: every one
-    int allocateError = 0;
+    int allocateError = 0;  // the reservation fails, leaving the file lengthened
     int readError = 0;
     int64_t written = 0;
 
@@ -56,7 +56,11 @@ public:
         return result;
     }
     int Allocate(int fd, off_t length) override {
-        if (allocateError != 0 && inFolder(pathOf(fd))) return fail(allocateError);
+        if (allocateError != 0 && inFolder(pathOf(fd))) {
+            // Failing half-way, as a file system may, after lengthening the file.
+            if (::ftruncate(fd, length) != 0) return -1;
+            return fail(allocateError);
+        }
         return TFileCalls::Allocate(fd, length);
     }
 
