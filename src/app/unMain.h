@@ -53,7 +53,10 @@ public:
     ~TfrMain() override;
 
     // Arguments after the program name; the first names the file opened on first show.
-    void SetCommandLine(const QStringList& arguments) { m_commandLine = arguments; }
+    void SetCommandLine(const QStringList& arguments) {
+        m_commandLine = arguments;
+        m_commandLineNameRepresentable = true;
+    }
     // The same in the bytes the system gave; a name that is no text is refused with a message.
     void SetCommandLine(const QList<QByteArray>& nativeArguments);
 
