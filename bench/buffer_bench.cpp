@@ -83,6 +83,22 @@ void BM_SaveFile(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same save into a file with a second name (a hard link): written where it lies, after
+// a backup copy of its old bytes in the cache folder.
+void BM_SaveFileInPlace(benchmark::State& state) {
+    TSynEditStringList list;
+    list.LoadFile(corpus());
+    const std::string out = corpus() + ".saved";
+    const std::string secondName = out + ".link";
+    list.SaveFile(out);
+    ::link(out.c_str(), secondName.c_str());
+    for (auto _ : state) list.SaveFile(out);
+    ::unlink(secondName.c_str());
+    ::unlink(out.c_str());
+    state.SetBytesProcessed(int64_t(state.iterations() * fileSize(corpus())));
+}
+BENCHMARK(BM_SaveFileInPlace)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // One write of the same bytes, without (arg 0) and with (arg 1) the flush to disk that a
 // safe save makes before it replaces the old file.
 void BM_BaselineOneWrite(benchmark::State& state) {

@@ -15,10 +15,6 @@ std::string NativeFileName(const QString& name) {
     return QFile::encodeName(name).toStdString();
 }
 
-QString FileErrorText(const char* message) {
-    return QFile::decodeName(QByteArray(message));
-}
-
 int64_t FileSizeOnDisk(const QString& name) {
     if (name.isEmpty()) return -1;
     struct stat info {};
@@ -97,6 +93,10 @@ bool RestoreFileMode(const QString& name, unsigned mode) {
 
 QString CommandLineFileName(const QString& argument, const QString& folder) {
     return QDir::cleanPath(QDir(folder).absoluteFilePath(argument));
+}
+
+bool NameIsRepresentable(const QByteArray& nativeName) {
+    return QFile::encodeName(QFile::decodeName(nativeName)) == nativeName;
 }
 
 QString FolderOfFile(const QString& name) {

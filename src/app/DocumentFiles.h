@@ -9,8 +9,6 @@ namespace tavlo {
 
 // The name as the file layer takes it (the bytes of the path on disk).
 std::string NativeFileName(const QString& name);
-// A file layer's message (which carries a name in native bytes) for display.
-QString FileErrorText(const char* message);
 
 // Size from a directory lookup, -1 when there is no such entry. Never opens the file, so
 // a FIFO or device can't block here.
@@ -34,6 +32,9 @@ bool RestoreFileMode(const QString& name, unsigned mode);
 
 // A command-line argument as a full, clean path: a relative name is taken from `folder`.
 QString CommandLineFileName(const QString& argument, const QString& folder);
+// Whether a name in bytes survives the round trip through text (not so for bytes that
+// are no UTF-8): only such a name can be opened.
+bool NameIsRepresentable(const QByteArray& nativeName);
 
 // The folder a dialog should start in for a document; empty for an untitled one.
 QString FolderOfFile(const QString& name);

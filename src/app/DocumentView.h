@@ -2,6 +2,7 @@
 // document. The flows talk only to this; the menus' text commands use the editor itself.
 #pragma once
 
+#include "editor/FileIdentity.h"
 #include "editor/SynEditTypes.h"
 
 #include <functional>
@@ -18,9 +19,11 @@ public:
     virtual QWidget* Widget() = 0;
 
     // Throws EFOpenError and keeps the old document on failure; leaves Modified false.
-    virtual void LoadFromFile(const std::string& fileName) = 0;
-    // Throws EFCreateError; the document and its modified state are left alone.
-    virtual void SaveToFile(const std::string& fileName) = 0;
+    // Answers the identity of the file as it was read.
+    virtual TFileIdentity LoadFromFile(const std::string& fileName) = 0;
+    // Throws EFCreateError; the document and its modified state are left alone. Answers the
+    // identity of the file written.
+    virtual TFileIdentity SaveToFile(const std::string& fileName) = 0;
     virtual void ClearAll() = 0;
 
     virtual bool Modified() const = 0;

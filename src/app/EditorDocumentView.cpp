@@ -96,18 +96,19 @@ TSynEdit& TEditorDocumentView::Engine() {
     return m_widget->Engine();
 }
 
-void TEditorDocumentView::LoadFromFile(const std::string& fileName) {
+TFileIdentity TEditorDocumentView::LoadFromFile(const std::string& fileName) {
     TSynEdit& engine = Engine();
-    engine.Lines().LoadFile(fileName);
+    const TFileIdentity identity = engine.Lines().LoadFile(fileName);
     engine.ClearUndo();
     engine.PlaceCaretAndSelection({1, 1}, {1, 1}, {1, 1});
     engine.SetFirstVisibleLine(1);
     engine.SetFirstVisibleColumn(1);
     engine.SetModified(false);
+    return identity;
 }
 
-void TEditorDocumentView::SaveToFile(const std::string& fileName) {
-    Engine().Lines().SaveFile(fileName);
+TFileIdentity TEditorDocumentView::SaveToFile(const std::string& fileName) {
+    return Engine().Lines().SaveFile(fileName);
 }
 
 void TEditorDocumentView::ClearAll() {

@@ -27,8 +27,8 @@ public:
     TSynEditWidget& EditorWidget();
     TSynEdit& Engine();
 
-    void LoadFromFile(const std::string& fileName) override;
-    void SaveToFile(const std::string& fileName) override;
+    TFileIdentity LoadFromFile(const std::string& fileName) override;
+    TFileIdentity SaveToFile(const std::string& fileName) override;
     void ClearAll() override;
     bool Modified() const override;
     void SetModified(bool modified) override;

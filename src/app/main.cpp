@@ -8,10 +8,28 @@
 #include <QApplication>
 #include <QTextStream>
 
+namespace {
+
+// The bytes the system gave for the file to open: a name that is no text would be mangled
+// on its way through a string.
+QList<QByteArray> FileArgument(const QList<QByteArray>& raw, const QStringList& decoded,
+                               const tavlo::TCommandLine& line) {
+    if (line.Files.isEmpty()) return {};
+    for (qsizetype i = 1; i < decoded.size(); ++i)
+        if (decoded[i] == line.Files.first()) return {raw[i]};
+    return {};
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     // Read before Qt starts, so that help, version, mistakes and batch tasks need no display.
+    QList<QByteArray> rawArguments;
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i) {
+        rawArguments << QByteArray(argv[i]);
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
     const tavlo::TCommandLine line = tavlo::ParseCommandLine(arguments);
     QTextStream out(stdout);
     QTextStream errors(stderr);
@@ -36,7 +54,7 @@ int main(int argc, char** argv) {
     tavlo::TfrMain window;
     tavlo::TSettingsStore settings(window,
                                    tavlo::TSettingsFile(tavlo::TSettingsFile::DefaultPath()));
-    window.SetCommandLine(line.Files);
+    window.SetCommandLine(FileArgument(rawArguments, arguments, line));
     window.show();
     return application.exec();
 }

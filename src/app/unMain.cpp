@@ -1,6 +1,7 @@
 #include "app/unMain.h"
 
 #include "app/DocumentFiles.h"
+#include "app/FileErrorMessages.h"
 #include "app/HighlighterChoice.h"
 #include "app/EditorDocumentView.h"
 #include "app/QtPrompter.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
@@ -74,6 +76,13 @@ TfrMain::~TfrMain() {
     m_view->OnDropFiles = nullptr;
 }
 
+void TfrMain::SetCommandLine(const QList<QByteArray>& nativeArguments) {
+    m_commandLine.clear();
+    for (const QByteArray& argument : nativeArguments) m_commandLine << QFile::decodeName(argument);
+    m_commandLineNameRepresentable =
+        nativeArguments.isEmpty() || NameIsRepresentable(nativeArguments.first());
+}
+
 void TfrMain::connectActions() {
     connect(TBXItemNew, &QAction::triggered, this, &TfrMain::NewDocument);
     connect(TBXItemOpen, &QAction::triggered, this, &TfrMain::OpenWithDialog);
@@ -123,6 +132,10 @@ void TfrMain::firstShow() {
     m_view->Widget()->setFocus();
     if (m_commandLine.isEmpty()) return;
     const QString name = CommandLineFileName(m_commandLine.first(), QDir::currentPath());
+    if (!m_commandLineNameRepresentable) {
+        showFileError(EFOpenError(NativeFileName(name), TFileErrorReason::NameNotRepresentable));
+        return;
+    }
     // Anything that exists goes to the open flow, which refuses what is not a file.
     if (FileSizeOnDisk(name) >= 0) OpenFileByName(name);
 }
@@ -147,8 +160,8 @@ bool TfrMain::askYesNo(const QString& caption, const QString& text, TPromptIcon 
            TPromptAnswer::Yes;
 }
 
-void TfrMain::showFileError(const char* message) {
-    m_prompter->ShowMessage({m_applicationTitle, FileErrorText(message), TPromptIcon::Error,
+void TfrMain::showFileError(const EFileError& error) {
+    m_prompter->ShowMessage({m_applicationTitle, FileErrorMessage(error), TPromptIcon::Error,
                              TPromptButtons::Ok, TPromptAnswer::Ok});
 }
 
@@ -185,9 +198,9 @@ bool TfrMain::OpenFileByName(const QString& name) {
         return false;
     if (!m_view->Modified()) storeLastPosition();
     try {
-        m_view->LoadFromFile(NativeFileName(name));
+        m_diskFile.Remember(NativeFileName(name), m_view->LoadFromFile(NativeFileName(name)));
     } catch (const EFileError& error) {
-        showFileError(error.what());
+        showFileError(error);
         return false;
     }
     // Reset only once the new text is in: a failed load keeps the old document as it was.
@@ -233,18 +246,18 @@ void TfrMain::NewDocument() {
     m_view->ClearBookmarks();
     setCurrentFileName(QString());
     forgetStandardGuess();
+    m_diskFile.Forget();
     m_view->SetHighlighter(hlNone);
     m_view->SetModified(false);
     refreshStatus();
 }
 
-bool TfrMain::writeDocument(const QString& name) {
+std::optional<TFileIdentity> TfrMain::writeDocument(const QString& name) {
     try {
-        m_view->SaveToFile(NativeFileName(name));
-        return true;
+        return m_view->SaveToFile(NativeFileName(name));
     } catch (const EFileError& error) {
-        showFileError(error.what());
-        return false;
+        showFileError(error);
+        return std::nullopt;
     }
 }
 
@@ -253,6 +266,10 @@ bool TfrMain::Save() {
     if (!m_view->Modified()) {
         refreshStatus();
         return true;
+    }
+    if (!confirmOverwriteOfChangedFile()) {
+        refreshStatus();
+        return false;
     }
     const TFileAttributes attributes = ReadFileAttributes(m_fileName);
     QString list;
@@ -271,16 +288,17 @@ bool TfrMain::Save() {
         }
         MakeFileWritable(m_fileName);
     }
-    const bool saved = writeDocument(m_fileName);
+    const std::optional<TFileIdentity> saved = writeDocument(m_fileName);
     // Put the attributes back whether or not the save went through.
     if (reported) RestoreFileMode(m_fileName, attributes.mode);
     if (saved) {
+        m_diskFile.Remember(NativeFileName(m_fileName), *saved);
         showFileSize();
         m_view->SetModified(false);
         storeLastPosition();
     }
     refreshStatus();
-    return saved;
+    return saved.has_value();
 }
 
 bool TfrMain::SaveAs() {
@@ -297,11 +315,18 @@ bool TfrMain::SaveAs() {
                   QStringLiteral("Plik o tej nazwie już istnieje! Nadpisać istniejący plik?"),
                   TPromptIcon::Warning, false))
         return false;
-    // A failed save must leave the document modified, so nothing changes before it.
-    if (!writeDocument(name)) {
+    if (ownName && !confirmOverwriteOfChangedFile()) {
         refreshStatus();
         return false;
     }
+    // A failed save must leave the document modified, so nothing changes before it.
+    const std::optional<TFileIdentity> saved = writeDocument(name);
+    if (!saved) {
+        refreshStatus();
+        return false;
+    }
+    // A copy under another name is not the document's file.
+    if (ownName || m_fileName.isEmpty()) m_diskFile.Remember(NativeFileName(name), *saved);
     if (ownName) m_view->SetModified(false);
     AddRecentFile(name);
     if (m_fileName.isEmpty()) {

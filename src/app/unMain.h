@@ -2,6 +2,7 @@
 // the status bar around the view that edits it.
 #pragma once
 
+#include "app/DiskFileWatch.h"
 #include "app/Prompter.h"
 #include "app/RecentFiles.h"
 #include "app/SearchSettings.h"
@@ -23,6 +24,7 @@ class QMenu;
 
 namespace tavlo {
 
+class EFileError;
 class TEditorDocumentView;
 class TSearchFlow;
 class TStatusPanels;
@@ -53,7 +55,12 @@ public:
     ~TfrMain() override;
 
     // Arguments after the program name; the first names the file opened on first show.
-    void SetCommandLine(const QStringList& arguments) { m_commandLine = arguments; }
+    void SetCommandLine(const QStringList& arguments) {
+        m_commandLine = arguments;
+        m_commandLineNameRepresentable = true;
+    }
+    // The same in the bytes the system gave; a name that is no text is refused with a message.
+    void SetCommandLine(const QList<QByteArray>& nativeArguments);
 
     // The document flows.
     void NewDocument();
@@ -65,6 +72,9 @@ public:
     void DropFiles(const QStringList& names);
     void ShowAbout();
     TAskToSaveResult AskToSave();
+    // What regaining the focus does: if another program changed the file, offers to load
+    // it again (unMainDiskChanges.cpp).
+    void CheckFileOnDisk();
 
     void AddRecentFile(const QString& name);
     const TRecentFiles& RecentFiles() const { return m_recentFiles; }
@@ -129,6 +139,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -145,8 +156,9 @@ private:
     void refreshRecentMenu();
     void refreshStatus();
     void showFileSize();
-    bool writeDocument(const QString& name);
-    void showFileError(const char* message);
+    std::optional<TFileIdentity> writeDocument(const QString& name);
+    bool confirmOverwriteOfChangedFile();
+    void showFileError(const EFileError& error);
     bool askYesNo(const QString& caption, const QString& text, TPromptIcon icon, bool defaultNo);
     void storeLastPosition();
     bool restoreLastPosition();
@@ -193,8 +205,10 @@ private:
     TRecentFiles m_recentFiles;
     TSearchSettings m_searchSettings;
     QString m_fileName;
+    TDiskFileWatch m_diskFile;
     QString m_applicationTitle;
     QStringList m_commandLine;
+    bool m_commandLineNameRepresentable = true;
     int m_readOnlyChangeGuard = 0;
     // The last line number entered in "Idź do".
     int m_goToLine = 1;

@@ -1,12 +1,13 @@
 #include "editor/SafeFileWrite.h"
 
-#include "editor/SynEditTextBuffer.h"
+#include "editor/FileCalls.h"
+#include "editor/FileErrors.h"
+#include "editor/InPlaceFileWrite.h"
+#include "editor/SaveTemporaryFiles.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <ostream>
-#include <streambuf>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,46 +16,6 @@
 namespace tavlo {
 
 namespace {
-
-// Unbuffered output to a file descriptor; the caller buffers.
-class FdOutBuf : public std::streambuf {
-public:
-    explicit FdOutBuf(int fd) : m_fd(fd) {}
-
-protected:
-    int_type overflow(int_type ch) override {
-        if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);
-        char c = traits_type::to_char_type(ch);
-        return writeAll(&c, 1) ? ch : traits_type::eof();
-    }
-    std::streamsize xsputn(const char* data, std::streamsize count) override {
-        return writeAll(data, size_t(count)) ? count : 0;
-    }
-
-private:
-    bool writeAll(const char* data, size_t count) {
-        while (count > 0) {
-            ssize_t written = ::write(m_fd, data, count);
-            if (written < 0 && errno == EINTR) continue;
-            if (written <= 0) return false;
-            data += written;
-            count -= size_t(written);
-        }
-        return true;
-    }
-    int m_fd;
-};
-
-bool produceInto(int fd, const std::function<void(std::ostream&)>& produce) {
-    FdOutBuf buffer(fd);
-    std::ostream stream(&buffer);
-    try {
-        produce(stream);
-    } catch (...) {
-        return false;
-    }
-    return stream.good();
-}
 
 // The file a name finally stands for, following symbolic links; the name itself when it
 // is no link or its target cannot be resolved.
@@ -72,56 +33,64 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string baseNameOf(const std::string& path) {
-    size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
-void writeInPlace(const std::string& target, const std::string& fileName,
-                  const std::function<void(std::ostream&)>& produce) {
-    int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) throw EFCreateError(fileName);
-    bool ok = produceInto(fd, produce);
-    ok = (::close(fd) == 0) && ok;
-    if (!ok) throw EFCreateError(fileName);
+// Makes the rename itself survive a crash; a folder that cannot be synced loses nothing.
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 } // namespace
 
-void WriteFileSafely(const std::string& fileName, const std::function<void(std::ostream&)>& produce) {
+TFileIdentity WriteFileSafely(const std::string& fileName, const TProduceFunc& produce) {
     const std::string target = resolveTarget(fileName);
     struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode)) throw EFCreateError(fileName);
+    bool exists = true;
+    if (::stat(target.c_str(), &existing) != 0) {
+        if (errno != ENOENT) throw EFCreateError(fileName, errno);
+        exists = false;
+    }
+    // Only a file has contents to keep.
+    if (exists && S_ISDIR(existing.st_mode))
+        throw EFCreateError(fileName, TFileErrorReason::IsFolder, 0, TOldFileState::None);
+    if (exists && !S_ISREG(existing.st_mode))
+        throw EFCreateError(fileName, TFileErrorReason::NotRegularFile, 0, TOldFileState::None);
+    const TOldFileState oldFile = exists ? TOldFileState::Kept : TOldFileState::None;
     // Renaming would get round a file the user may not write.
-    if (exists && ::access(target.c_str(), W_OK) != 0) throw EFCreateError(fileName);
+    if (exists && ::access(target.c_str(), W_OK) != 0)
+        throw EFCreateError(fileName, errno, oldFile);
+    // Replacing the file would split it from its other names.
+    if (exists && existing.st_nlink > 1) return WriteFileInPlace(fileName, target, produce);
 
-    std::string temp = folderOf(target) + "/." + baseNameOf(target) + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        writeInPlace(target, fileName, produce);
-        return;
+    const std::string folder = folderOf(target);
+    RemoveStaleSaveTemporaries(folder);
+    int error = 0;
+    std::optional<TSaveTemporary> temporary = TSaveTemporary::Create(folder, error);
+    if (!temporary) {
+        if (exists) return WriteFileInPlace(fileName, target, produce);
+        throw EFCreateError(fileName, error);
     }
-    mode_t mode;
-    if (exists) {
-        mode = existing.st_mode & 07777;
-        if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
-            // Another owner cannot be kept; the file becomes ours, as any new file would.
-        }
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+    const int fd = temporary->Fd();
+    if (exists && ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        // Another owner cannot be kept; the file becomes ours, as any new file would.
     }
-    bool ok = produceInto(fd, produce);
-    ok = ok && ::fchmod(fd, mode) == 0;
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        throw EFCreateError(fileName);
-    }
+    error = ProduceInto(fd, produce);
+    if (!error && ::fchmod(fd, exists ? existing.st_mode & 07777 : newFileMode()) != 0)
+        error = errno;
+    if (!error && FileCalls().Sync(fd) != 0) error = errno;
+    struct stat written {};
+    if (!error && ::fstat(fd, &written) != 0) error = errno;
+    if (!error) error = temporary->MoveOver(target);
+    if (error) throw EFCreateError(fileName, error, oldFile);
+    syncFolder(folder);
+    return FileIdentityOf(written);
 }
 
 } // namespace tavlo

@@ -1,7 +1,9 @@
 #include "editor/SynEditTextBuffer.h"
 
+#include "editor/FileCalls.h"
 #include "editor/SafeFileWrite.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <istream>
@@ -21,12 +23,6 @@ namespace tavlo {
 
 ESynEditStringList::ESynEditStringList(int64_t index)
     : std::out_of_range("Invalid stringlist index " + std::to_string(index)) {}
-
-EFOpenError::EFOpenError(const std::string& fileName)
-    : EFileError("Cannot open file " + fileName) {}
-
-EFCreateError::EFCreateError(const std::string& fileName)
-    : EFileError("Cannot create file " + fileName) {}
 
 // ---------------------------------------------------------------------------------------
 // Tab expansion
@@ -518,29 +514,31 @@ void TSynEditStringList::loadBlock(std::unique_ptr<char[]> block, size_t size) {
         m_breakStyle = TLineBreakStyle::CrLf;
 }
 
-void TSynEditStringList::LoadFile(const std::string& fileName) {
+TFileIdentity TSynEditStringList::LoadFile(const std::string& fileName) {
     // Non-blocking, so that naming a FIFO never hangs; only regular files are documents.
-    int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) throw EFOpenError(fileName);
+    int fd = FileCalls().Open(fileName, O_RDONLY | O_NONBLOCK, 0);
+    if (fd < 0) throw EFOpenError(fileName, errno);
     struct FdCloser {
         int fd;
         ~FdCloser() { ::close(fd); }
     } closer{fd};
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) throw EFOpenError(fileName);
-    if (uint64_t(info.st_size) > std::numeric_limits<size_t>::max() / 2) throw EFOpenError(fileName);
+    if (::fstat(fd, &info) != 0) throw EFOpenError(fileName, errno);
+    if (S_ISDIR(info.st_mode)) throw EFOpenError(fileName, TFileErrorReason::IsFolder);
+    if (!S_ISREG(info.st_mode)) throw EFOpenError(fileName, TFileErrorReason::NotRegularFile);
+    if (uint64_t(info.st_size) > std::numeric_limits<size_t>::max() / 2)
+        throw EFOpenError(fileName, TFileErrorReason::TooBigForMemory);
     size_t size = size_t(info.st_size);
     std::unique_ptr<char[]> block;
     try {
         block = allocateBlock(size);
     } catch (const std::bad_alloc&) {
-        throw EFOpenError(fileName);
+        throw EFOpenError(fileName, TFileErrorReason::TooBigForMemory);
     }
     size_t done = 0;
     while (done < size) {
-        ssize_t got = ::read(fd, block.get() + done, size - done);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw EFOpenError(fileName);
+        ssize_t got = FileCalls().Read(fd, block.get() + done, size - done);
+        if (got < 0) throw EFOpenError(fileName, errno);
         if (got == 0) break; // the file shrank while we read it
         done += size_t(got);
     }
@@ -548,8 +546,9 @@ void TSynEditStringList::LoadFile(const std::string& fileName) {
         loadBlock(std::move(block), done);
     } catch (const std::bad_alloc&) {
         Clear();
-        throw EFOpenError(fileName);
+        throw EFOpenError(fileName, TFileErrorReason::TooBigForMemory);
     }
+    return FileIdentityOf(info);
 }
 
 void TSynEditStringList::LoadStream(std::istream& stream) {
@@ -564,8 +563,8 @@ void TSynEditStringList::SaveStream(std::ostream& stream) const {
     for (int32_t i = 0; i < m_count; ++i) writer.PutLine(m_list[i].text());
 }
 
-void TSynEditStringList::SaveFile(const std::string& fileName) const {
-    WriteFileSafely(fileName, [this](std::ostream& stream) { SaveStream(stream); });
+TFileIdentity TSynEditStringList::SaveFile(const std::string& fileName) const {
+    return WriteFileSafely(fileName, [this](std::ostream& stream) { SaveStream(stream); });
 }
 
 // ---------------------------------------------------------------------------------------

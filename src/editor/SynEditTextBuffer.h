@@ -2,6 +2,9 @@
 // highlighter range left at its end and a cache of its tab-expanded length.
 #pragma once
 
+#include "editor/FileErrors.h"
+#include "editor/FileIdentity.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -18,19 +21,6 @@ namespace tavlo {
 class ESynEditStringList : public std::out_of_range {
 public:
     explicit ESynEditStringList(int64_t index);
-};
-
-// File-layer errors; their messages are what the main window shows.
-class EFileError : public std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-class EFOpenError : public EFileError {
-public:
-    explicit EFOpenError(const std::string& fileName);
-};
-class EFCreateError : public EFileError {
-public:
-    explicit EFCreateError(const std::string& fileName);
 };
 
 // Line-break style found by a load and written by every save.
@@ -113,10 +103,10 @@ public:
     void SetAllText(std::string_view text);
 
     // Throw EFOpenError / EFCreateError; a failed load keeps the old lines, a failed save
-    // keeps the old file.
-    void LoadFile(const std::string& fileName);
+    // keeps the old file. Both answer the identity of the file as it was read or written.
+    TFileIdentity LoadFile(const std::string& fileName);
     void LoadStream(std::istream& stream);
-    void SaveFile(const std::string& fileName) const;
+    TFileIdentity SaveFile(const std::string& fileName) const;
     // Writes every line with its break to a stream (what SaveFile puts in the file).
     void SaveStream(std::ostream& stream) const;
 

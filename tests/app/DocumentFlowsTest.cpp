@@ -86,7 +86,8 @@ TEST_F(MainWindowTest, YesThatCannotSaveKeepsTheDocument) {
     ASSERT_TRUE(QDir().mkdir(name));
     prompter->answers = {TPromptAnswer::Yes};
     window->NewDocument();
-    EXPECT_EQ(ShownTexts(), QStringList({AskToSaveText(), "Cannot create file " + name}));
+    EXPECT_EQ(ShownTexts(), QStringList({AskToSaveText(), "Cannot create file " + name +
+                                                              "\rTo jest folder, a nie plik."}));
     EXPECT_EQ(window->FileName(), name);
     EXPECT_TRUE(window->Editor().Modified());
     EXPECT_EQ(window->StatusText(TfrMain::pnModified), "Modified");
@@ -163,7 +164,8 @@ TEST_F(MainWindowTest, FailedSaveShowsTheFileLayerMessageAndStaysModified) {
     prompter->saveChoices = {PathOf("folder")};
     prompter->answers = {TPromptAnswer::Yes}; // overwrite the existing "file"
     EXPECT_FALSE(window->SaveAs());
-    EXPECT_EQ(ShownTexts().last(), "Cannot create file " + PathOf("folder"));
+    EXPECT_EQ(ShownTexts().last(),
+              "Cannot create file " + PathOf("folder") + "\rTo jest folder, a nie plik.");
     EXPECT_EQ(prompter->shown.back().icon, TPromptIcon::Error);
     EXPECT_EQ(window->FileName(), QString());
     EXPECT_TRUE(window->Editor().Modified());
@@ -262,7 +264,8 @@ TEST_F(MainWindowTest, ReopenOfAVanishedOrUnreadableEntry) {
     EXPECT_EQ(window->RecentFiles().At(1), gone);
 
     window->Reopen(2);
-    EXPECT_EQ(ShownTexts(), QStringList{"Cannot open file " + folderEntry});
+    EXPECT_EQ(ShownTexts(),
+              QStringList{"Cannot open file " + folderEntry + "\rTo jest folder, a nie plik."});
     EXPECT_EQ(window->FileName(), kept);
     EXPECT_EQ(window->RecentFiles().At(0), kept);
 }

@@ -15,7 +15,16 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <vector>
+
+// Failures show the texts, not their code units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray& bytes, std::ostream* out) {
+    *out << '"' << bytes.toStdString() << '"';
+}
 
 namespace tavlo {
 

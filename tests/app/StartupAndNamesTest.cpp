@@ -11,7 +11,9 @@
 #include <QLocale>
 #include <QMap>
 #include <QMenu>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tavlo {
 namespace {
@@ -32,7 +34,8 @@ private:
 TEST_F(StartupTest, FolderOnTheCommandLineIsRefused) {
     QDir().mkdir(PathOf("sub"));
     StartWith(PathOf("sub"));
-    EXPECT_EQ(ShownTexts(), QStringList{"Cannot open file " + PathOf("sub")});
+    EXPECT_EQ(ShownTexts(),
+              QStringList{"Cannot open file " + PathOf("sub") + "\rTo jest folder, a nie plik."});
     EXPECT_EQ(window->FileName(), QString());
     EXPECT_EQ(window->windowTitle(), "tavlo");
     EXPECT_TRUE(window->RecentFiles().At(0).isEmpty());
@@ -42,7 +45,8 @@ TEST_F(StartupTest, FifoOnTheCommandLineIsRefusedWithoutBlocking) {
     const QString fifo = PathOf("pipe");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     StartWith(fifo);
-    EXPECT_EQ(ShownTexts(), QStringList{"Cannot open file " + fifo});
+    EXPECT_EQ(ShownTexts(),
+              QStringList{"Cannot open file " + fifo + "\rTo nie jest zwykły plik."});
     EXPECT_EQ(window->FileName(), QString());
 }
 
@@ -61,6 +65,28 @@ TEST_F(StartupTest, MissingFileOnTheCommandLineIsIgnoredSilently) {
     EXPECT_EQ(window->FileName(), QString());
     EXPECT_EQ(window->ComboBoxFontSize->currentText(), "10");
     EXPECT_EQ(window->ComboBoxHighlight->currentIndex(), 0);
+}
+
+TEST_F(StartupTest, CommandLineNameThatIsNoTextIsRefusedWithAMessage) {
+    const QByteArray native = QFile::encodeName(folder.path()) + "/z\xb3y-\xff.txt";
+    const int fd = ::open(native.constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    window->SetCommandLine(QList<QByteArray>{native});
+    window->show();
+    EXPECT_EQ(ShownTexts(), QStringList{"Cannot open file " + QFile::decodeName(native) +
+                                        "\rNazwa pliku zawiera bajty, których nie da się "
+                                        "odczytać jako tekstu (UTF-8)."});
+    EXPECT_EQ(window->FileName(), QString());
+    ::unlink(native.constData()); // a name QTemporaryDir could not remove either
+
+    // A name in UTF-8 comes through whole.
+    SetUp();
+    const QString name = MakeFile("zły.txt", "ok\n");
+    window->SetCommandLine(QList<QByteArray>{QFile::encodeName(name)});
+    window->show();
+    EXPECT_TRUE(prompter->shown.empty());
+    EXPECT_EQ(window->FileName(), name);
 }
 
 TEST_F(MainWindowTest, LongPathsAreShortenedInTheCaption) {

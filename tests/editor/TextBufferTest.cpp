@@ -1,5 +1,8 @@
 #include "editor/SynEditTextBuffer.h"
 
+#include "../support/FaultyFileCalls.h"
+#include "FileTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,6 +16,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace tavlo;
@@ -25,34 +29,6 @@ std::vector<std::string> linesOf(const TSynEditStringList& list) {
     for (int32_t i = 0; i < list.Count(); ++i) lines.emplace_back(list.LineAt(i));
     return lines;
 }
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "tavlo-buffer-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 // Records the notifications in the order they arrive.
 struct NotificationLog {
@@ -146,23 +122,70 @@ TEST(TextBuffer, FilesWithOneBreakStyleRoundTripByteForByte) {
     }
 }
 
-TEST(TextBuffer, FailedLoadKeepsLinesAndRefusesWhatIsNoFile) {
+TEST(TextBuffer, FailedLoadKeepsLinesAndSaysWhy) {
     TempDir dir;
     TSynEditStringList list;
     list.AddLine("keep me");
     fs::create_directory(dir / "folder");
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-    for (const std::string& name : {(dir / "missing").string(), (dir / "folder").string(),
-                                   (dir / "fifo").string(), std::string("/dev/null")}) {
+    writeFile(dir / "unreadable.txt", "bytes");
+    const std::pair<std::string, TFileErrorReason> cases[] = {
+        {(dir / "missing").string(), TFileErrorReason::NotFound},
+        {(dir / "folder").string(), TFileErrorReason::IsFolder},
+        {(dir / "fifo").string(), TFileErrorReason::NotRegularFile},
+        {"/dev/null", TFileErrorReason::NotRegularFile},
+        {(dir / (std::string(300, 'n') + ".txt")).string(), TFileErrorReason::NameTooLong},
+        {(dir / "unreadable.txt").string(), TFileErrorReason::InputOutput},
+    };
+    TFaultyFileCalls faulty(dir.path());
+    faulty.readError = EIO;
+    TFileCallsOverride override(faulty);
+    for (const auto& [name, reason] : cases) {
         try {
             list.LoadFile(name);
             ADD_FAILURE() << name << " loaded";
         } catch (const EFOpenError& error) {
             EXPECT_EQ(std::string(error.what()), "Cannot open file " + name);
+            EXPECT_EQ(error.Reason(), reason) << name;
         }
         EXPECT_EQ(linesOf(list), std::vector<std::string>{"keep me"});
     }
 }
+
+// The address-space limit stands in for a machine without the memory; the sanitizers'
+// allocator ends the program there instead of reporting it.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define TAVLO_SANITIZED_ALLOCATOR
+#endif
+#endif
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__) && !defined(TAVLO_SANITIZED_ALLOCATOR)
+TEST(TextBuffer, FileTooBigForMemorySaysSo) {
+    TempDir dir;
+    const fs::path big = dir / "big.txt";
+    writeFile(big, "");
+    fs::resize_file(big, uintmax_t(4) << 30); // sparse: takes no disk space
+    const pid_t child = ::fork();
+    if (child == 0) {
+        struct rlimit limit {};
+        ::getrlimit(RLIMIT_AS, &limit);
+        limit.rlim_cur = rlim_t(1) << 31;
+        ::setrlimit(RLIMIT_AS, &limit);
+        TSynEditStringList list;
+        list.AddLine("keep me");
+        try {
+            list.LoadFile(big.string());
+        } catch (const EFOpenError& error) {
+            ::_exit(error.Reason() == TFileErrorReason::TooBigForMemory && list.Count() == 1 ? 0 : 2);
+        }
+        ::_exit(3);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+#endif
 
 TEST(TextBuffer, SaveReplacesTheFileWholeAndKeepsItsKind) {
     TempDir dir;
