@@ -38,6 +38,7 @@ struct TCorpus {
 const std::vector<TCorpus>& Corpora() {
     static const std::vector<TCorpus> corpora = {
         {"pascal", {"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}},
+        {"javascript", {"/usr/share", "/usr/lib"}, {".js"}},
     };
     return corpora;
 }

@@ -8,12 +8,14 @@ namespace tavlo {
 TWindowHighlighters::TWindowHighlighters() {
     ConfigureMainWindowPascal(m_pascal);
     ConfigureMainWindowSchema(m_schema);
+    ConfigureMainWindowJScript(m_jscript);
 }
 
 TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
     switch (index) {
     case hlPascal: return &m_pascal;
     case hlSchema: return &m_schema;
+    case hlJavaScript: return &m_jscript;
     default: return nullptr;
     }
 }

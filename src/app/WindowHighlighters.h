@@ -4,6 +4,7 @@
 
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterJScript.h"
 
 namespace tavlo {
 
@@ -17,10 +18,12 @@ public:
 
     TSynPasSyn& Pascal() { return m_pascal; }
     TSynSchSyn& Schema() { return m_schema; }
+    TSynJScriptSyn& JScript() { return m_jscript; }
 
 private:
     TSynPasSyn m_pascal;
     TSynSchSyn m_schema;
+    TSynJScriptSyn m_jscript;
 };
 
 } // namespace tavlo

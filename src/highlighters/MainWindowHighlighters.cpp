@@ -14,4 +14,12 @@ void ConfigureMainWindowSchema(TSynSchSyn& highlighter) {
     highlighter.SectionAttri->SetForeground(clMaroon);
 }
 
+void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter) {
+    highlighter.SetDefaultFilter(std::string(TSynJScriptSyn::BuiltinFilter));
+    for (TSynHighlighterAttributes* attribute :
+         {highlighter.CommentAttri, highlighter.NumberAttri, highlighter.StringAttri})
+        attribute->SetForeground(clNavy);
+    highlighter.SymbolAttri->SetForeground(clMaroon);
+}
+
 } // namespace tavlo

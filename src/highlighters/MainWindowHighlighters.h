@@ -4,10 +4,12 @@
 
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterJScript.h"
 
 namespace tavlo {
 
 void ConfigureMainWindowPascal(TSynPasSyn& highlighter);
 void ConfigureMainWindowSchema(TSynSchSyn& highlighter);
+void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter);
 
 } // namespace tavlo

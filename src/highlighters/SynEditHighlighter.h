@@ -4,6 +4,7 @@
 
 #include "editor/SynEditTypes.h"
 
+#include <array>
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
@@ -90,6 +91,8 @@ enum TSynAttributeCategory : int {
     catWhitespace = 4,
     catSymbol = 5,
 };
+// A language's attributes in category order, null for a category it lacks.
+using TSynCategoryAttributes = std::array<TSynHighlighterAttributes*, catSymbol + 1>;
 
 // A line scanner. The caller's loop: RestoreRange (or ClearRange), StartLine, then while not
 // AtLineEnd read the token and call NextToken; CurrentRange is then the range at the end of
@@ -163,6 +166,10 @@ protected:
     void NotifyChangeHooks();
     // Whether Assign copies the source's sample text (the source is of this class or derived).
     virtual bool SharesSampleWith(const TSynCustomHighlighter& source) const;
+    // CategoryAttribute's answer from the language's table: none outside it.
+    static TSynHighlighterAttributes* PickCategory(const TSynCategoryAttributes& byCategory, int index) {
+        return index >= 0 && index < static_cast<int>(byCategory.size()) ? byCategory[index] : nullptr;
+    }
 
     // Scanner state shared by every language.
     bool AtEnd(size_t pos) const { return pos >= Line.size(); }
@@ -173,6 +180,17 @@ protected:
     // The end of the line, or a CR or LF: where single-line constructs stop.
     bool AtLineBreak(size_t pos) const {
         return pos >= Line.size() || Line[pos] == '\r' || Line[pos] == '\n';
+    }
+    // Control characters and the blank, a zero byte inside a line among them; not CR or LF.
+    static constexpr bool IsBlank(unsigned char c) { return c <= 32 && c != '\r' && c != '\n'; }
+    // Where the run of blanks starting at pos ends.
+    size_t BlankRunEnd(size_t pos) const {
+        while (pos < Line.size() && IsBlank(static_cast<unsigned char>(Line[pos]))) ++pos;
+        return pos;
+    }
+    // Past the line break at pos: a LF, or a CR with the LF right after it.
+    size_t LineBreakEnd(size_t pos) const {
+        return Line[pos] == '\r' && CharAt(pos + 1) == '\n' ? pos + 2 : pos + 1;
     }
 
     std::string_view Line;

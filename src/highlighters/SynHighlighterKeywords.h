@@ -14,6 +14,23 @@ namespace tavlo {
 using TSynCharHashTable = std::array<int16_t, 256>;
 using TSynIdentCharTable = std::array<bool, 256>;
 
+// The tables most languages share: identifiers continue with ASCII digits, letters and '_';
+// letters hash to 1..26 in either case and '_' to 31, everything else to 0.
+inline constexpr TSynIdentCharTable AsciiIdentCharTable = [] {
+    TSynIdentCharTable table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    return table;
+}();
+
+inline constexpr TSynCharHashTable LetterCharHashTable = [] {
+    TSynCharHashTable table{};
+    for (int c = 'A'; c <= 'Z'; ++c) table[c] = static_cast<int16_t>(c - 'A' + 1);
+    for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<int16_t>(c - 'a' + 1);
+    table['_'] = 31;
+    return table;
+}();
+
 class TSynKeywordTable {
 public:
     enum class TCompare : uint8_t {

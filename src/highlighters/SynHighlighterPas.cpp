@@ -63,20 +63,8 @@ constexpr TPasKeyword PasKeywords[] = {
 constexpr int KeywordTableSize = 192;
 
 // Identifiers continue with digits, letters and '_'; only letters count for the hash.
-constexpr TSynIdentCharTable IdentCharTable = [] {
-    TSynIdentCharTable table{};
-    for (int c = 0; c < 256; ++c)
-        table[c] = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-    return table;
-}();
-
-constexpr TSynCharHashTable CharHashTable = [] {
-    TSynCharHashTable table{};
-    for (int c = 'A'; c <= 'Z'; ++c) table[c] = static_cast<int16_t>(c - 'A' + 1);
-    for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<int16_t>(c - 'a' + 1);
-    table['_'] = 31;
-    return table;
-}();
+constexpr const TSynIdentCharTable& IdentCharTable = AsciiIdentCharTable;
+constexpr const TSynCharHashTable& CharHashTable = LetterCharHashTable;
 
 const TSynKeywordTable& Keywords() {
     static const std::vector<std::string_view> texts = [] {
@@ -92,8 +80,6 @@ const TSynKeywordTable& Keywords() {
 constexpr bool IsLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
 constexpr bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 constexpr bool IsHexDigit(unsigned char c) { return IsDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'); }
-// Control characters and the blank; a zero byte inside a line is one of them.
-constexpr bool IsBlank(unsigned char c) { return c <= 32 && c != '\r' && c != '\n'; }
 
 std::unique_ptr<TSynCustomHighlighter> CreatePascal() { return std::make_unique<TSynPasSyn>(); }
 
@@ -136,8 +122,8 @@ void TSynPasSyn::BuildCharDispatch() {
         else if (c == '|' || c >= 127) handler = &TSynPasSyn::UnknownProc;
         CharDispatch[c] = handler;
     }
-    CharDispatch['\n'] = &TSynPasSyn::LineFeedProc;
-    CharDispatch['\r'] = &TSynPasSyn::CarriageReturnProc;
+    CharDispatch['\n'] = &TSynPasSyn::LineBreakProc;
+    CharDispatch['\r'] = &TSynPasSyn::LineBreakProc;
     CharDispatch['#'] = &TSynPasSyn::CharCodeProc;
     CharDispatch['$'] = &TSynPasSyn::HexProc;
     CharDispatch['\''] = &TSynPasSyn::StringProc;
@@ -171,15 +157,7 @@ void TSynPasSyn::SetPackageSource(bool value) {
 // ---- answers ----
 
 TSynHighlighterAttributes* TSynPasSyn::CategoryAttribute(int index) const {
-    switch (index) {
-    case catComment: return CommentAttri;
-    case catIdentifier: return IdentifierAttri;
-    case catKeyword: return KeyAttri;
-    case catString: return StringAttri;
-    case catWhitespace: return SpaceAttri;
-    case catSymbol: return SymbolAttri;
-    default: return nullptr;
-    }
+    return PickCategory({CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri}, index);
 }
 
 bool TSynPasSyn::StoresFilter() const { return DefaultFilter() != BuiltinFilter; }
@@ -259,19 +237,12 @@ void TSynPasSyn::UnknownProc() {
 
 void TSynPasSyn::SpaceProc() {
     CurrentKind = ttSpace;
-    do ++ScanPos;
-    while (!AtEnd(ScanPos) && IsBlank(CharAt(ScanPos)));
+    ScanPos = BlankRunEnd(ScanPos + 1);
 }
 
-void TSynPasSyn::LineFeedProc() {
+void TSynPasSyn::LineBreakProc() {
     CurrentKind = ttSpace;
-    ++ScanPos;
-}
-
-void TSynPasSyn::CarriageReturnProc() {
-    CurrentKind = ttSpace;
-    ++ScanPos;
-    if (!AtEnd(ScanPos) && CharAt(ScanPos) == '\n') ++ScanPos;
+    ScanPos = LineBreakEnd(ScanPos);
 }
 
 void TSynPasSyn::CharCodeProc() {
@@ -312,8 +283,8 @@ void TSynPasSyn::RoundOpenProc() {
 
 void TSynPasSyn::ParenCommentProc() {
     switch (CharAt(ScanPos)) {
-    case '\n': LineFeedProc(); break;
-    case '\r': CarriageReturnProc(); break;
+    case '\n':
+    case '\r': LineBreakProc(); break;
     default:
         CurrentKind = ttComment;
         ScanParenCommentBody();
@@ -339,8 +310,8 @@ void TSynPasSyn::BraceOpenProc() {
 
 void TSynPasSyn::BraceCommentProc() {
     switch (CharAt(ScanPos)) {
-    case '\n': LineFeedProc(); return;
-    case '\r': CarriageReturnProc(); return;
+    case '\n':
+    case '\r': LineBreakProc(); return;
     default: break;
     }
     // Decided by the token's second character, also on the lines a comment continues on.

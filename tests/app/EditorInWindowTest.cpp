@@ -102,6 +102,25 @@ TEST_F(EditorInWindowTest, HighlighterFollowsExtensionAndComboAndColoursTheText)
     EXPECT_EQ(window->ComboBoxHighlight->currentText(), "Pascal");
 }
 
+TEST_F(EditorInWindowTest, JavaScriptFilesGetTheWindowsJavaScriptColours) {
+    window->show();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("page.JS", "/* c */ var s = 'x';\n")));
+    auto* js = dynamic_cast<TSynJScriptSyn*>(Engine().Highlighter());
+    ASSERT_NE(js, nullptr);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "Java Script");
+    EXPECT_EQ(Engine().TokenAttributeAt({1, 1}), js->CommentAttri);
+    EXPECT_EQ(Engine().TokenAttributeAt({9, 1}), js->KeyAttri);
+    EXPECT_EQ(Engine().TokenAttributeAt({15, 1}), js->SymbolAttri);
+    EXPECT_EQ(js->CommentAttri->Foreground(), clNavy);
+    EXPECT_EQ(js->StringAttri->Foreground(), clNavy);
+    EXPECT_EQ(js->SymbolAttri->Foreground(), clMaroon);
+    EXPECT_GT(BluePixels(), 20);
+
+    ChooseHighlighter(hlNone);
+    ChooseHighlighter(hlJavaScript);
+    EXPECT_EQ(Engine().Highlighter(), js);
+}
+
 TEST_F(EditorInWindowTest, TypingMarksTheDocumentAndMovesTheCaretPanel) {
     ShowActive();
     const QString name = MakeFile("doc.txt", "ab\ncd\n");

@@ -1,0 +1,323 @@
+#include "highlighters/SynHighlighterJScript.h"
+
+#include "highlighters/SynHighlighterKeywords.h"
+
+#include <vector>
+
+namespace tavlo {
+
+namespace {
+
+// Keywords are compared exactly: Date is a browser object, date an identifier.
+constexpr std::string_view ReservedWords[] = {
+    "abstract", "boolean", "break", "byte", "callee", "case", "catch", "char", "class", "const",
+    "constructor", "continue", "debugger", "default", "delete", "do", "double", "else", "enum",
+    "export", "extends", "false", "final", "finally", "float", "for", "function", "goto", "if",
+    "implements", "import", "in", "instanceof", "int", "interface", "long", "NaN", "native", "new",
+    "null", "package", "private", "protected", "prototype", "public", "return", "short", "start",
+    "static", "super", "switch", "synchronized", "this", "throw", "throws", "transient", "true",
+    "try", "typeof", "var", "void", "while", "with",
+};
+
+// The browser's objects, properties and methods.
+constexpr std::string_view BrowserWords[] = {
+    "abs", "acos", "action", "alert", "align", "alinkColor", "All", "all", "Anchor", "anchor",
+    "anchors", "appCodeName", "Applet", "applets", "appName", "appVersion", "Area", "Arguments",
+    "arguments", "Array", "asin", "atan", "atan2", "back", "background", "bgColor", "big", "blink",
+    "blur", "body", "bold", "Boolean", "border", "bottom", "Button", "call", "caller",
+    "captureEvents", "ceil", "charAt", "charCodeAt", "Checkbox", "checked", "clear",
+    "clearInterval", "clearTimeout", "click", "close", "closed", "color", "complete", "concat",
+    "confirm", "cookie", "cos", "current", "Date", "defaultChecked", "defaultSelected",
+    "defaultStatus", "defaultValue", "description", "display", "document", "domain", "E",
+    "elements", "Embed", "embeds", "enabledPlugin", "encoding", "escape", "eval", "event", "exp",
+    "fgColor", "filename", "FileUpload", "find", "fixed", "Float", "floor", "focus", "fontcolor",
+    "fontsize", "Form", "form", "forms", "forward", "Frame", "frames", "fromCharCode", "Function",
+    "getDate", "getDay", "getElementById", "getFullYear", "getHours", "getMilliseconds",
+    "getMinutes", "getMonth", "getSeconds", "getTime", "getTimezoneOffset", "getUTCDate",
+    "getUTCDay", "getUTCFullYear", "getUTCHours", "getUTCMilliseconds", "getUTCMinutes",
+    "getUTCMonth", "getUTCSeconds", "getYear", "Global", "go", "handleEvent", "hash", "height",
+    "Hidden", "History", "history", "home", "host", "hostname", "href", "hspace", "Image", "images",
+    "index", "indexOf", "Infinity", "innerHeight", "innerWidth", "input", "isFinite", "isNaN",
+    "italics", "java", "javaEnabled", "join", "lastIndexOf", "lastModified", "Layer", "layers",
+    "left", "length", "Link", "link", "linkColor", "links", "LN10", "LN2", "Location", "location",
+    "locationbar", "log", "LOG10E", "LOG2E", "logon", "lowsrc", "match", "Math", "max", "MAX_VALUE",
+    "menubar", "method", "MimeType", "mimeTypes", "min", "MIN_VALUE", "moveBy", "moveTo", "name",
+    "Navigator", "navigator", "NEGATIVE_INFINITY", "netscape", "next", "Null", "Number", "Object",
+    "open", "opener", "Option", "options", "outerHeight", "outerWidth", "Packages", "pageX",
+    "pageXOffset", "pageY", "pageYOffset", "parent", "parse", "parseFloat", "parseInt", "Password",
+    "pathname", "personalbar", "PI", "platform", "Plugin", "plugins", "port", "POSITIVE_INFINITY",
+    "pow", "previous", "print", "prompt", "protocol", "Radio", "random", "referrer", "refresh",
+    "RegExp", "releaseEvents", "reload", "replace", "Reset", "reset", "resizeBy", "resizeTo",
+    "reverse", "right", "round", "routeEvent", "screen", "scroll", "scrollbars", "scrollBy",
+    "scrollTo", "search", "Select", "select", "selected", "selectedIndex", "self", "setDate",
+    "setFullYear", "setHours", "setInterval", "setMilliseconds", "setMinutes", "setMonth",
+    "setSeconds", "setTime", "setTimeout", "setUTCDate", "setUTCFullYear", "setUTCHours",
+    "setUTCMilliseconds", "setUTCMinutes", "setUTCMonth", "setUTCSeconds", "setYear", "sin",
+    "slice", "small", "sort", "split", "sqrt", "SQRT1_2", "SQRT2", "src", "status", "statusbar",
+    "stop", "strike", "String", "style", "sub", "Submit", "submit", "substr", "substring",
+    "suffixes", "sup", "tags", "taint", "taintEnabled", "tan", "target", "Text", "text", "Textarea",
+    "title", "toGMTString", "toLocaleString", "toLowerCase", "toolbar", "top", "toSource",
+    "toString", "toUpperCase", "toUTCString", "type", "Undefined", "undefined", "unescape",
+    "untaint", "unwatch", "URL", "userAgent", "UTC", "value", "valueOf", "visibility", "vlinkColor",
+    "vspace", "watch", "width", "Window", "window", "write", "writeln", "zIndex",
+};
+
+constexpr std::string_view EventWords[] = {
+    "onAbort", "onBlur", "onChange", "onClick", "onDblClick", "onError", "onFocus", "onKeyDown",
+    "onKeyPress", "onKeyUp", "onLoad", "onMouseDown", "onMouseMove", "onMouseOut", "onMouseOver",
+    "onMouseUp", "onReset", "onSelect", "onSubmit", "onUnload",
+};
+
+constexpr int KeywordTableSize = 253;
+constexpr const TSynIdentCharTable& IdentCharTable = AsciiIdentCharTable;
+constexpr const TSynCharHashTable& CharHashTable = LetterCharHashTable;
+
+// All three lists in one table; a keyword's kind follows from the list its index falls in.
+const TSynKeywordTable& Keywords() {
+    static const std::vector<std::string_view> words = [] {
+        std::vector<std::string_view> all(std::begin(ReservedWords), std::end(ReservedWords));
+        all.insert(all.end(), std::begin(BrowserWords), std::end(BrowserWords));
+        all.insert(all.end(), std::begin(EventWords), std::end(EventWords));
+        return all;
+    }();
+    static const TSynKeywordTable table(CharHashTable, KeywordTableSize, words,
+                                        TSynKeywordTable::TCompare::Exact);
+    return table;
+}
+
+TSynJScriptSyn::TtKind KindOfKeyword(int index) {
+    constexpr int reserved = static_cast<int>(std::size(ReservedWords));
+    constexpr int browser = static_cast<int>(std::size(BrowserWords));
+    if (index < reserved) return TSynJScriptSyn::ttKey;
+    return index < reserved + browser ? TSynJScriptSyn::ttNonReservedKey : TSynJScriptSyn::ttEvent;
+}
+
+constexpr bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsHexLetter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'f'; }
+
+std::unique_ptr<TSynCustomHighlighter> CreateJScript() { return std::make_unique<TSynJScriptSyn>(); }
+
+constexpr std::string_view KindNames[] = {"Comment", "Identifier", "Key",     "Null",
+                                          "Number",  "Space",      "String",  "Symbol",
+                                          "Unknown", "NonReservedKey", "Event"};
+
+} // namespace
+
+const TSynHighlighterClass TSynJScriptSyn::ClassInfo = {"TSynJScriptSyn", "javascript", KindNames,
+                                                        &CreateJScript};
+
+TSynJScriptSyn::TSynJScriptSyn() {
+    CommentAttri = AddAttribute("Comment", fsItalic);
+    IdentifierAttri = AddAttribute("Identifier");
+    KeyAttri = AddAttribute("Reserved word", fsBold);
+    NonReservedKeyAttri = AddAttribute("Non-reserved keyword");
+    EventAttri = AddAttribute("Event");
+    NumberAttri = AddAttribute("Number");
+    SpaceAttri = AddAttribute("Space");
+    StringAttri = AddAttribute("String");
+    SymbolAttri = AddAttribute("Symbol");
+    BindAttributeChanges();
+    // Unknown characters have no attribute: they are drawn in the editor's own colours.
+    KindAttributes = {CommentAttri, IdentifierAttri, KeyAttri,    nullptr,
+                      NumberAttri,  SpaceAttri,      StringAttri, SymbolAttri,
+                      nullptr,      NonReservedKeyAttri, EventAttri};
+    BuildCharDispatch();
+    SetDefaultFilter(std::string(BuiltinFilter));
+}
+
+void TSynJScriptSyn::BuildCharDispatch() {
+    for (int c = 0; c < 256; ++c) {
+        const auto byte = static_cast<unsigned char>(c);
+        THandler handler = &TSynJScriptSyn::SymbolProc;
+        if (IsBlank(byte)) handler = &TSynJScriptSyn::SpaceProc;
+        else if (IsDigit(byte)) handler = &TSynJScriptSyn::NumberProc;
+        else if (IdentCharTable[byte]) handler = &TSynJScriptSyn::IdentProc;
+        else if (c >= 127) handler = &TSynJScriptSyn::UnknownProc;
+        CharDispatch[c] = handler;
+    }
+    for (unsigned char c : std::string_view("#$@\\^`")) CharDispatch[c] = &TSynJScriptSyn::UnknownProc;
+    CharDispatch['\n'] = &TSynJScriptSyn::LineBreakProc;
+    CharDispatch['\r'] = &TSynJScriptSyn::LineBreakProc;
+    CharDispatch['"'] = &TSynJScriptSyn::StringProc;
+    CharDispatch['\''] = &TSynJScriptSyn::StringProc;
+    CharDispatch['%'] = &TSynJScriptSyn::SymbolOrAssignProc;
+    CharDispatch['*'] = &TSynJScriptSyn::SymbolOrAssignProc;
+    CharDispatch['&'] = &TSynJScriptSyn::DoubledOrAssignProc;
+    CharDispatch['+'] = &TSynJScriptSyn::DoubledOrAssignProc;
+    CharDispatch['|'] = &TSynJScriptSyn::DoubledOrAssignProc;
+    CharDispatch['-'] = &TSynJScriptSyn::MinusProc;
+    CharDispatch['.'] = &TSynJScriptSyn::PointProc;
+    CharDispatch['/'] = &TSynJScriptSyn::SlashProc;
+}
+
+// ---- answers ----
+
+TSynHighlighterAttributes* TSynJScriptSyn::CategoryAttribute(int index) const {
+    return PickCategory({CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri}, index);
+}
+
+TSynCharSet TSynJScriptSyn::WordChars() const { return IdentifierWordChars(); }
+std::string TSynJScriptSyn::LanguageTitle() const { return "Javascript"; }
+
+std::string TSynJScriptSyn::SampleText() const {
+    return "// Counts the checked boxes\n"
+           "function countChecked(form) {\n"
+           "  var count = 0, limit = 0x1F;\n"
+           "  document.write(\"<p>Checking...</p>\");\n"
+           "  for (var i = 0; i < form.elements.length; i++) {\n"
+           "    if (form.elements[i].checked) count += 1;\n"
+           "    limit--;\n"
+           "  }\n"
+           "  count = count @ 2; /* illegal character */\n"
+           "  return count;\n"
+           "}\n"
+           "window.onLoad = countChecked;\n";
+}
+
+TSynHighlighterAttributes* TSynJScriptSyn::TokenAttribute() const { return KindAttributes[CurrentKind]; }
+
+void TSynJScriptSyn::RestoreRange(TSynRange range) {
+    // A value no scan produced (a line without a stored range, another language's) starts as code.
+    RangeState = range == rgBlockComment ? rgBlockComment : rgNone;
+}
+
+// ---- scanning ----
+
+void TSynJScriptSyn::NextToken() {
+    TokenStartPos = ScanPos;
+    if (AtEnd(ScanPos)) {
+        CurrentKind = ttNull;
+        return;
+    }
+    if (RangeState == rgBlockComment) BlockCommentProc();
+    else (this->*CharDispatch[CharAt(ScanPos)])();
+}
+
+void TSynJScriptSyn::SymbolOfLength(size_t length) {
+    CurrentKind = ttSymbol;
+    ScanPos += length;
+}
+
+void TSynJScriptSyn::SymbolProc() { SymbolOfLength(1); }
+
+// "%=" and "*=".
+void TSynJScriptSyn::SymbolOrAssignProc() { SymbolOfLength(CharAt(ScanPos + 1) == '=' ? 2 : 1); }
+
+// "&&", "&=", "++", "+=", "||", "|=".
+void TSynJScriptSyn::DoubledOrAssignProc() {
+    const unsigned char next = CharAt(ScanPos + 1);
+    SymbolOfLength(next == Line[ScanPos] || next == '=' ? 2 : 1);
+}
+
+void TSynJScriptSyn::MinusProc() {
+    const unsigned char next = CharAt(ScanPos + 1);
+    SymbolOfLength(next == '-' || next == '=' || next == '>' ? 2 : 1);
+}
+
+void TSynJScriptSyn::PointProc() {
+    SymbolOfLength(CharAt(ScanPos + 1) == '.' && CharAt(ScanPos + 2) == '.' ? 3 : 1);
+}
+
+void TSynJScriptSyn::UnknownProc() {
+    // No byte is a double-byte lead byte in the code pages this editor uses.
+    CurrentKind = ttUnknown;
+    ++ScanPos;
+}
+
+void TSynJScriptSyn::SpaceProc() {
+    CurrentKind = ttSpace;
+    ScanPos = BlankRunEnd(ScanPos + 1);
+}
+
+void TSynJScriptSyn::LineBreakProc() {
+    CurrentKind = ttSpace;
+    ScanPos = LineBreakEnd(ScanPos);
+}
+
+void TSynJScriptSyn::SlashProc() {
+    switch (CharAt(ScanPos + 1)) {
+    case '/':
+        CurrentKind = ttComment;
+        ScanPos += 2;
+        while (!AtLineBreak(ScanPos)) ++ScanPos;
+        break;
+    case '*':
+        CurrentKind = ttComment;
+        RangeState = rgBlockComment;
+        // The search starts after the "*", so "/*/" stays open.
+        ScanPos += 2;
+        ScanBlockCommentBody();
+        break;
+    case '=': SymbolOfLength(2); break;
+    default: SymbolOfLength(1); break;
+    }
+}
+
+void TSynJScriptSyn::BlockCommentProc() {
+    CurrentKind = ttComment;
+    // A line break that starts a continuation belongs to the comment.
+    if (AtLineBreak(ScanPos)) ++ScanPos;
+    ScanBlockCommentBody();
+}
+
+void TSynJScriptSyn::ScanBlockCommentBody() {
+    while (!AtLineBreak(ScanPos)) {
+        if (Line[ScanPos] == '*' && CharAt(ScanPos + 1) == '/') {
+            ScanPos += 2;
+            RangeState = rgNone;
+            return;
+        }
+        ++ScanPos;
+    }
+}
+
+void TSynJScriptSyn::StringProc() {
+    CurrentKind = ttString;
+    const char delimiter = Line[ScanPos];
+    size_t pos = ScanPos;
+    // A tripled delimiter opens the string.
+    if (CharAt(pos + 1) == delimiter && CharAt(pos + 2) == delimiter) pos += 2;
+    // Strings end with their line. A backslash escapes the character after it, so "\'" does
+    // not close a string and "\\" before the delimiter does not keep it open.
+    for (++pos; !AtLineBreak(pos) && Line[pos] != delimiter; ++pos)
+        if (Line[pos] == '\\' && !AtLineBreak(pos + 1)) ++pos;
+    // The closing delimiter, or the line break that ended the string, is part of the token.
+    ScanPos = AtEnd(pos) ? pos : pos + 1;
+}
+
+void TSynJScriptSyn::NumberProc() {
+    CurrentKind = ttNumber;
+    const size_t start = ScanPos;
+    bool hexadecimal = false;
+    for (++ScanPos; !AtEnd(ScanPos); ++ScanPos) {
+        const unsigned char c = CharAt(ScanPos);
+        if (IsDigit(c)) continue;
+        if (c == '.') {
+            // "1..2" is a number, two dots and a number.
+            if (CharAt(ScanPos + 1) == '.') return;
+        } else if (IsHexLetter(c)) {
+            // No exponent: in 1e5 the number is 1.
+            if (!hexadecimal) return;
+        } else if ((c | 0x20) == 'x') {
+            const unsigned char next = CharAt(ScanPos + 1);
+            if (ScanPos != start + 1 || Line[start] != '0' || !(IsDigit(next) || IsHexLetter(next))) return;
+            hexadecimal = true;
+        } else {
+            return;
+        }
+    }
+}
+
+void TSynJScriptSyn::IdentProc() {
+    // Locals keep the loop in registers; this is the hottest loop of the scanner.
+    const auto* text = reinterpret_cast<const unsigned char*>(Line.data());
+    const size_t wordStart = ScanPos;
+    size_t end = wordStart;
+    int hash = 0;
+    for (; end < Line.size() && IdentCharTable[text[end]]; ++end) hash += CharHashTable[text[end]];
+    ScanPos = end;
+    const int keyword = Keywords().Find(hash, Line.substr(wordStart, end - wordStart));
+    CurrentKind = keyword < 0 ? ttIdentifier : KindOfKeyword(keyword);
+}
+
+} // namespace tavlo
