@@ -39,6 +39,7 @@ const std::vector<TCorpus>& Corpora() {
     static const std::vector<TCorpus> corpora = {
         {"pascal", {"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}},
         {"javascript", {"/usr/share", "/usr/lib"}, {".js"}},
+        {"php", {"/usr/share", "/usr/lib"}, {".php"}},
     };
     return corpora;
 }

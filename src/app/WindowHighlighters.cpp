@@ -9,6 +9,7 @@ TWindowHighlighters::TWindowHighlighters() {
     ConfigureMainWindowPascal(m_pascal);
     ConfigureMainWindowSchema(m_schema);
     ConfigureMainWindowJScript(m_jscript);
+    ConfigureMainWindowPHP(m_php);
 }
 
 TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
@@ -16,6 +17,7 @@ TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
     case hlPascal: return &m_pascal;
     case hlSchema: return &m_schema;
     case hlJavaScript: return &m_jscript;
+    case hlPhp: return &m_php;
     default: return nullptr;
     }
 }

@@ -5,6 +5,7 @@
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterJScript.h"
+#include "highlighters/SynHighlighterPHP.h"
 
 namespace tavlo {
 
@@ -19,11 +20,13 @@ public:
     TSynPasSyn& Pascal() { return m_pascal; }
     TSynSchSyn& Schema() { return m_schema; }
     TSynJScriptSyn& JScript() { return m_jscript; }
+    TSynPHPSyn& PHP() { return m_php; }
 
 private:
     TSynPasSyn m_pascal;
     TSynSchSyn m_schema;
     TSynJScriptSyn m_jscript;
+    TSynPHPSyn m_php;
 };
 
 } // namespace tavlo

@@ -22,4 +22,12 @@ void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter) {
     highlighter.SymbolAttri->SetForeground(clMaroon);
 }
 
+void ConfigureMainWindowPHP(TSynPHPSyn& highlighter) {
+    highlighter.SetDefaultFilter(std::string(TSynPHPSyn::BuiltinFilter));
+    highlighter.CommentAttri->SetForeground(clGray);
+    highlighter.NumberAttri->SetForeground(clNavy);
+    highlighter.StringAttri->SetForeground(clNavy);
+    highlighter.SymbolAttri->SetForeground(clMaroon);
+}
+
 } // namespace tavlo

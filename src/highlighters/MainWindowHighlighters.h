@@ -5,11 +5,13 @@
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterJScript.h"
+#include "highlighters/SynHighlighterPHP.h"
 
 namespace tavlo {
 
 void ConfigureMainWindowPascal(TSynPasSyn& highlighter);
 void ConfigureMainWindowSchema(TSynSchSyn& highlighter);
 void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter);
+void ConfigureMainWindowPHP(TSynPHPSyn& highlighter);
 
 } // namespace tavlo

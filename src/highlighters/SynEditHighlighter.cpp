@@ -166,6 +166,16 @@ void TSynCustomHighlighter::StartLine(std::string_view lineText, int lineIndex) 
     NextToken();
 }
 
+bool TSynCustomHighlighter::ScanToCloser(std::string_view closer) {
+    for (; !AtLineBreak(ScanPos); ++ScanPos) {
+        if (Line[ScanPos] == closer.front() && Line.compare(ScanPos, closer.size(), closer) == 0) {
+            ScanPos += closer.size();
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string TSynCustomHighlighter::TokenText() const { return std::string(TokenView()); }
 int TSynCustomHighlighter::TokenStart() const { return static_cast<int>(TokenStartPos); }
 

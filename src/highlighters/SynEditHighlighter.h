@@ -188,6 +188,9 @@ protected:
         while (pos < Line.size() && IsBlank(static_cast<unsigned char>(Line[pos]))) ++pos;
         return pos;
     }
+    // Moves ScanPos past the first `closer` on this line and answers true, or to the first line
+    // break (or the end) before it and answers false.
+    bool ScanToCloser(std::string_view closer);
     // Past the line break at pos: a LF, or a CR with the LF right after it.
     size_t LineBreakEnd(size_t pos) const {
         return Line[pos] == '\r' && CharAt(pos + 1) == '\n' ? pos + 2 : pos + 1;

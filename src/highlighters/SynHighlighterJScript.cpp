@@ -106,7 +106,7 @@ constexpr std::string_view KindNames[] = {"Comment", "Identifier", "Key",     "N
 const TSynHighlighterClass TSynJScriptSyn::ClassInfo = {"TSynJScriptSyn", "javascript", KindNames,
                                                         &CreateJScript};
 
-TSynJScriptSyn::TSynJScriptSyn() {
+TSynJScriptSyn::TSynJScriptSyn() : TSynCStyleScanner({ttNull, ttSpace, ttSymbol, ttUnknown}) {
     CommentAttri = AddAttribute("Comment", fsItalic);
     IdentifierAttri = AddAttribute("Identifier");
     KeyAttri = AddAttribute("Reserved word", fsBold);
@@ -121,42 +121,23 @@ TSynJScriptSyn::TSynJScriptSyn() {
     KindAttributes = {CommentAttri, IdentifierAttri, KeyAttri,    nullptr,
                       NumberAttri,  SpaceAttri,      StringAttri, SymbolAttri,
                       nullptr,      NonReservedKeyAttri, EventAttri};
-    BuildCharDispatch();
-    SetDefaultFilter(std::string(BuiltinFilter));
-}
+    Categories = {CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri};
 
-void TSynJScriptSyn::BuildCharDispatch() {
-    for (int c = 0; c < 256; ++c) {
-        const auto byte = static_cast<unsigned char>(c);
-        THandler handler = &TSynJScriptSyn::SymbolProc;
-        if (IsBlank(byte)) handler = &TSynJScriptSyn::SpaceProc;
-        else if (IsDigit(byte)) handler = &TSynJScriptSyn::NumberProc;
-        else if (IdentCharTable[byte]) handler = &TSynJScriptSyn::IdentProc;
-        else if (c >= 127) handler = &TSynJScriptSyn::UnknownProc;
-        CharDispatch[c] = handler;
-    }
+    BuildSharedDispatch(static_cast<THandler>(&TSynJScriptSyn::NumberProc),
+                        static_cast<THandler>(&TSynJScriptSyn::IdentProc));
     for (unsigned char c : std::string_view("#$@\\^`")) CharDispatch[c] = &TSynJScriptSyn::UnknownProc;
-    CharDispatch['\n'] = &TSynJScriptSyn::LineBreakProc;
-    CharDispatch['\r'] = &TSynJScriptSyn::LineBreakProc;
-    CharDispatch['"'] = &TSynJScriptSyn::StringProc;
-    CharDispatch['\''] = &TSynJScriptSyn::StringProc;
-    CharDispatch['%'] = &TSynJScriptSyn::SymbolOrAssignProc;
-    CharDispatch['*'] = &TSynJScriptSyn::SymbolOrAssignProc;
-    CharDispatch['&'] = &TSynJScriptSyn::DoubledOrAssignProc;
-    CharDispatch['+'] = &TSynJScriptSyn::DoubledOrAssignProc;
-    CharDispatch['|'] = &TSynJScriptSyn::DoubledOrAssignProc;
+    CharDispatch['"'] = static_cast<THandler>(&TSynJScriptSyn::StringProc);
+    CharDispatch['\''] = static_cast<THandler>(&TSynJScriptSyn::StringProc);
+    for (unsigned char c : std::string_view("%*")) CharDispatch[c] = &TSynJScriptSyn::SymbolOrAssignProc;
+    for (unsigned char c : std::string_view("&+|")) CharDispatch[c] = &TSynJScriptSyn::DoubledOrAssignProc;
     CharDispatch['-'] = &TSynJScriptSyn::MinusProc;
-    CharDispatch['.'] = &TSynJScriptSyn::PointProc;
-    CharDispatch['/'] = &TSynJScriptSyn::SlashProc;
+    CharDispatch['.'] = static_cast<THandler>(&TSynJScriptSyn::PointProc);
+    CharDispatch['/'] = static_cast<THandler>(&TSynJScriptSyn::SlashProc);
+    SetDefaultFilter(std::string(BuiltinFilter));
 }
 
 // ---- answers ----
 
-TSynHighlighterAttributes* TSynJScriptSyn::CategoryAttribute(int index) const {
-    return PickCategory({CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri}, index);
-}
-
-TSynCharSet TSynJScriptSyn::WordChars() const { return IdentifierWordChars(); }
 std::string TSynJScriptSyn::LanguageTitle() const { return "Javascript"; }
 
 std::string TSynJScriptSyn::SampleText() const {
@@ -174,8 +155,6 @@ std::string TSynJScriptSyn::SampleText() const {
            "window.onLoad = countChecked;\n";
 }
 
-TSynHighlighterAttributes* TSynJScriptSyn::TokenAttribute() const { return KindAttributes[CurrentKind]; }
-
 void TSynJScriptSyn::RestoreRange(TSynRange range) {
     // A value no scan produced (a line without a stored range, another language's) starts as code.
     RangeState = range == rgBlockComment ? rgBlockComment : rgNone;
@@ -184,69 +163,27 @@ void TSynJScriptSyn::RestoreRange(TSynRange range) {
 // ---- scanning ----
 
 void TSynJScriptSyn::NextToken() {
-    TokenStartPos = ScanPos;
-    if (AtEnd(ScanPos)) {
-        CurrentKind = ttNull;
-        return;
-    }
+    if (!StartToken()) return;
     if (RangeState == rgBlockComment) BlockCommentProc();
-    else (this->*CharDispatch[CharAt(ScanPos)])();
-}
-
-void TSynJScriptSyn::SymbolOfLength(size_t length) {
-    CurrentKind = ttSymbol;
-    ScanPos += length;
-}
-
-void TSynJScriptSyn::SymbolProc() { SymbolOfLength(1); }
-
-// "%=" and "*=".
-void TSynJScriptSyn::SymbolOrAssignProc() { SymbolOfLength(CharAt(ScanPos + 1) == '=' ? 2 : 1); }
-
-// "&&", "&=", "++", "+=", "||", "|=".
-void TSynJScriptSyn::DoubledOrAssignProc() {
-    const unsigned char next = CharAt(ScanPos + 1);
-    SymbolOfLength(next == Line[ScanPos] || next == '=' ? 2 : 1);
-}
-
-void TSynJScriptSyn::MinusProc() {
-    const unsigned char next = CharAt(ScanPos + 1);
-    SymbolOfLength(next == '-' || next == '=' || next == '>' ? 2 : 1);
+    else Dispatch();
 }
 
 void TSynJScriptSyn::PointProc() {
     SymbolOfLength(CharAt(ScanPos + 1) == '.' && CharAt(ScanPos + 2) == '.' ? 3 : 1);
 }
 
-void TSynJScriptSyn::UnknownProc() {
-    // No byte is a double-byte lead byte in the code pages this editor uses.
-    CurrentKind = ttUnknown;
-    ++ScanPos;
-}
-
-void TSynJScriptSyn::SpaceProc() {
-    CurrentKind = ttSpace;
-    ScanPos = BlankRunEnd(ScanPos + 1);
-}
-
-void TSynJScriptSyn::LineBreakProc() {
-    CurrentKind = ttSpace;
-    ScanPos = LineBreakEnd(ScanPos);
-}
-
 void TSynJScriptSyn::SlashProc() {
     switch (CharAt(ScanPos + 1)) {
     case '/':
         CurrentKind = ttComment;
-        ScanPos += 2;
-        while (!AtLineBreak(ScanPos)) ++ScanPos;
+        ScanToLineBreak();
         break;
     case '*':
         CurrentKind = ttComment;
         RangeState = rgBlockComment;
         // The search starts after the "*", so "/*/" stays open.
         ScanPos += 2;
-        ScanBlockCommentBody();
+        if (ScanToCloser("*/")) RangeState = rgNone;
         break;
     case '=': SymbolOfLength(2); break;
     default: SymbolOfLength(1); break;
@@ -257,18 +194,7 @@ void TSynJScriptSyn::BlockCommentProc() {
     CurrentKind = ttComment;
     // A line break that starts a continuation belongs to the comment.
     if (AtLineBreak(ScanPos)) ++ScanPos;
-    ScanBlockCommentBody();
-}
-
-void TSynJScriptSyn::ScanBlockCommentBody() {
-    while (!AtLineBreak(ScanPos)) {
-        if (Line[ScanPos] == '*' && CharAt(ScanPos + 1) == '/') {
-            ScanPos += 2;
-            RangeState = rgNone;
-            return;
-        }
-        ++ScanPos;
-    }
+    if (ScanToCloser("*/")) RangeState = rgNone;
 }
 
 void TSynJScriptSyn::StringProc() {
@@ -309,14 +235,10 @@ void TSynJScriptSyn::NumberProc() {
 }
 
 void TSynJScriptSyn::IdentProc() {
-    // Locals keep the loop in registers; this is the hottest loop of the scanner.
-    const auto* text = reinterpret_cast<const unsigned char*>(Line.data());
     const size_t wordStart = ScanPos;
-    size_t end = wordStart;
     int hash = 0;
-    for (; end < Line.size() && IdentCharTable[text[end]]; ++end) hash += CharHashTable[text[end]];
-    ScanPos = end;
-    const int keyword = Keywords().Find(hash, Line.substr(wordStart, end - wordStart));
+    ScanPos = HashIdentifierRun(Line, wordStart, IdentCharTable, CharHashTable, hash);
+    const int keyword = Keywords().Find(hash, Line.substr(wordStart, ScanPos - wordStart));
     CurrentKind = keyword < 0 ? ttIdentifier : KindOfKeyword(keyword);
 }
 

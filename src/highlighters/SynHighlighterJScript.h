@@ -3,13 +3,11 @@
 // numbers and operators.
 #pragma once
 
-#include "highlighters/SynEditHighlighter.h"
-
-#include <array>
+#include "highlighters/SynHighlighterCStyle.h"
 
 namespace tavlo {
 
-class TSynJScriptSyn : public TSynCustomHighlighter {
+class TSynJScriptSyn : public TSynCStyleScanner {
 public:
     enum TtKind : uint8_t {
         ttComment,
@@ -41,42 +39,22 @@ public:
     TSynHighlighterAttributes* StringAttri;
     TSynHighlighterAttributes* SymbolAttri;
 
-    TSynHighlighterAttributes* CategoryAttribute(int index) const override;
-    TSynCharSet WordChars() const override;
     std::string SampleText() const override;
     std::string LanguageTitle() const override;
 
     void NextToken() override;
-    bool AtLineEnd() const override { return CurrentKind == ttNull; }
-    TSynHighlighterAttributes* TokenAttribute() const override;
-    int TokenKindOrdinal() const override { return CurrentKind; }
     TSynRange CurrentRange() const override { return RangeState; }
     void RestoreRange(TSynRange range) override;
     void ClearRange() override { RangeState = rgNone; }
 
 private:
-    using THandler = void (TSynJScriptSyn::*)();
-
-    void BuildCharDispatch();
-    void SpaceProc();
-    void LineBreakProc();
     void StringProc();
-    void UnknownProc();
-    void SymbolProc();
-    void SymbolOrAssignProc();
-    void DoubledOrAssignProc();
-    void MinusProc();
     void PointProc();
     void SlashProc();
     void NumberProc();
     void IdentProc();
     void BlockCommentProc();
-    void ScanBlockCommentBody();
-    void SymbolOfLength(size_t length);
 
-    std::array<THandler, 256> CharDispatch;
-    std::array<TSynHighlighterAttributes*, ttEvent + 1> KindAttributes{};
-    TtKind CurrentKind = ttNull;
     TRangeState RangeState = rgNone;
 };
 

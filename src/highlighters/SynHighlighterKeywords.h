@@ -31,6 +31,17 @@ inline constexpr TSynCharHashTable LetterCharHashTable = [] {
     return table;
 }();
 
+// Sums charHash over the run of identifier characters that starts at pos; answers where the run
+// ends. Locals keep this loop, the hottest of most scanners, in registers.
+inline size_t HashIdentifierRun(std::string_view line, size_t pos, const TSynIdentCharTable& identChars,
+                                const TSynCharHashTable& charHash, int& hash) {
+    const auto* text = reinterpret_cast<const unsigned char*>(line.data());
+    int sum = 0;
+    for (; pos < line.size() && identChars[text[pos]]; ++pos) sum += charHash[text[pos]];
+    hash = sum;
+    return pos;
+}
+
 class TSynKeywordTable {
 public:
     enum class TCompare : uint8_t {

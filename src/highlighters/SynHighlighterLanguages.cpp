@@ -16,6 +16,7 @@
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterJScript.h"
+#include "highlighters/SynHighlighterPHP.h"
 
 namespace tavlo {
 
@@ -23,6 +24,7 @@ void RegisterBuiltinHighlighters(TSynHighlighterClassList& list) {
     list.Register(TSynPasSyn::ClassInfo);
     list.Register(TSynSchSyn::ClassInfo);
     list.Register(TSynJScriptSyn::ClassInfo);
+    list.Register(TSynPHPSyn::ClassInfo);
 }
 
 } // namespace tavlo

@@ -4,6 +4,9 @@
 
 #include "highlighters/SynHighlighterRanges.h"
 
+#include <gtest/gtest.h>
+
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,6 +37,40 @@ inline std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::strin
     for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
         tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
     return tokens;
+}
+
+// The main window's form sets exactly these foreground colours and nothing else, so only they
+// are stored with the form.
+inline void ExpectWindowColours(const TSynCustomHighlighter& highlighter,
+                                const std::map<std::string, TColor>& foregrounds) {
+    for (int i = 0; i < highlighter.AttributeCount(); ++i) {
+        const TSynHighlighterAttributes& attribute = *highlighter.AttributeAt(i);
+        const auto found = foregrounds.find(attribute.Name());
+        const TColor expected = found == foregrounds.end() ? clNone : found->second;
+        EXPECT_EQ(attribute.Foreground(), expected) << attribute.Name();
+        EXPECT_EQ(attribute.IsForegroundStored(), expected != clNone) << attribute.Name();
+        EXPECT_EQ(attribute.Background(), clNone) << attribute.Name();
+        EXPECT_FALSE(attribute.IsStyleStored()) << attribute.Name();
+    }
+}
+
+// Every prefix of the text, scanned from the start state, ends exactly at its own end: nothing
+// past the view is read, even where a construct wants one more character.
+inline void ExpectPrefixesEndAtTheirEnd(TSynCustomHighlighter& highlighter, std::string_view text) {
+    for (size_t length = 0; length <= text.size(); ++length) {
+        highlighter.ClearRange();
+        highlighter.StartLine(text.substr(0, length), 0);
+        highlighter.SkipToLineEnd();
+        EXPECT_EQ(highlighter.TokenStart(), static_cast<int>(length)) << text.substr(0, length);
+    }
+}
+
+// How many bytes the tokens of one line, scanned from the range in force, add up to.
+inline size_t CoveredBytes(TSynCustomHighlighter& highlighter, std::string_view line) {
+    size_t covered = 0;
+    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
+        covered += highlighter.TokenView().size();
+    return covered;
 }
 
 // The range in force at the start of every line, as the line buffer keeps it.

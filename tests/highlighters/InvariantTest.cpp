@@ -101,6 +101,8 @@ const std::vector<TRealFiles>& RealFiles() {
         {{"pascal", "schema"}, "/usr/share/fpcsrc", {".pas", ".pp", ".inc"}},
         {{"javascript"}, "/usr/share", {".js"}},
         {{"javascript"}, "/usr/lib", {".js"}},
+        {{"php"}, "/usr/share", {".php"}},
+        {{"php"}, "/usr/lib", {".php"}},
     };
     return corpora;
 }

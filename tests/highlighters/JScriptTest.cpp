@@ -58,17 +58,8 @@ TEST(JScriptHighlighter, MainWindowColours) {
     JS js;
     ConfigureMainWindowJScript(js);
     EXPECT_EQ(js.DefaultFilter(), JS::BuiltinFilter);
-    for (int i = 0; i < js.AttributeCount(); ++i) {
-        const TSynHighlighterAttributes& attribute = *js.AttributeAt(i);
-        const std::string& name = attribute.Name();
-        TColor expected = clNone;
-        if (name == "Comment" || name == "Number" || name == "String") expected = clNavy;
-        if (name == "Symbol") expected = clMaroon;
-        EXPECT_EQ(attribute.Foreground(), expected) << name;
-        EXPECT_EQ(attribute.IsForegroundStored(), expected != clNone) << name;
-        EXPECT_EQ(attribute.Background(), clNone) << name;
-        EXPECT_FALSE(attribute.IsStyleStored()) << name;
-    }
+    test::ExpectWindowColours(
+        js, {{"Comment", clNavy}, {"Number", clNavy}, {"String", clNavy}, {"Symbol", clMaroon}});
 }
 
 TEST(JScriptHighlighter, TokenBoundaries) {
@@ -163,22 +154,12 @@ TEST(JScriptHighlighter, HostileLinesScanWithoutReadingPastThem) {
                                    {"'\0'"s, JS::ttString},
                                    {" ", JS::ttSpace},
                                    {"/*\0*/"s, JS::ttComment}}));
-    // Every prefix of constructs that look ahead ends exactly at its end.
-    const std::string text = "0x1 ... '''\\ /* */ //";
-    for (size_t length = 0; length <= text.size(); ++length) {
-        js.ClearRange();
-        js.StartLine(std::string_view(text).substr(0, length), 0);
-        js.SkipToLineEnd();
-        EXPECT_EQ(js.TokenStart(), static_cast<int>(length));
-    }
-    // Long runs of the characters that open constructs: one token each where they pair up,
-    // and the whole line covered.
+    test::ExpectPrefixesEndAtTheirEnd(js, "0x1 ... '''\\ /* */ //");
+    // Long runs of the characters that open constructs cover the whole line.
     for (char c : {'\\', '\'', '"', '/', '*', '.', '0'}) {
         const std::string line(100'000, c);
         js.ClearRange();
-        size_t covered = 0;
-        for (js.StartLine(line, 0); !js.AtLineEnd(); js.NextToken()) covered += js.TokenView().size();
-        EXPECT_EQ(covered, line.size()) << c;
+        EXPECT_EQ(test::CoveredBytes(js, line), line.size()) << c;
     }
     const std::string huge = "var s = '" + std::string(10'000'000, 'x');
     js.ClearRange();
