@@ -26,13 +26,6 @@ void TSynCStyleScanner::BuildSharedDispatch(THandler number, THandler identifier
     CharDispatch['\r'] = &TSynCStyleScanner::LineBreakProc;
 }
 
-bool TSynCStyleScanner::StartToken() {
-    TokenStartPos = ScanPos;
-    if (!AtEnd(ScanPos)) return true;
-    CurrentKind = m_kinds.Null;
-    return false;
-}
-
 void TSynCStyleScanner::SpaceProc() {
     CurrentKind = m_kinds.Space;
     ScanPos = BlankRunEnd(ScanPos + 1);

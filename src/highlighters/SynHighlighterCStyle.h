@@ -34,7 +34,12 @@ protected:
     void BuildSharedDispatch(THandler number, THandler identifier);
     // Starts a token at ScanPos; at the end of the line makes it the end-of-line token and
     // answers false.
-    bool StartToken();
+    bool StartToken() {
+        TokenStartPos = ScanPos;
+        if (!AtEnd(ScanPos)) return true;
+        CurrentKind = m_kinds.Null;
+        return false;
+    }
     void Dispatch() { (this->*CharDispatch[CharAt(ScanPos)])(); }
 
     void SpaceProc();
