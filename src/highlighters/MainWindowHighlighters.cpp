@@ -29,4 +29,20 @@ void ConfigureMainWindowCss(TSynCssSyn& highlighter) {
     highlighter.StringAttri->SetForeground(clNavy);
 }
 
+void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter) {
+    highlighter.SetDefaultFilter(std::string(TSynJScriptSyn::BuiltinFilter));
+    for (TSynHighlighterAttributes* attribute :
+         {highlighter.CommentAttri, highlighter.NumberAttri, highlighter.StringAttri})
+        attribute->SetForeground(clNavy);
+    highlighter.SymbolAttri->SetForeground(clMaroon);
+}
+
+void ConfigureMainWindowPHP(TSynPHPSyn& highlighter) {
+    highlighter.SetDefaultFilter(std::string(TSynPHPSyn::BuiltinFilter));
+    highlighter.CommentAttri->SetForeground(clGray);
+    highlighter.NumberAttri->SetForeground(clNavy);
+    highlighter.StringAttri->SetForeground(clNavy);
+    highlighter.SymbolAttri->SetForeground(clMaroon);
+}
+
 } // namespace tavlo

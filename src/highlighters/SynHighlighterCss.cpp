@@ -223,7 +223,6 @@ const TSynKeywordTable& Keywords() {
 
 constexpr TSynByteSet DigitBytes = ByteSetOf(IsDigit);
 constexpr TSynByteSet HexDigitBytes = ByteSetOf(IsHexDigit);
-constexpr TSynByteSet CommentStops = ByteSet("*\r\n");
 constexpr TSynByteSet StringStops = ByteSet("'\r\n");
 
 constexpr std::array<std::string_view, TSynCssSyn::ttUnknown + 1> KindNames = {
@@ -418,14 +417,7 @@ void TSynCssSyn::CommentProc() {
 }
 
 void TSynCssSyn::ScanCommentBody() {
-    while (!AtLineBreak(ScanPos = FindFirstOf(Line, ScanPos, CommentStops))) {
-        if (FollowedBy(1, '/')) {
-            ScanPos += 2;
-            RangeState = rgNone;
-            return;
-        }
-        ++ScanPos;
-    }
+    if (ScanPastCommentCloser(Line, ScanPos)) RangeState = rgNone;
 }
 
 void TSynCssSyn::WordProc() {
