@@ -30,7 +30,6 @@ void ConfigureMainWindowCss(TSynCssSyn& highlighter) {
 }
 
 void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter) {
-    highlighter.SetDefaultFilter(std::string(TSynJScriptSyn::BuiltinFilter));
     for (TSynHighlighterAttributes* attribute :
          {highlighter.CommentAttri, highlighter.NumberAttri, highlighter.StringAttri})
         attribute->SetForeground(clNavy);
@@ -38,7 +37,6 @@ void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter) {
 }
 
 void ConfigureMainWindowPHP(TSynPHPSyn& highlighter) {
-    highlighter.SetDefaultFilter(std::string(TSynPHPSyn::BuiltinFilter));
     highlighter.CommentAttri->SetForeground(clGray);
     highlighter.NumberAttri->SetForeground(clNavy);
     highlighter.StringAttri->SetForeground(clNavy);
