@@ -40,6 +40,8 @@ const std::vector<TCorpus>& Corpora() {
         {"pascal", {"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}},
         {"cpp", {"/usr/include"}, {".h", ".hpp", ".c", ".cc", ".cpp"}},
         {"css", {"/usr/share", "/usr/lib"}, {".css"}},
+        {"javascript", {"/usr/share", "/usr/lib"}, {".js"}},
+        {"php", {"/usr/share", "/usr/lib"}, {".php"}},
     };
     return corpora;
 }

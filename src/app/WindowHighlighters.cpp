@@ -10,6 +10,8 @@ TWindowHighlighters::TWindowHighlighters() {
     ConfigureMainWindowSchema(m_schema);
     ConfigureMainWindowCpp(m_cpp);
     ConfigureMainWindowCss(m_css);
+    ConfigureMainWindowJScript(m_jscript);
+    ConfigureMainWindowPHP(m_php);
 }
 
 TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
@@ -18,6 +20,8 @@ TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
     case hlSchema: return &m_schema;
     case hlCpp: return &m_cpp;
     case hlCss: return &m_css;
+    case hlJavaScript: return &m_jscript;
+    case hlPhp: return &m_php;
     default: return nullptr;
     }
 }

@@ -6,6 +6,8 @@
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterCpp.h"
 #include "highlighters/SynHighlighterCss.h"
+#include "highlighters/SynHighlighterJScript.h"
+#include "highlighters/SynHighlighterPHP.h"
 
 namespace tavlo {
 
@@ -21,12 +23,16 @@ public:
     TSynSchSyn& Schema() { return m_schema; }
     TSynCppSyn& Cpp() { return m_cpp; }
     TSynCssSyn& Css() { return m_css; }
+    TSynJScriptSyn& JScript() { return m_jscript; }
+    TSynPHPSyn& PHP() { return m_php; }
 
 private:
     TSynPasSyn m_pascal;
     TSynSchSyn m_schema;
     TSynCppSyn m_cpp;
     TSynCssSyn m_css;
+    TSynJScriptSyn m_jscript;
+    TSynPHPSyn m_php;
 };
 
 } // namespace tavlo

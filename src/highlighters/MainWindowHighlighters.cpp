@@ -29,4 +29,18 @@ void ConfigureMainWindowCss(TSynCssSyn& highlighter) {
     highlighter.StringAttri->SetForeground(clNavy);
 }
 
+void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter) {
+    for (TSynHighlighterAttributes* attribute :
+         {highlighter.CommentAttri, highlighter.NumberAttri, highlighter.StringAttri})
+        attribute->SetForeground(clNavy);
+    highlighter.SymbolAttri->SetForeground(clMaroon);
+}
+
+void ConfigureMainWindowPHP(TSynPHPSyn& highlighter) {
+    highlighter.CommentAttri->SetForeground(clGray);
+    highlighter.NumberAttri->SetForeground(clNavy);
+    highlighter.StringAttri->SetForeground(clNavy);
+    highlighter.SymbolAttri->SetForeground(clMaroon);
+}
+
 } // namespace tavlo

@@ -6,6 +6,8 @@
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterCpp.h"
 #include "highlighters/SynHighlighterCss.h"
+#include "highlighters/SynHighlighterJScript.h"
+#include "highlighters/SynHighlighterPHP.h"
 
 namespace tavlo {
 
@@ -13,5 +15,7 @@ void ConfigureMainWindowPascal(TSynPasSyn& highlighter);
 void ConfigureMainWindowSchema(TSynSchSyn& highlighter);
 void ConfigureMainWindowCpp(TSynCppSyn& highlighter);
 void ConfigureMainWindowCss(TSynCssSyn& highlighter);
+void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter);
+void ConfigureMainWindowPHP(TSynPHPSyn& highlighter);
 
 } // namespace tavlo

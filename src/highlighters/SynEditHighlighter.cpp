@@ -25,7 +25,7 @@ const TSynCharSet& IdentifierWordChars() {
     return chars;
 }
 
-TSynHighlighterAttributes* PickCategory(int index, const std::array<TSynHighlighterAttributes*, 6>& byCategory) {
+TSynHighlighterAttributes* PickCategory(int index, const TSynCategoryAttributes& byCategory) {
     return index >= 0 && index < static_cast<int>(byCategory.size()) ? byCategory[static_cast<size_t>(index)] : nullptr;
 }
 

@@ -91,10 +91,12 @@ enum TSynAttributeCategory : int {
     catWhitespace = 4,
     catSymbol = 5,
 };
+// A language's attributes in category order, null for a category it lacks.
+using TSynCategoryAttributes = std::array<TSynHighlighterAttributes*, catSymbol + 1>;
 
-// The attribute CategoryAttribute answers for `index`, from a language's six attributes in the
+// The attribute CategoryAttribute answers for `index`, from a language's attributes in the
 // order of the categories (null where the language lacks one); null for any other index.
-TSynHighlighterAttributes* PickCategory(int index, const std::array<TSynHighlighterAttributes*, 6>& byCategory);
+TSynHighlighterAttributes* PickCategory(int index, const TSynCategoryAttributes& byCategory);
 
 // A line scanner. The caller's loop: RestoreRange (or ClearRange), StartLine, then while not
 // AtLineEnd read the token and call NextToken; CurrentRange is then the range at the end of

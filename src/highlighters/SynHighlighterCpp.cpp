@@ -34,13 +34,6 @@ constexpr bool OpensAsm(std::string_view keyword) {
     return keyword == "asm" || keyword == "_asm" || keyword == "__asm";
 }
 
-constexpr TSynIdentCharTable IdentCharTable = [] {
-    TSynIdentCharTable table{};
-    for (int c = 0; c < 256; ++c)
-        table[c] = IsDigit(c) || IsLetter(c) || c == '_';
-    return table;
-}();
-
 // The two letter cases hash apart, so that "Int" cannot land on "int"'s bucket by accident.
 constexpr TSynCharHashTable CharHashTable = [] {
     TSynCharHashTable table{};
@@ -51,7 +44,7 @@ constexpr TSynCharHashTable CharHashTable = [] {
     return table;
 }();
 
-constexpr TSynCharHashTable WordHashTable = WordHashes(IdentCharTable, CharHashTable);
+constexpr TSynCharHashTable WordHashTable = WordHashes(AsciiIdentCharTable, CharHashTable);
 
 const TSynKeywordTable& Keywords() {
     static const TSynKeywordTable table(CharHashTable, KeywordTableSize, CppKeywords,
@@ -61,8 +54,7 @@ const TSynKeywordTable& Keywords() {
 
 // Characters a number token examines; anything else ends it.
 constexpr TSynByteSet NumberChars = ByteSet("+-.0123456789ABCDEFabcdefLlUuXx");
-// Where the runs of comments, directives and strings must look closer.
-constexpr TSynByteSet CommentStops = ByteSet("*\r\n");
+// Where the runs of directives and strings must look closer.
 constexpr TSynByteSet DirectiveStops = ByteSet("/\\\r\n");
 constexpr TSynByteSet StringStops = ByteSet("\"\\\r\n");
 
@@ -322,16 +314,9 @@ void TSynCppSyn::BlockCommentProc() {
 }
 
 void TSynCppSyn::ScanBlockCommentBody() {
-    while (!AtLineBreak(ScanPos = FindFirstOf(Line, ScanPos, CommentStops))) {
-        if (FollowedBy(1, '/')) {
-            ScanPos += 2;
-            // Text after a comment inside a directive belongs to the directive again.
-            RangeState = RangeState == rgDirectiveComment && !AtLineBreak(ScanPos) ? rgDirectiveCont
-                                                                                   : rgNone;
-            return;
-        }
-        ++ScanPos;
-    }
+    if (!ScanPastCommentCloser(Line, ScanPos)) return;
+    // Text after a comment inside a directive belongs to the directive again.
+    RangeState = RangeState == rgDirectiveComment && !AtLineBreak(ScanPos) ? rgDirectiveCont : rgNone;
 }
 
 // ---- preprocessor lines ----
@@ -536,7 +521,7 @@ void TSynCppSyn::NumberProc() {
                 break;
             }
             stop = true;
-            if (!IdentCharTable[next(1)] && (Line[start + 1] | 0x20) == 'x') {
+            if (!AsciiIdentCharTable[next(1)] && (Line[start + 1] | 0x20) == 'x') {
                 ++ScanPos;
                 CurrentKind = ttUnknown;
             }

@@ -197,18 +197,17 @@ constexpr std::string_view CssKeywords[] = {"ascent",
 
 constexpr int KeywordTableSize = 255;
 
-constexpr TSynIdentCharTable IdentCharTable =
-    ByteSetOf([](unsigned char c) { return IsDigit(c) || IsLetter(c) || c == '_' || c == '-'; });
+// The shared identifier bytes and '-'.
+constexpr TSynIdentCharTable IdentCharTable = [] {
+    TSynIdentCharTable table = AsciiIdentCharTable;
+    table['-'] = true;
+    return table;
+}();
 
-// Letters hash ignoring case; digits hash to nothing, so "panose-7" finds "panose-1". The
-// negative '-' lets a word such as "a--b" fall outside the table.
+// The shared hash values (letters ignoring case; digits hash to nothing, so "panose-7" finds
+// "panose-1"), and a negative '-' that lets a word such as "a--b" fall outside the table.
 constexpr TSynCharHashTable CharHashTable = [] {
-    TSynCharHashTable table{};
-    for (int c = 'A'; c <= 'Z'; ++c)
-        table[c] = static_cast<int16_t>(c - 'A' + 1);
-    for (int c = 'a'; c <= 'z'; ++c)
-        table[c] = static_cast<int16_t>(c - 'a' + 1);
-    table['_'] = 31;
+    TSynCharHashTable table = LetterCharHashTable;
     table['-'] = -19;
     return table;
 }();
@@ -223,7 +222,6 @@ const TSynKeywordTable& Keywords() {
 
 constexpr TSynByteSet DigitBytes = ByteSetOf(IsDigit);
 constexpr TSynByteSet HexDigitBytes = ByteSetOf(IsHexDigit);
-constexpr TSynByteSet CommentStops = ByteSet("*\r\n");
 constexpr TSynByteSet StringStops = ByteSet("'\r\n");
 
 constexpr std::array<std::string_view, TSynCssSyn::ttUnknown + 1> KindNames = {
@@ -418,14 +416,7 @@ void TSynCssSyn::CommentProc() {
 }
 
 void TSynCssSyn::ScanCommentBody() {
-    while (!AtLineBreak(ScanPos = FindFirstOf(Line, ScanPos, CommentStops))) {
-        if (FollowedBy(1, '/')) {
-            ScanPos += 2;
-            RangeState = rgNone;
-            return;
-        }
-        ++ScanPos;
-    }
+    if (ScanPastCommentCloser(Line, ScanPos)) RangeState = rgNone;
 }
 
 void TSynCssSyn::WordProc() {

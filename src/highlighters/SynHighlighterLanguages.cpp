@@ -17,6 +17,8 @@
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterCpp.h"
 #include "highlighters/SynHighlighterCss.h"
+#include "highlighters/SynHighlighterJScript.h"
+#include "highlighters/SynHighlighterPHP.h"
 
 namespace tavlo {
 
@@ -25,6 +27,8 @@ void RegisterBuiltinHighlighters(TSynHighlighterClassList& list) {
     list.Register(TSynSchSyn::ClassInfo);
     list.Register(TSynCppSyn::ClassInfo);
     list.Register(TSynCssSyn::ClassInfo);
+    list.Register(TSynJScriptSyn::ClassInfo);
+    list.Register(TSynPHPSyn::ClassInfo);
 }
 
 } // namespace tavlo

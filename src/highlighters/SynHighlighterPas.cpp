@@ -64,20 +64,8 @@ constexpr TPasKeyword PasKeywords[] = {
 constexpr int KeywordTableSize = 192;
 
 // Identifiers continue with digits, letters and '_'; only letters count for the hash.
-constexpr TSynIdentCharTable IdentCharTable = [] {
-    TSynIdentCharTable table{};
-    for (int c = 0; c < 256; ++c)
-        table[c] = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-    return table;
-}();
-
-constexpr TSynCharHashTable CharHashTable = [] {
-    TSynCharHashTable table{};
-    for (int c = 'A'; c <= 'Z'; ++c) table[c] = static_cast<int16_t>(c - 'A' + 1);
-    for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<int16_t>(c - 'a' + 1);
-    table['_'] = 31;
-    return table;
-}();
+constexpr const TSynIdentCharTable& IdentCharTable = AsciiIdentCharTable;
+constexpr const TSynCharHashTable& CharHashTable = LetterCharHashTable;
 
 const TSynKeywordTable& Keywords() {
     static const std::vector<std::string_view> texts = [] {
@@ -131,8 +119,8 @@ void TSynPasSyn::BuildCharDispatch() {
         else if (c == '|' || c >= 127) handler = &TSynPasSyn::UnknownProc;
         CharDispatch[c] = handler;
     }
-    CharDispatch['\n'] = &TSynPasSyn::LineFeedProc;
-    CharDispatch['\r'] = &TSynPasSyn::CarriageReturnProc;
+    CharDispatch['\n'] = &TSynPasSyn::LineBreakProc;
+    CharDispatch['\r'] = &TSynPasSyn::LineBreakProc;
     CharDispatch['#'] = &TSynPasSyn::CharCodeProc;
     CharDispatch['$'] = &TSynPasSyn::HexProc;
     CharDispatch['\''] = &TSynPasSyn::StringProc;
@@ -246,19 +234,12 @@ void TSynPasSyn::UnknownProc() {
 
 void TSynPasSyn::SpaceProc() {
     CurrentKind = ttSpace;
-    do ++ScanPos;
-    while (!AtEnd(ScanPos) && IsBlank(CharAt(ScanPos)));
+    ScanPos = SkipOver(Line, ScanPos + 1, BlankBytes);
 }
 
-void TSynPasSyn::LineFeedProc() {
+void TSynPasSyn::LineBreakProc() {
     CurrentKind = ttSpace;
-    ++ScanPos;
-}
-
-void TSynPasSyn::CarriageReturnProc() {
-    CurrentKind = ttSpace;
-    ++ScanPos;
-    if (!AtEnd(ScanPos) && CharAt(ScanPos) == '\n') ++ScanPos;
+    ScanPos += LineBreakLength(Line, ScanPos);
 }
 
 void TSynPasSyn::CharCodeProc() {
@@ -299,8 +280,8 @@ void TSynPasSyn::RoundOpenProc() {
 
 void TSynPasSyn::ParenCommentProc() {
     switch (CharAt(ScanPos)) {
-    case '\n': LineFeedProc(); break;
-    case '\r': CarriageReturnProc(); break;
+    case '\n':
+    case '\r': LineBreakProc(); break;
     default:
         CurrentKind = ttComment;
         ScanParenCommentBody();
@@ -326,8 +307,8 @@ void TSynPasSyn::BraceOpenProc() {
 
 void TSynPasSyn::BraceCommentProc() {
     switch (CharAt(ScanPos)) {
-    case '\n': LineFeedProc(); return;
-    case '\r': CarriageReturnProc(); return;
+    case '\n':
+    case '\r': LineBreakProc(); return;
     default: break;
     }
     // Decided by the token's second character, also on the lines a comment continues on.
@@ -440,7 +421,7 @@ void TSynPasSyn::IdentProc() {
         }
     }
     ScanPos = wordStart + wordLength;
-    while (!AtEnd(ScanPos) && IdentCharTable[CharAt(ScanPos)]) ++ScanPos;
+    ScanPos = SkipOver(Line, ScanPos, IdentCharTable);
 }
 
 } // namespace tavlo

@@ -95,8 +95,7 @@ protected:
 private:
     void BuildCharDispatch();
     void SpaceProc();
-    void LineFeedProc();
-    void CarriageReturnProc();
+    void LineBreakProc();
     void CharCodeProc();
     void HexProc();
     void StringProc();

@@ -67,6 +67,37 @@ inline size_t SkipOver(std::string_view line, size_t pos, const TSynByteSet& set
     return pos;
 }
 
+// The block comment closer "*/": true with `pos` past it when it comes before the line break,
+// false with `pos` on the line break (or at the line's end). The caller's `pos` is past the
+// opener, so that "/*/" stays open.
+inline constexpr TSynByteSet CommentCloserStops = ByteSet("*\r\n");
+
+inline bool ScanPastCommentCloser(std::string_view line, size_t& pos) {
+    while ((pos = FindFirstOf(line, pos, CommentCloserStops)) < line.size() && line[pos] == '*') {
+        if (pos + 1 < line.size() && line[pos + 1] == '/') {
+            pos += 2;
+            return true;
+        }
+        ++pos;
+    }
+    return false;
+}
+
+// The identifier bytes most languages share: ASCII digits, letters and '_'.
+inline constexpr TSynIdentCharTable AsciiIdentCharTable =
+    ByteSetOf([](unsigned char c) { return IsDigit(c) || IsLetter(c) || c == '_'; });
+
+// The hash values most languages share: letters 1..26 in either case, '_' 31, all else 0.
+inline constexpr TSynCharHashTable LetterCharHashTable = [] {
+    TSynCharHashTable table{};
+    for (int c = 'A'; c <= 'Z'; ++c)
+        table[c] = static_cast<int16_t>(c - 'A' + 1);
+    for (int c = 'a'; c <= 'z'; ++c)
+        table[c] = static_cast<int16_t>(c - 'a' + 1);
+    table['_'] = 31;
+    return table;
+}();
+
 // A language's identifier characters and their hash values in one table, so that the word loop
 // reads one entry per byte: the hash value, or WordEnd for a byte that cannot continue a word.
 inline constexpr int16_t WordEnd = INT16_MIN;
@@ -88,5 +119,8 @@ inline size_t ScanWord(std::string_view line, size_t pos, const TSynCharHashTabl
         hash += value;
     return pos;
 }
+
+// The word table of the shared identifier bytes and hash values.
+inline constexpr TSynCharHashTable AsciiWordHashes = WordHashes(AsciiIdentCharTable, LetterCharHashTable);
 
 } // namespace tavlo

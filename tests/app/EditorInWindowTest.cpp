@@ -112,6 +112,48 @@ TEST_F(EditorInWindowTest, HighlighterFollowsExtensionAndComboAndColoursTheText)
     EXPECT_EQ(window->ComboBoxHighlight->currentText(), "Pascal");
 }
 
+TEST_F(EditorInWindowTest, JavaScriptFilesGetTheWindowsJavaScriptColours) {
+    window->show();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("page.JS", "/* c */ var s = 'x';\n")));
+    auto* js = dynamic_cast<TSynJScriptSyn*>(Engine().Highlighter());
+    ASSERT_NE(js, nullptr);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "Java Script");
+    EXPECT_EQ(Engine().TokenAttributeAt({1, 1}), js->CommentAttri);
+    EXPECT_EQ(Engine().TokenAttributeAt({9, 1}), js->KeyAttri);
+    EXPECT_EQ(Engine().TokenAttributeAt({15, 1}), js->SymbolAttri);
+    EXPECT_EQ(js->CommentAttri->Foreground(), clNavy);
+    EXPECT_EQ(js->StringAttri->Foreground(), clNavy);
+    EXPECT_EQ(js->SymbolAttri->Foreground(), clMaroon);
+    EXPECT_GT(BluePixels(), 20);
+
+    ChooseHighlighter(hlNone);
+    ChooseHighlighter(hlJavaScript);
+    EXPECT_EQ(Engine().Highlighter(), js);
+}
+
+TEST_F(EditorInWindowTest, PhpFilesGetTheWindowsPhpColours) {
+    window->show();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("index.php", "# c\n$v = 'x';\n")));
+    auto* php = dynamic_cast<TSynPHPSyn*>(Engine().Highlighter());
+    ASSERT_NE(php, nullptr);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "PHP");
+    EXPECT_EQ(Engine().TokenAttributeAt({1, 1}), php->CommentAttri);
+    EXPECT_EQ(Engine().TokenAttributeAt({1, 2}), php->VariableAttri);
+    EXPECT_EQ(Engine().TokenAttributeAt({6, 2}), php->StringAttri);
+    EXPECT_EQ(php->CommentAttri->Foreground(), clGray);
+    EXPECT_EQ(php->StringAttri->Foreground(), clNavy);
+    EXPECT_EQ(php->SymbolAttri->Foreground(), clMaroon);
+    EXPECT_GT(BluePixels(), 20);
+
+    for (const char* name : {"p.php3", "p.PHTML"}) {
+        ASSERT_TRUE(window->OpenFileByName(MakeFile(name, "x\n")));
+        EXPECT_EQ(Engine().Highlighter(), php) << name;
+    }
+    ChooseHighlighter(hlNone);
+    ChooseHighlighter(hlPhp);
+    EXPECT_EQ(Engine().Highlighter(), php);
+}
+
 TEST_F(EditorInWindowTest, TypingMarksTheDocumentAndMovesTheCaretPanel) {
     ShowActive();
     const QString name = MakeFile("doc.txt", "ab\ncd\n");

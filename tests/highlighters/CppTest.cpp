@@ -48,20 +48,16 @@ TEST(CppHighlighter, MainWindowColours) {
     TSynCppSyn cpp;
     ConfigureMainWindowCpp(cpp);
     EXPECT_EQ(cpp.DefaultFilter(), TSynCppSyn::BuiltinFilter);
-    for (int i = 0; i < cpp.AttributeCount(); ++i) {
-        const TSynHighlighterAttributes& attribute = *cpp.AttributeAt(i);
-        const std::string& name = attribute.Name();
-        TColor expected = name == "Space" ? clWindow : clNone;
-        if (name == "Comment" || name == "Number" || name == "Float" || name == "Hexadecimal" ||
-            name == "Octal" || name == "String")
-            expected = clNavy;
-        if (name == "Preprocessor" || name == "Symbol") expected = clMaroon;
-        EXPECT_EQ(attribute.Foreground(), expected) << name;
-        EXPECT_EQ(attribute.IsForegroundStored(), expected != clNone && expected != clWindow)
-            << name;
-        EXPECT_FALSE(attribute.IsBackgroundStored()) << name;
-        EXPECT_FALSE(attribute.IsStyleStored()) << name;
-    }
+    test::ExpectWindowColours(cpp,
+                              {{"Comment", clNavy},
+                               {"Number", clNavy},
+                               {"Float", clNavy},
+                               {"Hexadecimal", clNavy},
+                               {"Octal", clNavy},
+                               {"String", clNavy},
+                               {"Preprocessor", clMaroon},
+                               {"Symbol", clMaroon}},
+                              {{"Space", clWindow}});
 }
 
 TEST(CppHighlighter, TokensAnswerTheirAttributes) {
@@ -194,7 +190,7 @@ TEST(CppHighlighter, ZeroBytesAndHighBytesNeverEndTheLine) {
     // Nothing past the view is read, even where a construct looks one or two characters ahead.
     for (const std::string text :
          {"x<<=y", "1e+5", "0x1", "/*a*/", "#a\\", "\"a\\", "...", "a->b", "'\\'"}) {
-        EXPECT_EQ(test::EndOfEveryPrefix(cpp, text), test::PrefixLengths(text)) << text;
+        test::ExpectPrefixesEndAtTheirEnd(cpp, text);
     }
 }
 

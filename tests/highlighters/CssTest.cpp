@@ -39,16 +39,7 @@ TEST(CssHighlighter, DefaultsAndAnswers) {
     EXPECT_EQ(css.KeyAttri->Style(), fsBold);
 
     ConfigureMainWindowCss(css);
-    for (int i = 0; i < css.AttributeCount(); ++i) {
-        const TSynHighlighterAttributes& attribute = *css.AttributeAt(i);
-        const std::string& name = attribute.Name();
-        const TColor expected = name == "Comment"                      ? clGray
-                                : name == "Number" || name == "String" ? clNavy
-                                                                       : clNone;
-        EXPECT_EQ(attribute.Foreground(), expected) << name;
-        EXPECT_EQ(attribute.IsForegroundStored(), expected != clNone) << name;
-        EXPECT_FALSE(attribute.IsStyleStored()) << name;
-    }
+    test::ExpectWindowColours(css, {{"Comment", clGray}, {"Number", clNavy}, {"String", clNavy}});
 }
 
 TEST(CssHighlighter, UnknownCharactersAreDrawnAsIdentifiers) {
@@ -115,7 +106,7 @@ TEST(CssHighlighter, ZeroBytesHighBytesAndTheEndOfTheView) {
                                    {" ", S::ttSpace},
                                    {"\xb1", S::ttUnknown}}));
     for (const std::string text : {"a -.5", "x /*y*/", "'''", "2em", "1..2", "#fff"}) {
-        EXPECT_EQ(test::EndOfEveryPrefix(css, text), test::PrefixLengths(text)) << text;
+        test::ExpectPrefixesEndAtTheirEnd(css, text);
     }
 }
 

@@ -154,7 +154,7 @@ void CheckFilesOnThisMachine(const std::vector<fs::path>& roots, const std::vect
         if (::testing::Test::HasFailure()) break;
         ++checked;
     }
-    std::cout << "checked " << checked << " of " << files.size() << " files\n";
+    std::cout << languages.front() << ": checked " << checked << " of " << files.size() << " files\n";
     EXPECT_GT(checked, 0u);
 }
 
@@ -170,6 +170,14 @@ TEST(HighlighterInvariants, CAndCppHeadersAndSources) {
 
 TEST(HighlighterInvariants, StyleSheets) {
     CheckFilesOnThisMachine({"/usr/share", "/usr/lib"}, {".css"}, {"css"}, std::chrono::seconds(8));
+}
+
+TEST(HighlighterInvariants, JavaScriptFiles) {
+    CheckFilesOnThisMachine({"/usr/share", "/usr/lib"}, {".js"}, {"javascript"}, std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, PhpFiles) {
+    CheckFilesOnThisMachine({"/usr/share", "/usr/lib"}, {".php"}, {"php"}, std::chrono::seconds(12));
 }
 
 } // namespace

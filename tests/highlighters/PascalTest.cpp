@@ -10,8 +10,8 @@ namespace {
 
 using namespace std::literals;
 
-using test::Tokens;
 using test::TToken;
+using test::Tokens;
 
 TEST(PascalHighlighter, DefaultsAndAnswers) {
     TSynPasSyn pascal;
@@ -83,21 +83,12 @@ TEST(PascalHighlighter, MainWindowColours) {
     ConfigureMainWindowPascal(pascal);
     TSynSchSyn schema;
     ConfigureMainWindowSchema(schema);
-    for (TSynPasSyn* highlighter : {&pascal, static_cast<TSynPasSyn*>(&schema)}) {
-        for (int i = 0; i < highlighter->AttributeCount(); ++i) {
-            const TSynHighlighterAttributes& attribute = *highlighter->AttributeAt(i);
-            const std::string& name = attribute.Name();
-            TColor expected = clNone;
-            if (name == "Comment" || name == "Preprocessor" || name == "Number" || name == "Float" ||
-                name == "Hexadecimal" || name == "String")
-                expected = clNavy;
-            if (name == "Section") expected = clMaroon;
-            EXPECT_EQ(attribute.Foreground(), expected) << name;
-            EXPECT_EQ(attribute.IsForegroundStored(), expected != clNone) << name;
-            EXPECT_EQ(attribute.Background(), clNone) << name;
-            EXPECT_FALSE(attribute.IsStyleStored()) << name;
-        }
-    }
+    std::map<std::string, TColor> navy;
+    for (const char* name : {"Comment", "Preprocessor", "Number", "Float", "Hexadecimal", "String"})
+        navy[name] = clNavy;
+    test::ExpectWindowColours(pascal, navy);
+    navy["Section"] = clMaroon;
+    test::ExpectWindowColours(schema, navy);
 }
 
 TEST(PascalHighlighter, RangesRoundTripAndForeignValuesActAsCode) {
@@ -154,9 +145,7 @@ TEST(PascalHighlighter, ZeroBytesAreOrdinaryCharacters) {
                                    {"'x\0y'"s, TSynPasSyn::ttString},
                                    {" ", TSynPasSyn::ttSpace},
                                    {"{\0}"s, TSynPasSyn::ttComment}}));
-    // Nothing past the view is read, even where a construct wants one more character.
-    const std::string text = "x(*y";
-    EXPECT_EQ(test::EndOfEveryPrefix(pascal, text), test::PrefixLengths(text));
+    test::ExpectPrefixesEndAtTheirEnd(pascal, "x(*y");
 }
 
 } // namespace
