@@ -3,6 +3,7 @@
 // same bytes once). No painting: the host only answers metrics.
 #include <benchmark/benchmark.h>
 
+#include <ctime>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -62,6 +63,8 @@ public:
 };
 
 // One loaded editor per document size, shared by the benchmarks of that size.
+constexpr size_t kMegabyte = 1000u * 1000u;
+
 struct Document {
     MetricsOnlyHost host;
     StringClipboard clipboard;
@@ -87,7 +90,7 @@ Document& document(size_t bytes) {
     return *slot;
 }
 
-constexpr size_t kMegabyte = 1000u * 1000u;
+
 
 void BM_TypeCharInMiddle(benchmark::State& state) {
     Document& doc = document(size_t(state.range(0)) * kMegabyte);
@@ -127,6 +130,38 @@ void BM_BackspaceJoiningLines(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BackspaceJoiningLines)->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// The first Enter in the middle of a freshly loaded file of so many megabytes (second
+// argument 1) against the second one (2): loading reserves the line records at once, so the
+// first finds them in place.
+void BM_EnterAfterLoad(benchmark::State& state) {
+    const std::string path = CLikeFile(size_t(state.range(0)) * kMegabyte);
+    const int timedEnter = int(state.range(1));
+    for (auto _ : state) {
+        TSynEdit editor;
+        MetricsOnlyHost host;
+        editor.SetHost(&host);
+        editor.SetOptions(editor.Options() | eoAutoIndent);
+        editor.Lines().LoadFile(path);
+        const int32_t line = editor.Lines().Count() / 2;
+        editor.SetCaretPos({1, line});
+        // The thread's own processor time: on a loaded machine the wall clock mostly shows
+        // when the scheduler takes the processor away after the long load.
+        for (int enter = 1; enter <= timedEnter; ++enter) {
+            const double start = ThreadSeconds();
+            editor.RunCommand(ecLineBreak, '\0', nullptr);
+            const double stop = ThreadSeconds();
+            if (enter == timedEnter) state.SetIterationTime(stop - start);
+        }
+    }
+}
+BENCHMARK(BM_EnterAfterLoad)->ArgsProduct({{1, 100}, {1, 2}})->Iterations(5)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void BM_UndoOfOneMegabytePaste(benchmark::State& state) {
     Document& doc = document(size_t(state.range(0)) * kMegabyte);

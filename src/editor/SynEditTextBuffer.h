@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/TieredArray.h"
+
 namespace tavlo {
 
 // Raised by a mutator given an index outside the list: "Invalid stringlist index %d".
@@ -74,7 +76,8 @@ public:
     TSynEditStringList(const TSynEditStringList&) = delete;
     TSynEditStringList& operator=(const TSynEditStringList&) = delete;
 
-    int32_t Count() const { return m_count; }
+    int32_t Count() const { return int32_t(m_records.size()); }
+    // Records reserved; grows in the steps of grow() unless a load or a bulk insert sets it.
     int32_t Capacity() const { return m_capacity; }
     void SetCapacity(int32_t capacity);
 
@@ -146,8 +149,8 @@ private:
     void noteNewLength(int32_t index);
     void loadBlock(std::unique_ptr<char[]> block, size_t size);
 
-    TSynEditStringRec* m_list = nullptr;
-    int32_t m_count = 0;
+    // Inserting or removing a line costs the same in a long document as in a short one.
+    TTieredArray<TSynEditStringRec> m_records;
     int32_t m_capacity = 0;
     // Per-line attached values, kept beside the records only once one is stored.
     std::vector<uintptr_t> m_data;
