@@ -186,6 +186,7 @@ void TCustomSynEdit::FocusChanged(bool focused) {
 void TCustomSynEdit::linesChanging() { m_stateFlags |= esLinesChanging; }
 
 void TCustomSynEdit::linesChanged() {
+    settleVisibleRanges();
     m_stateFlags &= ~esLinesChanging;
     flushInvalidRect();
     if (!m_host || !m_host->WindowExists()) return;
@@ -196,6 +197,7 @@ void TCustomSynEdit::linesChanged() {
 }
 
 void TCustomSynEdit::linesCleared() {
+    m_ranges.Reset(0);
     m_undoList.ClearEntries();
     m_redoList.ClearEntries();
     invalidateAll();

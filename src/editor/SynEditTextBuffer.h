@@ -98,6 +98,8 @@ public:
     void StoreLineData(int32_t index, uintptr_t data);
     int32_t LineRange(int32_t index) const;
     void StoreLineRange(int32_t index, int32_t range);
+    // The editor's range cache stores here, without a bracket: a range is no change of text.
+    void CacheLineRange(int32_t index, int32_t range) { m_records[size_t(index)].Range = range; }
 
     std::string ExpandedLine(int32_t index);
     // Display length of one line (its tab-expanded length); 0 outside the list.
