@@ -11,6 +11,7 @@
 #include <QObject>
 
 #include <chrono>
+#include <map>
 #include <memory>
 
 #include "BenchCorpus.h"
@@ -52,8 +53,8 @@ struct TypingSetup {
     ~TypingSetup() { widget.Engine().SetHighlighter(nullptr); }
 
     void paintPending() { QCoreApplication::sendPostedEvents(widget.window(), QEvent::UpdateRequest); }
-    void key(int qtKey, const QString& text) {
-        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+    void key(int qtKey, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
         QApplication::sendEvent(&widget, &press);
         paintPending();
     }
@@ -82,6 +83,60 @@ BENCHMARK(BM_TypedCharacterPainted)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(2000);
+
+// "{" typed at the start of line 1 of a document without braces, scanned by the Pascal
+// highlighter: the comment it opens runs to the end of the text. Each phase times one step
+// with its repaint, from the state the steps before it leave (ranges completed in idle time
+// before the first): 0 typing "{", 1 deleting it again, 2 Ctrl+End after typing it,
+// 3 Ctrl+End after typing and deleting it. Idle time never runs between the steps.
+enum TBracePhase { bpType, bpDelete, bpEndAfterType, bpEndAfterDelete };
+
+TypingSetup& braceSetup(size_t bytes) {
+    static std::map<size_t, std::unique_ptr<TypingSetup>> setups;
+    auto& setup = setups[bytes];
+    if (!setup) setup = std::make_unique<TypingSetup>(bytes, true);
+    return *setup;
+}
+
+void BM_BraceAtLine1(benchmark::State& state) {
+    TypingSetup& setup = braceSetup(size_t(state.range(0)));
+    TSynEdit& editor = setup.widget.Engine();
+    const auto phase = TBracePhase(state.range(1));
+    auto step = [&](bool timed, auto&& action) {
+        auto start = std::chrono::steady_clock::now();
+        action();
+        auto end = std::chrono::steady_clock::now();
+        if (timed) state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    };
+    auto typeBrace = [&] { setup.key(Qt::Key_BraceLeft, QStringLiteral("{")); };
+    auto deleteBrace = [&] { setup.key(Qt::Key_Backspace, QStringLiteral("\b")); };
+    auto controlEnd = [&] { setup.key(Qt::Key_End, QString(), Qt::ControlModifier); };
+    for (auto _ : state) {
+        state.PauseTiming();
+        while (editor.DoIdleWork()) {}
+        setup.key(Qt::Key_Home, QString(), Qt::ControlModifier);
+        state.ResumeTiming();
+        step(phase == bpType, typeBrace);
+        if (phase == bpEndAfterType) {
+            step(true, controlEnd);
+            state.PauseTiming();
+            setup.key(Qt::Key_Home, QString(), Qt::ControlModifier);
+            setup.key(Qt::Key_Delete, QString());
+            state.ResumeTiming();
+            continue;
+        }
+        step(phase == bpDelete, deleteBrace);
+        if (phase == bpEndAfterDelete) step(true, controlEnd);
+    }
+    state.counters["lines"] = editor.Lines().Count();
+}
+
+BENCHMARK(BM_BraceAtLine1)
+    ->ArgNames({"bytes", "phase"})
+    ->ArgsProduct({{1000000, int64_t(bench::kHundredMegabytes)}, {bpType, bpDelete, bpEndAfterType, bpEndAfterDelete}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 } // namespace
 
