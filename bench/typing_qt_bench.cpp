@@ -1,7 +1,7 @@
 // One typed character in the editor widget, from the key event to the painted row: in a
 // 100 MB document (about 2.5 million lines) against a one-screen document, without and
-// with a highlighter. Only the typed key is timed; a Backspace between keys keeps the line
-// as it was.
+// with a highlighter, and in the middle of a single 10 MB line. Only the typed key is timed;
+// a Backspace between keys keeps the line as it was.
 #include <benchmark/benchmark.h>
 
 #include "QtBench.h"
@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QObject>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <memory>
@@ -37,15 +38,21 @@ struct TypingSetup {
     TSynPasSyn highlighter;
     PaintCounter counter;
 
-    TypingSetup(size_t bytes, bool highlight) {
+    // oneLine: the text without its line breaks, the caret in the middle of that line.
+    TypingSetup(size_t bytes, bool highlight, bool oneLine = false) {
         widget.resize(1000, 800);
         widget.show();
         widget.setFocus();
         QApplication::processEvents();
         TSynEdit& editor = widget.Engine();
-        editor.Lines().SetAllText(bench::GenerateCLikeText(bytes));
+        std::string text = bench::GenerateCLikeText(bytes);
+        if (oneLine) std::replace(text.begin(), text.end(), '\n', ' ');
+        editor.Lines().SetAllText(text);
         if (highlight) editor.SetHighlighter(&highlighter);
-        editor.SetCaretPos({5, editor.Lines().Count() / 2});
+        if (oneLine)
+            editor.SetCaretPos({int32_t(text.size() / 2), 1});
+        else
+            editor.SetCaretPos({5, editor.Lines().Count() / 2});
         editor.ScrollCaretIntoView(true);
         paintPending();
         widget.viewport()->installEventFilter(&counter);
@@ -61,7 +68,7 @@ struct TypingSetup {
 };
 
 void BM_TypedCharacterPainted(benchmark::State& state) {
-    auto setup = std::make_unique<TypingSetup>(size_t(state.range(0)), state.range(1) != 0);
+    auto setup = std::make_unique<TypingSetup>(size_t(state.range(0)), state.range(1) != 0, state.range(2) != 0);
     const int32_t lines = setup->widget.Engine().Lines().Count();
     for (auto _ : state) {
         auto start = std::chrono::steady_clock::now();
@@ -75,11 +82,13 @@ void BM_TypedCharacterPainted(benchmark::State& state) {
 }
 
 BENCHMARK(BM_TypedCharacterPainted)
-    ->ArgNames({"bytes", "highlighter"})
-    ->Args({2000, 0})
-    ->Args({int64_t(bench::kHundredMegabytes), 0})
-    ->Args({2000, 1})
-    ->Args({int64_t(bench::kHundredMegabytes), 1})
+    ->ArgNames({"bytes", "highlighter", "one_line"})
+    ->Args({2000, 0, 0})
+    ->Args({int64_t(bench::kHundredMegabytes), 0, 0})
+    ->Args({2000, 1, 0})
+    ->Args({int64_t(bench::kHundredMegabytes), 1, 0})
+    ->Args({10'000'000, 0, 1})
+    ->Args({10'000'000, 1, 1})
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(2000);

@@ -10,6 +10,7 @@
 #include <ostream>
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -183,6 +184,26 @@ void TSynEditStringList::assignText(TSynEditStringRec& rec, std::string_view tex
     }
 }
 
+char* TSynEditStringList::growText(TSynEditStringRec& rec, size_t length) {
+    char* bytes = const_cast<char*>(rec.Text);
+    if (rec.Flags & TSynEditStringRec::OwnsText) {
+        if (malloc_usable_size(bytes) >= length) return bytes;
+        // Half as much again, so that typing on grows the line in few steps.
+        const size_t capacity = std::max(length, size_t(rec.Length) + rec.Length / 2);
+        char* grown = static_cast<char*>(std::realloc(bytes, capacity));
+        if (!grown) throw std::bad_alloc();
+        rec.Text = grown;
+        return grown;
+    }
+    char* owned = static_cast<char*>(std::malloc(std::max<size_t>(length, 1)));
+    if (!owned) throw std::bad_alloc();
+    if (rec.Length > 0) std::memcpy(owned, rec.Text, rec.Length);
+    rec.Text = owned;
+    rec.Flags |= TSynEditStringRec::OwnsText;
+    ++m_ownedTexts;
+    return owned;
+}
+
 // A freshly loaded document owns no line of its own: nothing to walk.
 void TSynEditStringList::releaseAllTexts() {
     for (int32_t i = 0; i < Count() && m_ownedTexts > 0; ++i) releaseText(m_records[i]);
@@ -241,6 +262,28 @@ void TSynEditStringList::ReplaceLine(int32_t index, std::string_view text) {
     rec.Flags = (rec.Flags & TSynEditStringRec::OwnsText) | TSynEditStringRec::LengthStale;
     noteNewLength(index);
     if (OnLineReplaced) OnLineReplaced(index, m_records[index].text());
+}
+
+void TSynEditStringList::InsertInLine(int32_t index, size_t at, std::string_view text) {
+    checkIndex(index, int64_t(Count()) - 1);
+    TSynEditStringRec& rec = m_records[size_t(index)];
+    // Text taken from this very line would move under our feet.
+    if (text.data() >= rec.Text && text.data() < rec.Text + rec.Length) {
+        const std::string copy(text);
+        InsertInLine(index, at, copy);
+        return;
+    }
+    if (size_t(rec.Length) + text.size() > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
+    UpdateBracket bracket(*this);
+    at = std::min(at, size_t(rec.Length));
+    const size_t length = rec.Length + text.size();
+    char* bytes = growText(rec, length);
+    std::memmove(bytes + at + text.size(), bytes + at, rec.Length - at);
+    std::memcpy(bytes + at, text.data(), text.size());
+    rec.Length = uint32_t(length);
+    rec.Flags = (rec.Flags & TSynEditStringRec::OwnsText) | TSynEditStringRec::LengthStale;
+    noteNewLength(index);
+    if (OnLineReplaced) OnLineReplaced(index, rec.text());
 }
 
 int32_t TSynEditStringList::AddLine(std::string_view text) {

@@ -85,6 +85,9 @@ public:
     // the list changes: keep a copy where the text must outlive an edit.
     std::string_view LineAt(int32_t index) const;
     void ReplaceLine(int32_t index, std::string_view text);
+    // Inserts text at a byte offset of a line, announced as a replacement of the line. The
+    // line's bytes grow in place, so typing into a long line moves only the bytes behind.
+    void InsertInLine(int32_t index, size_t at, std::string_view text);
     int32_t AddLine(std::string_view text);
     void InsertLineAt(int32_t index, std::string_view text);
     void RemoveLine(int32_t index);
@@ -147,6 +150,8 @@ private:
     void releaseText(TSynEditStringRec& rec);
     void releaseAllTexts();
     void assignText(TSynEditStringRec& rec, std::string_view text);
+    // The record's own bytes with room for length bytes, its text kept.
+    char* growText(TSynEditStringRec& rec, size_t length);
     int32_t refreshLength(TSynEditStringRec& rec);
     void noteNewLength(int32_t index);
     void loadBlock(std::unique_ptr<char[]> block, size_t size);
