@@ -415,6 +415,9 @@ void TCustomSynEdit::ScrollCaretIntoView(bool centre) {
 
 TBufferCoord TCustomSynEdit::CharToColumn(TBufferCoord p) const {
     if (p.Line < 1 || p.Line > m_lines->Count()) return p;
+    // A line as long expanded as it is holds no tab that widens: its columns are its
+    // characters, known without reading a long line.
+    if (p.Char >= 1 && m_lines->ExpandedLineLength(p.Line - 1) == lineLength(p.Line)) return p;
     return {CharToColumnOf(lineText(p.Line), p.Char, m_tabWidth), p.Line};
 }
 

@@ -277,11 +277,19 @@ void TSynEditStringList::InsertInLine(int32_t index, size_t at, std::string_view
     UpdateBracket bracket(*this);
     at = std::min(at, size_t(rec.Length));
     const size_t length = rec.Length + text.size();
+    // A line known to be free of tabs stays so without reading it again.
+    const bool stillWithoutTabs = (rec.Flags & TSynEditStringRec::TabsAbsent) && text.find('\t') == std::string_view::npos;
     char* bytes = growText(rec, length);
     std::memmove(bytes + at + text.size(), bytes + at, rec.Length - at);
     std::memcpy(bytes + at, text.data(), text.size());
     rec.Length = uint32_t(length);
-    rec.Flags = (rec.Flags & TSynEditStringRec::OwnsText) | TSynEditStringRec::LengthStale;
+    const uint8_t owns = rec.Flags & TSynEditStringRec::OwnsText;
+    if (stillWithoutTabs) {
+        rec.DisplayLength = int32_t(std::min<size_t>(length, std::numeric_limits<int32_t>::max()));
+        rec.Flags = owns | TSynEditStringRec::TabsAbsent;
+    } else {
+        rec.Flags = owns | TSynEditStringRec::LengthStale;
+    }
     noteNewLength(index);
     if (OnLineReplaced) OnLineReplaced(index, rec.text());
 }
