@@ -2,8 +2,8 @@
 // cost does not grow with the length of the array as a flat array's does: the records lie in
 // blocks of BlockSize, each a ring, and every block but the last is full. Reaching record i is
 // a shift and a mask; an insert shifts at most half a block and then hands one record on from
-// each following block to the next, which for the line records of a 100 MB document is a few
-// hundred hand-overs instead of moving tens of megabytes.
+// each following block to the next, which for the line records of a 100 MB document is at
+// most two hundred hand-overs instead of moving tens of megabytes.
 #pragma once
 
 #include <cstddef>
