@@ -92,41 +92,32 @@ Document& document(size_t bytes) {
 
 
 
-void BM_TypeCharInMiddle(benchmark::State& state) {
+// Runs the command once per iteration in the middle of the document, moving the caret to
+// another line (untimed) every 64 runs, before what the runs leave behind starts to cost.
+// spread: how far apart, in lines, the places lie.
+void RunInMiddle(benchmark::State& state, TSynEditorCommand command, char aChar, int32_t spread) {
     Document& doc = document(size_t(state.range(0)) * kMegabyte);
     doc.caretToMiddle();
-    int64_t typed = 0;
-    int32_t nextLine = 0;
+    int64_t runs = 0;
+    int32_t place = 0;
     for (auto _ : state) {
-        doc.editor.RunCommand(ecChar, 'x', nullptr);
-        // Moves on before the line grows long enough to cost more itself.
-        if (++typed % 64 == 0) {
+        doc.editor.RunCommand(command, aChar, nullptr);
+        if (++runs % 64 == 0) {
             state.PauseTiming();
-            doc.caretToMiddle(++nextLine % 1000);
+            place = (place + spread) % (doc.editor.Lines().Count() / 2);
+            doc.caretToMiddle(place - doc.editor.Lines().Count() / 4);
             state.ResumeTiming();
         }
     }
     state.counters["lines"] = double(doc.editor.Lines().Count());
 }
+
+// The line typed into would grow long enough to cost more itself.
+void BM_TypeCharInMiddle(benchmark::State& state) { RunInMiddle(state, ecChar, 'x', 1); }
 BENCHMARK(BM_TypeCharInMiddle)->Arg(1)->Arg(20)->Arg(100)->Unit(benchmark::kMicrosecond);
 
-void BM_EnterWithAutoIndent(benchmark::State& state) {
-    Document& doc = document(size_t(state.range(0)) * kMegabyte);
-    doc.caretToMiddle();
-    int64_t pressed = 0;
-    int32_t nextLine = 0;
-    for (auto _ : state) {
-        doc.editor.RunCommand(ecLineBreak, '\0', nullptr);
-        // Moves on, far from the blank lines made here, before they grow into a run that auto
-        // indent walks up through.
-        if (++pressed % 64 == 0) {
-            state.PauseTiming();
-            nextLine = (nextLine + 104729) % (doc.editor.Lines().Count() / 2);
-            doc.caretToMiddle(nextLine - doc.editor.Lines().Count() / 4);
-            state.ResumeTiming();
-        }
-    }
-}
+// Far from the blank lines made at the last place: auto indent walks up through them.
+void BM_EnterWithAutoIndent(benchmark::State& state) { RunInMiddle(state, ecLineBreak, '\0', 104729); }
 BENCHMARK(BM_EnterWithAutoIndent)->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 void BM_BackspaceJoiningLines(benchmark::State& state) {
