@@ -49,6 +49,22 @@ void BM_LoadFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Reading lines at random places of the loaded 100 MB document, as painting after a jump and
+// a search do: the records lie in blocks, and reaching one must stay a matter of nanoseconds.
+void BM_RandomLineAccess(benchmark::State& state) {
+    static TSynEditStringList list;
+    if (list.Count() == 0) list.LoadFile(corpus());
+    uint32_t seed = 12345;
+    size_t bytes = 0;
+    for (auto _ : state) {
+        seed = seed * 1664525u + 1013904223u;
+        bytes += list.LineAt(int32_t(seed % uint32_t(list.Count()))).size();
+    }
+    benchmark::DoNotOptimize(bytes);
+    state.counters["lines"] = list.Count();
+}
+BENCHMARK(BM_RandomLineAccess)->Unit(benchmark::kNanosecond);
+
 // One read of the whole file and a count of its lines.
 void BM_BaselineReadAndCountLines(benchmark::State& state) {
     const std::string& path = corpus();

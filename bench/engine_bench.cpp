@@ -3,6 +3,7 @@
 // same bytes once). No painting: the host only answers metrics.
 #include <benchmark/benchmark.h>
 
+#include <ctime>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -62,6 +63,8 @@ public:
 };
 
 // One loaded editor per document size, shared by the benchmarks of that size.
+constexpr size_t kMegabyte = 1000u * 1000u;
+
 struct Document {
     MetricsOnlyHost host;
     StringClipboard clipboard;
@@ -87,31 +90,34 @@ Document& document(size_t bytes) {
     return *slot;
 }
 
-constexpr size_t kMegabyte = 1000u * 1000u;
 
-void BM_TypeCharInMiddle(benchmark::State& state) {
+
+// Runs the command once per iteration in the middle of the document, moving the caret to
+// another line (untimed) every 64 runs, before what the runs leave behind starts to cost.
+// spread: how far apart, in lines, the places lie.
+void RunInMiddle(benchmark::State& state, TSynEditorCommand command, char aChar, int32_t spread) {
     Document& doc = document(size_t(state.range(0)) * kMegabyte);
     doc.caretToMiddle();
-    int64_t typed = 0;
-    int32_t nextLine = 0;
+    int64_t runs = 0;
+    int32_t place = 0;
     for (auto _ : state) {
-        doc.editor.RunCommand(ecChar, 'x', nullptr);
-        // Moves on before the line grows long enough to cost more itself.
-        if (++typed % 64 == 0) {
+        doc.editor.RunCommand(command, aChar, nullptr);
+        if (++runs % 64 == 0) {
             state.PauseTiming();
-            doc.caretToMiddle(++nextLine % 1000);
+            place = (place + spread) % (doc.editor.Lines().Count() / 2);
+            doc.caretToMiddle(place - doc.editor.Lines().Count() / 4);
             state.ResumeTiming();
         }
     }
     state.counters["lines"] = double(doc.editor.Lines().Count());
 }
+
+// The line typed into would grow long enough to cost more itself.
+void BM_TypeCharInMiddle(benchmark::State& state) { RunInMiddle(state, ecChar, 'x', 1); }
 BENCHMARK(BM_TypeCharInMiddle)->Arg(1)->Arg(20)->Arg(100)->Unit(benchmark::kMicrosecond);
 
-void BM_EnterWithAutoIndent(benchmark::State& state) {
-    Document& doc = document(size_t(state.range(0)) * kMegabyte);
-    doc.caretToMiddle();
-    for (auto _ : state) doc.editor.RunCommand(ecLineBreak, '\0', nullptr);
-}
+// Far from the blank lines made at the last place: auto indent walks up through them.
+void BM_EnterWithAutoIndent(benchmark::State& state) { RunInMiddle(state, ecLineBreak, '\0', 104729); }
 BENCHMARK(BM_EnterWithAutoIndent)->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 void BM_BackspaceJoiningLines(benchmark::State& state) {
@@ -127,6 +133,38 @@ void BM_BackspaceJoiningLines(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BackspaceJoiningLines)->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// The first Enter in the middle of a freshly loaded file of so many megabytes (second
+// argument 1) against the second one (2): loading reserves the line records at once, so the
+// first finds them in place.
+void BM_EnterAfterLoad(benchmark::State& state) {
+    const std::string path = CLikeFile(size_t(state.range(0)) * kMegabyte);
+    const int timedEnter = int(state.range(1));
+    for (auto _ : state) {
+        TSynEdit editor;
+        MetricsOnlyHost host;
+        editor.SetHost(&host);
+        editor.SetOptions(editor.Options() | eoAutoIndent);
+        editor.Lines().LoadFile(path);
+        const int32_t line = editor.Lines().Count() / 2;
+        editor.SetCaretPos({1, line});
+        // The thread's own processor time: on a loaded machine the wall clock mostly shows
+        // when the scheduler takes the processor away after the long load.
+        for (int enter = 1; enter <= timedEnter; ++enter) {
+            const double start = ThreadSeconds();
+            editor.RunCommand(ecLineBreak, '\0', nullptr);
+            const double stop = ThreadSeconds();
+            if (enter == timedEnter) state.SetIterationTime(stop - start);
+        }
+    }
+}
+BENCHMARK(BM_EnterAfterLoad)->ArgsProduct({{1, 100}, {1, 2}})->Iterations(5)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void BM_UndoOfOneMegabytePaste(benchmark::State& state) {
     Document& doc = document(size_t(state.range(0)) * kMegabyte);

@@ -1,7 +1,7 @@
 // One typed character in the editor widget, from the key event to the painted row: in a
 // 100 MB document (about 2.5 million lines) against a one-screen document, without and
-// with a highlighter. Only the typed key is timed; a Backspace between keys keeps the line
-// as it was.
+// with a highlighter, and in the middle of a single 10 MB line. Only the typed key is timed;
+// a Backspace between keys keeps the line as it was.
 #include <benchmark/benchmark.h>
 
 #include "QtBench.h"
@@ -10,7 +10,9 @@
 #include <QKeyEvent>
 #include <QObject>
 
+#include <algorithm>
 #include <chrono>
+#include <map>
 #include <memory>
 
 #include "BenchCorpus.h"
@@ -36,15 +38,21 @@ struct TypingSetup {
     TSynPasSyn highlighter;
     PaintCounter counter;
 
-    TypingSetup(size_t bytes, bool highlight) {
+    // oneLine: the text without its line breaks, the caret in the middle of that line.
+    TypingSetup(size_t bytes, bool highlight, bool oneLine = false) {
         widget.resize(1000, 800);
         widget.show();
         widget.setFocus();
         QApplication::processEvents();
         TSynEdit& editor = widget.Engine();
-        editor.Lines().SetAllText(bench::GenerateCLikeText(bytes));
+        std::string text = bench::GenerateCLikeText(bytes);
+        if (oneLine) std::replace(text.begin(), text.end(), '\n', ' ');
+        editor.Lines().SetAllText(text);
         if (highlight) editor.SetHighlighter(&highlighter);
-        editor.SetCaretPos({5, editor.Lines().Count() / 2});
+        if (oneLine)
+            editor.SetCaretPos({int32_t(text.size() / 2), 1});
+        else
+            editor.SetCaretPos({5, editor.Lines().Count() / 2});
         editor.ScrollCaretIntoView(true);
         paintPending();
         widget.viewport()->installEventFilter(&counter);
@@ -52,15 +60,15 @@ struct TypingSetup {
     ~TypingSetup() { widget.Engine().SetHighlighter(nullptr); }
 
     void paintPending() { QCoreApplication::sendPostedEvents(widget.window(), QEvent::UpdateRequest); }
-    void key(int qtKey, const QString& text) {
-        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+    void key(int qtKey, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
         QApplication::sendEvent(&widget, &press);
         paintPending();
     }
 };
 
 void BM_TypedCharacterPainted(benchmark::State& state) {
-    auto setup = std::make_unique<TypingSetup>(size_t(state.range(0)), state.range(1) != 0);
+    auto setup = std::make_unique<TypingSetup>(size_t(state.range(0)), state.range(1) != 0, state.range(2) != 0);
     const int32_t lines = setup->widget.Engine().Lines().Count();
     for (auto _ : state) {
         auto start = std::chrono::steady_clock::now();
@@ -74,14 +82,70 @@ void BM_TypedCharacterPainted(benchmark::State& state) {
 }
 
 BENCHMARK(BM_TypedCharacterPainted)
-    ->ArgNames({"bytes", "highlighter"})
-    ->Args({2000, 0})
-    ->Args({int64_t(bench::kHundredMegabytes), 0})
-    ->Args({2000, 1})
-    ->Args({int64_t(bench::kHundredMegabytes), 1})
+    ->ArgNames({"bytes", "highlighter", "one_line"})
+    ->Args({2000, 0, 0})
+    ->Args({int64_t(bench::kHundredMegabytes), 0, 0})
+    ->Args({2000, 1, 0})
+    ->Args({int64_t(bench::kHundredMegabytes), 1, 0})
+    ->Args({10'000'000, 0, 1})
+    ->Args({10'000'000, 1, 1})
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(2000);
+
+// "{" typed at the start of line 1 of a document without braces, scanned by the Pascal
+// highlighter: the comment it opens runs to the end of the text. Each phase times one step
+// with its repaint, from the state the steps before it leave (ranges completed in idle time
+// before the first): 0 typing "{", 1 deleting it again, 2 Ctrl+End after typing it,
+// 3 Ctrl+End after typing and deleting it. Idle time never runs between the steps.
+enum TBracePhase { bpType, bpDelete, bpEndAfterType, bpEndAfterDelete };
+
+TypingSetup& braceSetup(size_t bytes) {
+    static std::map<size_t, std::unique_ptr<TypingSetup>> setups;
+    auto& setup = setups[bytes];
+    if (!setup) setup = std::make_unique<TypingSetup>(bytes, true);
+    return *setup;
+}
+
+void BM_BraceAtLine1(benchmark::State& state) {
+    TypingSetup& setup = braceSetup(size_t(state.range(0)));
+    TSynEdit& editor = setup.widget.Engine();
+    const auto phase = TBracePhase(state.range(1));
+    auto step = [&](bool timed, auto&& action) {
+        auto start = std::chrono::steady_clock::now();
+        action();
+        auto end = std::chrono::steady_clock::now();
+        if (timed) state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    };
+    auto typeBrace = [&] { setup.key(Qt::Key_BraceLeft, QStringLiteral("{")); };
+    auto deleteBrace = [&] { setup.key(Qt::Key_Backspace, QStringLiteral("\b")); };
+    auto controlEnd = [&] { setup.key(Qt::Key_End, QString(), Qt::ControlModifier); };
+    for (auto _ : state) {
+        state.PauseTiming();
+        while (editor.DoIdleWork()) {}
+        setup.key(Qt::Key_Home, QString(), Qt::ControlModifier);
+        state.ResumeTiming();
+        step(phase == bpType, typeBrace);
+        if (phase == bpEndAfterType) {
+            step(true, controlEnd);
+            state.PauseTiming();
+            setup.key(Qt::Key_Home, QString(), Qt::ControlModifier);
+            setup.key(Qt::Key_Delete, QString());
+            state.ResumeTiming();
+            continue;
+        }
+        step(phase == bpDelete, deleteBrace);
+        if (phase == bpEndAfterDelete) step(true, controlEnd);
+    }
+    state.counters["lines"] = editor.Lines().Count();
+}
+
+BENCHMARK(BM_BraceAtLine1)
+    ->ArgNames({"bytes", "phase"})
+    ->ArgsProduct({{1000000, int64_t(bench::kHundredMegabytes)}, {bpType, bpDelete, bpEndAfterType, bpEndAfterDelete}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 } // namespace
 

@@ -186,6 +186,7 @@ void TCustomSynEdit::FocusChanged(bool focused) {
 void TCustomSynEdit::linesChanging() { m_stateFlags |= esLinesChanging; }
 
 void TCustomSynEdit::linesChanged() {
+    settleVisibleRanges();
     m_stateFlags &= ~esLinesChanging;
     flushInvalidRect();
     if (!m_host || !m_host->WindowExists()) return;
@@ -196,6 +197,7 @@ void TCustomSynEdit::linesChanged() {
 }
 
 void TCustomSynEdit::linesCleared() {
+    m_ranges.Reset(0);
     m_undoList.ClearEntries();
     m_redoList.ClearEntries();
     invalidateAll();
@@ -413,6 +415,9 @@ void TCustomSynEdit::ScrollCaretIntoView(bool centre) {
 
 TBufferCoord TCustomSynEdit::CharToColumn(TBufferCoord p) const {
     if (p.Line < 1 || p.Line > m_lines->Count()) return p;
+    // A line as long expanded as it is holds no tab that widens: its columns are its
+    // characters, known without reading a long line.
+    if (p.Char >= 1 && m_lines->ExpandedLineLength(p.Line - 1) == lineLength(p.Line)) return p;
     return {CharToColumnOf(lineText(p.Line), p.Char, m_tabWidth), p.Line};
 }
 

@@ -18,6 +18,7 @@
 #include "editor/SynEditMarks.h"
 #include "editor/SynEditMiscClasses.h"
 #include "editor/SynEditMiscProcs.h"
+#include "editor/SynEditRangeCache.h"
 #include "editor/SynEditSearch.h"
 #include "editor/SynEditTextBuffer.h"
 #include "editor/SynEditTypes.h"
@@ -344,6 +345,13 @@ public:
     // The highlighter's attribute of the token at a buffer position (null for none, for a
     // token without attribute, or without a highlighter); token receives its text.
     TSynHighlighterAttributes* TokenAttributeAt(TBufferCoord p, std::string* token = nullptr);
+    // A change scans ranges only as far as the screen needs; the rest is completed here, in
+    // slices of about budgetMicroseconds (or maxLines scans), and on demand. True while
+    // ranges remain to be completed.
+    bool DoIdleWork(int32_t budgetMicroseconds = 4000, int32_t maxLines = std::numeric_limits<int32_t>::max());
+    // Completes the ranges up to that line (0-based) now: for anything that reads them.
+    void EnsureRangesUpTo(int32_t lineIndex);
+    bool RangesComplete() const { return !m_highlighter || m_ranges.Complete(); }
 
     // --- search and replace (SynEditSearchReplace.cpp) ---
     // The number of occurrences found (and, when replacing, processed); 0 for none.
@@ -543,8 +551,13 @@ private:
     // SynEditHighlight.cpp
     void bindRangeUpkeep();
     void highlighterChanged();
-    void rescanAllRanges();
-    int32_t rescanFrom(int32_t index);
+    void storeResetRange();
+    // Completes ranges up to the line; rows whose range changed repaint, those from
+    // unchangedFrom on excepted (a paint draws them now).
+    void mendRanges(int32_t upTo, int32_t unchangedFrom = std::numeric_limits<int32_t>::max(),
+                    int32_t maxLines = std::numeric_limits<int32_t>::max());
+    // After a change: the ranges of every line on screen, the rest left to idle time.
+    void settleVisibleRanges();
     void linesAddedOrRemoved(int32_t index, bool added);
     void lineReplaced(int32_t index);
 
@@ -629,10 +642,8 @@ private:
     int32_t m_measuredCellHeight = 0;
     // The drawer bound to the surface while Paint runs (handed to OnPaintTransient).
     TTextDrawer* m_paintingDrawer = nullptr;
-    // The highlighter's range at the end of the text while it has m_tailRangeLine lines
-    // (-1: not known).
-    int32_t m_tailRangeLine = -1;
-    int32_t m_tailRange = 0;
+    // Which stored ranges are known to be right (SynEditHighlight.cpp).
+    TSynEditRangeCache m_ranges;
 };
 
 class TSynEdit : public TCustomSynEdit {};

@@ -286,6 +286,17 @@ void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indent
     bool padded = lineLength(y) < m_caretChar - 1;
     if (padded) BeginUndoBlock();
     if (m_lines->Count() == 0) m_lines->AddLine({});
+    // Typing within a line's text, where trimming has nothing to take, changes the line in
+    // place: on a long line no copy of it is made.
+    if (!overwrite && !padded &&
+        (!HasOption(eoTrimTrailingSpaces) || size_t(m_caretChar - 1) < TrimRight(lineText(y)).size())) {
+        const int32_t x = m_caretChar, end = x + int32_t(text.size());
+        m_lines->InsertInLine(y - 1, size_t(x - 1), text);
+        m_undoList.RecordChange(urInsert, {x, y}, {end, y}, {}, smNormal);
+        SetCaretPos({end, y});
+        advanceAfterTyping();
+        return;
+    }
     const std::string before(lineText(y));
     int32_t x = padLineForInsert(CaretPos(), indentOnEmptyLine);
     std::string line(lineText(y));

@@ -1,36 +1,14 @@
 // The highlighter's ranges kept beside the lines: each line stores the range in force at its
-// start, so painting can scan any line alone. After a change only the lines whose stored
-// range no longer holds are scanned again.
+// start, so painting can scan any line alone. A change marks the ranges it may have made
+// wrong; the editor mends them at once only as far as the screen shows, and the rest in idle
+// slices or when something needs a line further down.
 #include "editor/SynEdit.h"
 #include "highlighters/SynEditHighlighter.h"
-#include "highlighters/SynHighlighterRanges.h"
+#include "platform/SynEditHost.h"
+
+#include <chrono>
 
 namespace tavlo {
-
-namespace {
-
-// The line buffer seen as the line and range lists the range upkeep works on.
-struct TBufferLines {
-    const TSynEditStringList& Lines;
-    size_t size() const { return size_t(Lines.Count()); }
-    std::string_view operator[](size_t index) const { return Lines.LineAt(int32_t(index)); }
-};
-
-struct TBufferRanges {
-    struct TRangeRef {
-        TSynEditStringList& Lines;
-        int32_t Index;
-        operator TSynRange() const { return Lines.LineRange(Index); }
-        TRangeRef& operator=(TSynRange range) {
-            Lines.StoreLineRange(Index, range);
-            return *this;
-        }
-    };
-    TSynEditStringList& Lines;
-    TRangeRef operator[](size_t index) { return {Lines, int32_t(index)}; }
-};
-
-} // namespace
 
 void TCustomSynEdit::bindRangeUpkeep() {
     m_lines->OnLinesAdded = [this](int32_t index, std::string_view) { linesAddedOrRemoved(index, true); };
@@ -43,9 +21,12 @@ void TCustomSynEdit::SetHighlighter(TSynCustomHighlighter* highlighter) {
     if (highlighter == m_highlighter) return;
     if (m_highlighter) m_highlighter->RemoveChangeHook(this);
     m_highlighter = highlighter;
-    m_tailRangeLine = -1;
-    if (m_highlighter) m_highlighter->AddChangeHook(this, [this](TSynCustomHighlighter&) { highlighterChanged(); });
-    rescanAllRanges();
+    if (m_highlighter) {
+        m_highlighter->AddChangeHook(this, [this](TSynCustomHighlighter&) { highlighterChanged(); });
+        m_ranges.Reset(m_lines->Count());
+        storeResetRange();
+        settleVisibleRanges();
+    }
     highlighterChanged();
 }
 
@@ -62,53 +43,52 @@ void TCustomSynEdit::highlighterChanged() {
     invalidateAll();
 }
 
-void TCustomSynEdit::rescanAllRanges() {
-    const int32_t count = m_lines->Count();
-    if (!m_highlighter || count == 0) return;
-    // The buffer's closing notification collapses the selection; a new colouring must not.
-    const TBufferCoord anchor = m_selAnchor, head = m_selHead;
-    m_lines->LockUpdates();
-    TBufferRanges ranges{*m_lines};
-    ComputeLineRanges(*m_highlighter, TBufferLines{*m_lines}, ranges);
-    m_lines->UnlockUpdates();
-    m_selAnchor = anchor;
-    m_selHead = head;
+void TCustomSynEdit::storeResetRange() {
+    if (m_lines->Count() == 0) return;
+    m_highlighter->ClearRange();
+    m_lines->CacheLineRange(0, int32_t(m_highlighter->CurrentRange()));
 }
 
-// Scans from line `index` (the range it starts in already given) until a following line's
-// stored range agrees. Answers the last line scanned.
-int32_t TCustomSynEdit::rescanFrom(int32_t index) {
-    TBufferRanges ranges{*m_lines};
-    return int32_t(RescanLineRanges(*m_highlighter, TBufferLines{*m_lines}, ranges, size_t(index)));
+void TCustomSynEdit::mendRanges(int32_t upTo, int32_t unchangedFrom, int32_t maxLines) {
+    if (!m_highlighter || m_ranges.Frontier() >= upTo) return;
+    const TSynEditRangeCache::TChangedLines changed = m_ranges.Mend(*m_highlighter, *m_lines, upTo, maxLines);
+    if (changed.Any() && changed.First < unchangedFrom)
+        InvalidateLines(changed.First + 1, std::min(changed.Last, unchangedFrom - 1) + 1);
+}
+
+void TCustomSynEdit::settleVisibleRanges() {
+    if (!m_highlighter) return;
+    // The partly shown row below the last whole one counts.
+    mendRanges(m_firstVisibleLine - 1 + m_visibleRows + 1);
+    if (!m_ranges.Complete() && m_host) m_host->RequestIdleWork();
+}
+
+void TCustomSynEdit::EnsureRangesUpTo(int32_t lineIndex) { mendRanges(lineIndex); }
+
+bool TCustomSynEdit::DoIdleWork(int32_t budgetMicroseconds, int32_t maxLines) {
+    if (!m_highlighter) return false;
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::microseconds(budgetMicroseconds);
+    // The clock is read between chunks of lines, not for every line.
+    constexpr int32_t ChunkLines = 256;
+    while (!m_ranges.Complete() && maxLines > 0) {
+        const int32_t chunk = std::min(maxLines, ChunkLines);
+        mendRanges(std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max(), chunk);
+        maxLines -= chunk;
+        if (Clock::now() >= deadline) break;
+    }
+    return !m_ranges.Complete();
 }
 
 void TCustomSynEdit::linesAddedOrRemoved(int32_t index, bool added) {
     const int32_t count = m_lines->Count();
-    if (m_highlighter && count > 0) {
-        // Whether the last line was scanned, leaving the range at the end of the text.
-        bool endScanned = false;
-        if (added && index == count - 1 && index == m_tailRangeLine) {
-            // A line added behind the last one starts where that one ended: a file being
-            // loaded is scanned once, not twice.
-            m_lines->StoreLineRange(index, m_tailRange);
-            m_highlighter->RestoreRange(m_tailRange);
-            m_highlighter->StartLine(m_lines->LineAt(index), index);
-            m_highlighter->SkipToLineEnd();
-            endScanned = true;
-        } else {
-            int32_t first = 0;
-            if (index <= 0) {
-                m_highlighter->ClearRange();
-                m_lines->StoreLineRange(0, m_highlighter->CurrentRange());
-            } else {
-                first = index - 1;
-                m_highlighter->RestoreRange(m_lines->LineRange(first));
-            }
-            // A rescan from the last line scans nothing.
-            endScanned = first < count - 1 && rescanFrom(first) == count - 1;
-        }
-        m_tailRangeLine = endScanned ? count : -1;
-        if (endScanned) m_tailRange = m_highlighter->CurrentRange();
+    if (m_highlighter) {
+        if (added)
+            m_ranges.LinesAdded(index, count);
+        else
+            m_ranges.LinesRemoved(index, count);
+        if (index <= 0) storeResetRange();
+        // Mended when the buffer's bracket closes (linesChanged), once for a whole edit.
     }
     // Every row below moved, down to the last one in view.
     const int32_t lastVisible = m_firstVisibleLine + m_visibleRows;
@@ -117,18 +97,14 @@ void TCustomSynEdit::linesAddedOrRemoved(int32_t index, bool added) {
 }
 
 void TCustomSynEdit::lineReplaced(int32_t index) {
-    int32_t lastScanned = index;
-    m_tailRangeLine = -1;
-    if (m_highlighter) {
-        m_highlighter->RestoreRange(m_lines->LineRange(index));
-        lastScanned = rescanFrom(index);
-    }
-    InvalidateLines(index + 1, lastScanned + 1);
+    if (m_highlighter) m_ranges.LineReplaced(index, m_lines->Count());
+    InvalidateLines(index + 1, index + 1);
 }
 
 TSynHighlighterAttributes* TCustomSynEdit::TokenAttributeAt(TBufferCoord p, std::string* token) {
     if (token) token->clear();
     if (!m_highlighter || p.Line < 1 || p.Line > m_lines->Count() || p.Char < 1) return nullptr;
+    EnsureRangesUpTo(p.Line - 1);
     const std::string_view text = m_lines->LineAt(p.Line - 1);
     if (size_t(p.Char) > text.size()) return nullptr;
     const int32_t range = m_lines->LineRange(p.Line - 1);

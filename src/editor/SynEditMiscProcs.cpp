@@ -57,12 +57,15 @@ std::string LowerCase1250(std::string_view text) {
 int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth) {
     int64_t column = 0;
     int32_t inLine = std::min<int64_t>(std::max(x - 1, 0), int64_t(line.size()));
-    for (int32_t i = 0; i < inLine; ++i) {
-        if (line[size_t(i)] == '\t')
-            column += tabWidth - column % tabWidth;
-        else
-            ++column;
+    // From tab to tab: a long line without tabs costs one memchr.
+    const std::string_view before = line.substr(0, size_t(inLine));
+    size_t from = 0;
+    for (size_t tab = before.find('\t'); tab != std::string_view::npos; tab = before.find('\t', from)) {
+        column += int64_t(tab - from);
+        column += tabWidth - column % tabWidth;
+        from = tab + 1;
     }
+    column += int64_t(before.size() - from);
     column += std::max(x - 1, 0) - inLine;
     return int32_t(std::min<int64_t>(column + 1, INT32_MAX));
 }

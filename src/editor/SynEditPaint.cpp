@@ -352,6 +352,8 @@ void TCustomSynEdit::paintTextLines(TRect clip, int32_t firstLine, int32_t lastL
                 selection = {true,       first.Line, last.Line, CharToColumn(first).Char, CharToColumn(last).Char,
                              first.Char, last.Char};
         }
+        // The lines painted need their ranges; rows above whose range changed repaint later.
+        mendRanges(lastLine - 1, firstLine - 1);
         TSynRowGeometry geometry;
         geometry.CellWidth = m_cellWidth;
         geometry.TextLeft = TextLeft();

@@ -12,6 +12,7 @@
 #include <ostream>
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -122,7 +123,6 @@ TSynEditStringList::~TSynEditStringList() {
     OnLinesChanging = nullptr;
     OnLinesChanged = nullptr;
     releaseAllTexts();
-    std::free(m_list);
 }
 
 void TSynEditStringList::LockUpdates() {
@@ -138,17 +138,9 @@ void TSynEditStringList::checkIndex(int64_t index, int64_t last) const {
 }
 
 void TSynEditStringList::SetCapacity(int32_t capacity) {
-    if (capacity < m_count) capacity = m_count;
+    if (capacity < Count()) capacity = Count();
     if (capacity == m_capacity) return;
-    if (capacity == 0) {
-        std::free(m_list);
-        m_list = nullptr;
-    } else {
-        // Records are plain data: growing moves them as one raw block.
-        void* grown = std::realloc(m_list, sizeof(TSynEditStringRec) * size_t(capacity));
-        if (!grown) throw std::bad_alloc();
-        m_list = static_cast<TSynEditStringRec*>(grown);
-    }
+    m_records.reserve(size_t(capacity));
     m_capacity = capacity;
 }
 
@@ -188,14 +180,34 @@ void TSynEditStringList::assignText(TSynEditStringRec& rec, std::string_view tex
     }
 }
 
+char* TSynEditStringList::growText(TSynEditStringRec& rec, size_t length) {
+    char* bytes = const_cast<char*>(rec.Text);
+    if (rec.Flags & TSynEditStringRec::OwnsText) {
+        if (malloc_usable_size(bytes) >= length) return bytes;
+        // Half as much again, so that typing on grows the line in few steps.
+        const size_t capacity = std::max(length, size_t(rec.Length) + rec.Length / 2);
+        char* grown = static_cast<char*>(std::realloc(bytes, capacity));
+        if (!grown) throw std::bad_alloc();
+        rec.Text = grown;
+        return grown;
+    }
+    char* owned = static_cast<char*>(std::malloc(std::max<size_t>(length, 1)));
+    if (!owned) throw std::bad_alloc();
+    if (rec.Length > 0) std::memcpy(owned, rec.Text, rec.Length);
+    rec.Text = owned;
+    rec.Flags |= TSynEditStringRec::OwnsText;
+    ++m_ownedTexts;
+    return owned;
+}
+
 // A freshly loaded document owns no line of its own: nothing to walk.
 void TSynEditStringList::releaseAllTexts() {
-    for (int32_t i = 0; i < m_count && m_ownedTexts > 0; ++i) releaseText(m_list[i]);
+    for (int32_t i = 0; i < Count() && m_ownedTexts > 0; ++i) releaseText(m_records[i]);
 }
 
 std::string_view TSynEditStringList::LineAt(int32_t index) const {
-    if (index < 0 || index >= m_count) return {};
-    return m_list[index].text();
+    if (index < 0 || index >= Count()) return {};
+    return m_records[index].text();
 }
 
 int32_t TSynEditStringList::refreshLength(TSynEditStringRec& rec) {
@@ -214,8 +226,8 @@ int32_t TSynEditStringList::refreshLength(TSynEditStringRec& rec) {
 // rescan would give: the first of the longest lines.
 void TSynEditStringList::noteNewLength(int32_t index) {
     if (m_longestLineIndex < 0) return;
-    int32_t best = m_list[m_longestLineIndex].DisplayLength;
-    int32_t length = refreshLength(m_list[index]);
+    int32_t best = m_records[m_longestLineIndex].DisplayLength;
+    int32_t length = refreshLength(m_records[index]);
     if (index == m_longestLineIndex) {
         if (length < best) m_longestLineIndex = -1;
     } else if (length > best || (length == best && index < m_longestLineIndex)) {
@@ -225,53 +237,80 @@ void TSynEditStringList::noteNewLength(int32_t index) {
 
 void TSynEditStringList::insertRecord(int32_t index, std::string_view text) {
     UpdateBracket bracket(*this);
-    if (m_count == m_capacity) grow();
+    if (Count() == m_capacity) grow();
     TSynEditStringRec rec;
     assignText(rec, text);
-    std::memmove(m_list + index + 1, m_list + index, sizeof(TSynEditStringRec) * size_t(m_count - index));
-    m_list[index] = rec;
+    m_records.insert(size_t(index), rec);
     if (!m_data.empty()) m_data.insert(m_data.begin() + index, 0);
-    ++m_count;
     if (m_longestLineIndex >= index) ++m_longestLineIndex;
     noteNewLength(index);
 }
 
 void TSynEditStringList::ReplaceLine(int32_t index, std::string_view text) {
-    if ((m_count == 0 && index == 0) || index == m_count) {
+    if ((Count() == 0 && index == 0) || index == Count()) {
         AddLine(text);
         return;
     }
-    checkIndex(index, int64_t(m_count) - 1);
+    checkIndex(index, int64_t(Count()) - 1);
     UpdateBracket bracket(*this);
-    TSynEditStringRec& rec = m_list[index];
+    TSynEditStringRec& rec = m_records[index];
     assignText(rec, text);
     rec.Flags = (rec.Flags & TSynEditStringRec::OwnsText) | TSynEditStringRec::LengthStale;
     noteNewLength(index);
-    if (OnLineReplaced) OnLineReplaced(index, m_list[index].text());
+    if (OnLineReplaced) OnLineReplaced(index, m_records[index].text());
+}
+
+void TSynEditStringList::InsertInLine(int32_t index, size_t at, std::string_view text) {
+    checkIndex(index, int64_t(Count()) - 1);
+    TSynEditStringRec& rec = m_records[size_t(index)];
+    // Text taken from this very line would move under our feet.
+    if (text.data() >= rec.Text && text.data() < rec.Text + rec.Length) {
+        const std::string copy(text);
+        InsertInLine(index, at, copy);
+        return;
+    }
+    if (size_t(rec.Length) + text.size() > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
+    UpdateBracket bracket(*this);
+    at = std::min(at, size_t(rec.Length));
+    const size_t length = rec.Length + text.size();
+    // A line known to be free of tabs stays so without reading it again.
+    const bool stillWithoutTabs = (rec.Flags & TSynEditStringRec::TabsAbsent) && text.find('\t') == std::string_view::npos;
+    char* bytes = growText(rec, length);
+    std::memmove(bytes + at + text.size(), bytes + at, rec.Length - at);
+    std::memcpy(bytes + at, text.data(), text.size());
+    rec.Length = uint32_t(length);
+    const uint8_t owns = rec.Flags & TSynEditStringRec::OwnsText;
+    if (stillWithoutTabs) {
+        rec.DisplayLength = int32_t(std::min<size_t>(length, std::numeric_limits<int32_t>::max()));
+        rec.Flags = owns | TSynEditStringRec::TabsAbsent;
+    } else {
+        rec.Flags = owns | TSynEditStringRec::LengthStale;
+    }
+    noteNewLength(index);
+    if (OnLineReplaced) OnLineReplaced(index, rec.text());
 }
 
 int32_t TSynEditStringList::AddLine(std::string_view text) {
     UpdateBracket bracket(*this);
-    int32_t index = m_count;
+    int32_t index = Count();
     insertRecord(index, text);
-    if (OnLinesAdded) OnLinesAdded(index, m_list[index].text());
+    if (OnLinesAdded) OnLinesAdded(index, m_records[index].text());
     return index;
 }
 
 void TSynEditStringList::InsertLineAt(int32_t index, std::string_view text) {
-    checkIndex(index, m_count);
+    checkIndex(index, Count());
     UpdateBracket bracket(*this);
     insertRecord(index, text);
-    if (OnLineInserted) OnLineInserted(index, m_list[index].text());
+    if (OnLineInserted) OnLineInserted(index, m_records[index].text());
 }
 
 void TSynEditStringList::RemoveLine(int32_t index) {
-    checkIndex(index, int64_t(m_count) - 1);
+    checkIndex(index, int64_t(Count()) - 1);
     UpdateBracket bracket(*this);
-    releaseText(m_list[index]);
-    std::memmove(m_list + index, m_list + index + 1, sizeof(TSynEditStringRec) * size_t(m_count - index - 1));
+    releaseText(m_records[index]);
+    m_records.erase(size_t(index));
     if (!m_data.empty()) m_data.erase(m_data.begin() + index);
-    --m_count;
     if (m_longestLineIndex == index)
         m_longestLineIndex = -1;
     else if (m_longestLineIndex > index)
@@ -280,10 +319,10 @@ void TSynEditStringList::RemoveLine(int32_t index) {
 }
 
 void TSynEditStringList::SwapLines(int32_t i, int32_t j) {
-    checkIndex(i, int64_t(m_count) - 1);
-    checkIndex(j, int64_t(m_count) - 1);
+    checkIndex(i, int64_t(Count()) - 1);
+    checkIndex(j, int64_t(Count()) - 1);
     UpdateBracket bracket(*this);
-    std::swap(m_list[i], m_list[j]);
+    std::swap(m_records[i], m_records[j]);
     if (!m_data.empty()) std::swap(m_data[size_t(i)], m_data[size_t(j)]);
     if (m_longestLineIndex == i)
         m_longestLineIndex = j;
@@ -292,11 +331,11 @@ void TSynEditStringList::SwapLines(int32_t i, int32_t j) {
 }
 
 void TSynEditStringList::Clear() {
-    if (m_count > 0) {
+    if (Count() > 0) {
         UpdateBracket bracket(*this);
         releaseAllTexts();
-        m_count = 0;
-        SetCapacity(0);
+        m_records.clear();
+        m_capacity = 0;
         m_data.clear();
         m_loadedBlock.reset();
         if (OnLinesCleared) OnLinesCleared();
@@ -305,49 +344,45 @@ void TSynEditStringList::Clear() {
 }
 
 void TSynEditStringList::AppendLines(const TSynEditStringList& source) {
-    if (source.m_count == 0) return;
+    if (source.Count() == 0) return;
     UpdateBracket bracket(*this);
     m_longestLineIndex = -1;
-    int64_t needed = int64_t(m_count) + source.m_count;
+    int64_t needed = int64_t(Count()) + source.Count();
     if (needed > std::numeric_limits<int32_t>::max()) throw std::bad_alloc();
     if (m_capacity < needed) SetCapacity(int32_t(std::min<int64_t>((needed + 15) / 16 * 16, std::numeric_limits<int32_t>::max())));
-    int32_t first = m_count;
-    for (int32_t i = 0; i < source.m_count; ++i) {
+    int32_t first = Count();
+    for (int32_t i = 0; i < source.Count(); ++i) {
         TSynEditStringRec rec;
-        assignText(rec, source.m_list[i].text());
-        m_list[m_count] = rec;
+        assignText(rec, source.m_records[i].text());
         uintptr_t data = source.LineData(i);
-        if (data != 0 && m_data.empty()) m_data.resize(size_t(m_count));
+        if (data != 0 && m_data.empty()) m_data.resize(size_t(Count()));
         if (!m_data.empty()) m_data.push_back(data);
-        ++m_count;
+        m_records.push_back(rec);
     }
     if (OnLinesAdded) OnLinesAdded(first, {});
 }
 
 void TSynEditStringList::InsertEmptyLines(int32_t index, int32_t n) {
     if (n <= 0) return;
-    checkIndex(index, m_count);
-    if (int64_t(m_count) + n > std::numeric_limits<int32_t>::max()) throw std::bad_alloc();
+    checkIndex(index, Count());
+    if (int64_t(Count()) + n > std::numeric_limits<int32_t>::max()) throw std::bad_alloc();
     UpdateBracket bracket(*this);
-    SetCapacity(m_count + n);
-    std::memmove(m_list + index + n, m_list + index, sizeof(TSynEditStringRec) * size_t(m_count - index));
-    for (int32_t i = index; i < index + n; ++i) m_list[i] = TSynEditStringRec{nullptr, 0, 0, 0, 0};
+    SetCapacity(Count() + n);
+    m_records.insert(size_t(index), size_t(n), TSynEditStringRec{nullptr, 0, 0, 0, 0});
     if (!m_data.empty()) m_data.insert(m_data.begin() + index, size_t(n), 0);
-    m_count += n;
     if (m_longestLineIndex >= index) m_longestLineIndex += n;
     if (OnLinesAdded) OnLinesAdded(index, {});
 }
 
 void TSynEditStringList::RemoveLines(int32_t index, int32_t n) {
     if (n <= 0) return;
-    checkIndex(index, m_count);
-    n = std::min(n, m_count - index);
+    checkIndex(index, Count());
+    n = std::min(n, Count() - index);
     if (n <= 0) return;
     UpdateBracket bracket(*this);
-    for (int32_t i = index; i < index + n; ++i) releaseText(m_list[i]);
-    std::memmove(m_list + index, m_list + index + n, sizeof(TSynEditStringRec) * size_t(m_count - index - n));
+    for (int32_t i = index; i < index + n; ++i) releaseText(m_records[i]);
+    m_records.erase(size_t(index), size_t(n));
     if (!m_data.empty()) m_data.erase(m_data.begin() + index, m_data.begin() + index + n);
-    m_count -= n;
     if (m_longestLineIndex >= index + n)
         m_longestLineIndex -= n;
     else if (m_longestLineIndex >= index)
@@ -356,34 +391,34 @@ void TSynEditStringList::RemoveLines(int32_t index, int32_t n) {
 }
 
 uintptr_t TSynEditStringList::LineData(int32_t index) const {
-    if (index < 0 || index >= m_count || m_data.empty()) return 0;
+    if (index < 0 || index >= Count() || m_data.empty()) return 0;
     return m_data[size_t(index)];
 }
 
 void TSynEditStringList::StoreLineData(int32_t index, uintptr_t data) {
-    checkIndex(index, int64_t(m_count) - 1);
+    checkIndex(index, int64_t(Count()) - 1);
     UpdateBracket bracket(*this);
     if (m_data.empty()) {
         if (data == 0) return;
-        m_data.resize(size_t(m_count));
+        m_data.resize(size_t(Count()));
     }
     m_data[size_t(index)] = data;
 }
 
 int32_t TSynEditStringList::LineRange(int32_t index) const {
-    if (index < 0 || index >= m_count) return 0;
-    return m_list[index].Range;
+    if (index < 0 || index >= Count()) return 0;
+    return m_records[index].Range;
 }
 
 void TSynEditStringList::StoreLineRange(int32_t index, int32_t range) {
-    checkIndex(index, int64_t(m_count) - 1);
+    checkIndex(index, int64_t(Count()) - 1);
     UpdateBracket bracket(*this);
-    m_list[index].Range = range;
+    m_records[index].Range = range;
 }
 
 std::string TSynEditStringList::ExpandedLine(int32_t index) {
-    if (index < 0 || index >= m_count) return {};
-    TSynEditStringRec& rec = m_list[index];
+    if (index < 0 || index >= Count()) return {};
+    TSynEditStringRec& rec = m_records[index];
     if (rec.Flags & TSynEditStringRec::TabsAbsent) return std::string(rec.text());
     bool hasTabs = false;
     std::string expanded = m_expander(rec.text(), m_tabWidth, hasTabs);
@@ -394,8 +429,8 @@ std::string TSynEditStringList::ExpandedLine(int32_t index) {
 }
 
 int32_t TSynEditStringList::ExpandedLineLength(int32_t index) {
-    if (index < 0 || index >= m_count) return 0;
-    TSynEditStringRec& rec = m_list[index];
+    if (index < 0 || index >= Count()) return 0;
+    TSynEditStringRec& rec = m_records[index];
     if (rec.DisplayLength < 0) rec.Flags |= TSynEditStringRec::LengthStale;
     return refreshLength(rec);
 }
@@ -403,7 +438,7 @@ int32_t TSynEditStringList::ExpandedLineLength(int32_t index) {
 int32_t TSynEditStringList::LongestLineLength() {
     if (m_longestLineIndex < 0) {
         int32_t best = 0;
-        for (int32_t i = 0; i < m_count; ++i) {
+        for (int32_t i = 0; i < Count(); ++i) {
             int32_t length = ExpandedLineLength(i);
             if (length > best) {
                 best = length;
@@ -411,8 +446,8 @@ int32_t TSynEditStringList::LongestLineLength() {
             }
         }
     }
-    if (m_longestLineIndex < 0 || m_longestLineIndex >= m_count) return 0;
-    return m_list[m_longestLineIndex].DisplayLength;
+    if (m_longestLineIndex < 0 || m_longestLineIndex >= Count()) return 0;
+    return m_records[m_longestLineIndex].DisplayLength;
 }
 
 void TSynEditStringList::ChangeTabWidth(int width) {
@@ -420,8 +455,8 @@ void TSynEditStringList::ChangeTabWidth(int width) {
     m_tabWidth = width;
     m_expander = ExpanderFor(width);
     m_longestLineIndex = -1;
-    for (int32_t i = 0; i < m_count; ++i) {
-        TSynEditStringRec& rec = m_list[i];
+    for (int32_t i = 0; i < Count(); ++i) {
+        TSynEditStringRec& rec = m_records[i];
         rec.DisplayLength = -1;
         rec.Flags = (rec.Flags & ~TSynEditStringRec::TabsAbsent) | TSynEditStringRec::LengthStale;
     }
@@ -429,11 +464,11 @@ void TSynEditStringList::ChangeTabWidth(int width) {
 
 std::string TSynEditStringList::GetAllText() const {
     size_t total = 0;
-    for (int32_t i = 0; i < m_count; ++i) total += m_list[i].Length + 2;
+    for (int32_t i = 0; i < Count(); ++i) total += m_records[i].Length + 2;
     std::string text;
     text.reserve(total);
-    for (int32_t i = 0; i < m_count; ++i) {
-        text.append(m_list[i].text());
+    for (int32_t i = 0; i < Count(); ++i) {
+        text.append(m_records[i].text());
         text.append("\r\n");
     }
     return text;
@@ -475,6 +510,20 @@ size_t findLineBreak(const char* data, size_t from, size_t size) {
     return size;
 }
 
+// Calls line(start, end) for every line of the block: CR LF, a lone LF and a lone CR each end
+// one line, and a break at the very end adds no empty line. Answers which breaks it saw.
+template <class LineFn>
+void forEachLine(const char* data, size_t size, bool& sawCr, bool& sawLf, LineFn line) {
+    size_t pos = 0;
+    while (pos < size) {
+        size_t end = findLineBreak(data, pos, size);
+        line(pos, end);
+        pos = end;
+        if (pos < size && data[pos] == '\r') { sawCr = true; ++pos; }
+        if (pos < size && data[pos] == '\n') { sawLf = true; ++pos; }
+    }
+}
+
 std::unique_ptr<char[]> allocateBlock(size_t size) {
     return std::unique_ptr<char[]>(new char[size == 0 ? 1 : size]);
 }
@@ -490,20 +539,19 @@ void TSynEditStringList::loadBlock(std::unique_ptr<char[]> block, size_t size) {
         Clear();
         m_loadedBlock = std::move(block);
         const char* data = m_loadedBlock.get();
-        size_t pos = 0;
-        while (pos < size) {
-            size_t end = findLineBreak(data, pos, size);
-            if (end - pos > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
-            if (m_count == m_capacity) grow();
-            int32_t index = m_count;
-            m_list[index] = TSynEditStringRec{end > pos ? data + pos : nullptr, uint32_t(end - pos), -1,
-                                              -1, TSynEditStringRec::LengthStale};
-            ++m_count;
-            if (OnLinesAdded) OnLinesAdded(index, m_list[index].text());
-            pos = end;
-            if (pos < size && data[pos] == '\r') { sawCr = true; ++pos; }
-            if (pos < size && data[pos] == '\n') { sawLf = true; ++pos; }
-        }
+        // The records are reserved once, for the lines counted first, rather than grown
+        // step by step (which copies them again and again and leaves pages untouched).
+        size_t lines = 0;
+        forEachLine(data, size, sawCr, sawLf, [&](size_t, size_t) { ++lines; });
+        if (lines > size_t(std::numeric_limits<int32_t>::max())) throw std::bad_alloc();
+        SetCapacity(int32_t(lines));
+        forEachLine(data, size, sawCr, sawLf, [&](size_t start, size_t end) {
+            if (end - start > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
+            int32_t index = Count();
+            m_records.push_back(TSynEditStringRec{end > start ? data + start : nullptr, uint32_t(end - start), -1, -1,
+                                                  TSynEditStringRec::LengthStale});
+            if (OnLinesAdded) OnLinesAdded(index, m_records[index].text());
+        });
         m_longestLineIndex = -1;
     }
     if (sawCr && !sawLf)
@@ -560,7 +608,7 @@ void TSynEditStringList::LoadStream(std::istream& stream) {
 
 void TSynEditStringList::SaveStream(std::ostream& stream) const {
     TSynEditFileWriter writer(stream, m_breakStyle);
-    for (int32_t i = 0; i < m_count; ++i) writer.PutLine(m_list[i].text());
+    for (int32_t i = 0; i < Count(); ++i) writer.PutLine(m_records[i].text());
 }
 
 TFileIdentity TSynEditStringList::SaveFile(const std::string& fileName) const {

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/TieredArray.h"
+
 namespace tavlo {
 
 // Raised by a mutator given an index outside the list: "Invalid stringlist index %d".
@@ -64,7 +66,8 @@ public:
     TSynEditStringList(const TSynEditStringList&) = delete;
     TSynEditStringList& operator=(const TSynEditStringList&) = delete;
 
-    int32_t Count() const { return m_count; }
+    int32_t Count() const { return int32_t(m_records.size()); }
+    // Records reserved; grows in the steps of grow() unless a load or a bulk insert sets it.
     int32_t Capacity() const { return m_capacity; }
     void SetCapacity(int32_t capacity);
 
@@ -72,6 +75,9 @@ public:
     // the list changes: keep a copy where the text must outlive an edit.
     std::string_view LineAt(int32_t index) const;
     void ReplaceLine(int32_t index, std::string_view text);
+    // Inserts text at a byte offset of a line, announced as a replacement of the line. The
+    // line's bytes grow in place, so typing into a long line moves only the bytes behind.
+    void InsertInLine(int32_t index, size_t at, std::string_view text);
     int32_t AddLine(std::string_view text);
     void InsertLineAt(int32_t index, std::string_view text);
     void RemoveLine(int32_t index);
@@ -85,6 +91,8 @@ public:
     void StoreLineData(int32_t index, uintptr_t data);
     int32_t LineRange(int32_t index) const;
     void StoreLineRange(int32_t index, int32_t range);
+    // The editor's range cache stores here, without a bracket: a range is no change of text.
+    void CacheLineRange(int32_t index, int32_t range) { m_records[size_t(index)].Range = range; }
 
     std::string ExpandedLine(int32_t index);
     // Display length of one line (its tab-expanded length); 0 outside the list.
@@ -132,12 +140,14 @@ private:
     void releaseText(TSynEditStringRec& rec);
     void releaseAllTexts();
     void assignText(TSynEditStringRec& rec, std::string_view text);
+    // The record's own bytes with room for length bytes, its text kept.
+    char* growText(TSynEditStringRec& rec, size_t length);
     int32_t refreshLength(TSynEditStringRec& rec);
     void noteNewLength(int32_t index);
     void loadBlock(std::unique_ptr<char[]> block, size_t size);
 
-    TSynEditStringRec* m_list = nullptr;
-    int32_t m_count = 0;
+    // Inserting or removing a line costs the same in a long document as in a short one.
+    TTieredArray<TSynEditStringRec> m_records;
     int32_t m_capacity = 0;
     // Per-line attached values, kept beside the records only once one is stored.
     std::vector<uintptr_t> m_data;

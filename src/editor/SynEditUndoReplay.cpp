@@ -202,8 +202,10 @@ void TCustomSynEdit::redoOneEntry() {
         m_lines->InsertLineAt(from.Line, newLine);
         linesInserted(from.Line + 1, 1);
         m_lines->UnlockUpdates();
-        m_undoList.RecordChange(reason, from, to, std::move(right), mode);
+        // The caret stands before the moved text, as the break left it; taken before `right`
+        // goes to the undo list.
         TBufferCoord caret{int32_t(newLine.size() - std::min(newLine.size(), right.size())) + 1, from.Line + 1};
+        m_undoList.RecordChange(reason, from, to, std::move(right), mode);
         SetCaretPos(caret);
         PlaceAnchor(caret);
     } else if (reason == urIndent) {

@@ -4,6 +4,7 @@
 
 #include "editor/SynEditTypes.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstddef>
@@ -180,6 +181,13 @@ protected:
     // The end of the line, or a CR or LF: where single-line constructs stop.
     bool AtLineBreak(size_t pos) const {
         return pos >= Line.size() || Line[pos] == '\r' || Line[pos] == '\n';
+    }
+    // The first line break at or after pos, or the end: found with memchr, so that a comment
+    // running to the end of a long line costs little to scan.
+    size_t LineBreakFrom(size_t pos) const {
+        if (pos >= Line.size()) return Line.size();
+        const std::string_view rest = Line.substr(pos);
+        return pos + std::min({rest.find('\r'), rest.find('\n'), rest.size()});
     }
 
     std::string_view Line;

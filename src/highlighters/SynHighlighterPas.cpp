@@ -335,8 +335,7 @@ void TSynPasSyn::SlashProc() {
         return;
     }
     CurrentKind = ttComment;
-    ScanPos += 2;
-    while (!AtLineBreak(ScanPos)) ++ScanPos;
+    ScanPos = LineBreakFrom(ScanPos + 2);
 }
 
 void TSynPasSyn::ColonOrGreaterProc() {

@@ -75,6 +75,12 @@ public:
     // Shows the hint with its top left corner at the client position.
     virtual void ShowScrollHint(std::string_view text, TPoint clientPos, TColor color) = 0;
     virtual void HideScrollHint() = 0;
+
+    // --- idle work ---
+    // The engine has work it can do in slices between events (completing highlighter
+    // ranges): the window calls TCustomSynEdit::DoIdleWork soon, and again while it answers
+    // true. A window that never does leaves the work to be done when it is needed.
+    virtual void RequestIdleWork() {}
 };
 
 } // namespace tavlo

@@ -44,6 +44,20 @@ TEST_F(CommandEditing, EnterKeepsIndentationAndEmptyLinesStayVirtual) {
     EXPECT_EQ(text(), "\n\ta\n\tb");
 }
 
+TEST_F(CommandEditing, RedoneLineBreakPutsTheCaretWhereTheBreakDid) {
+    useMainWindowOptions();
+    setText("  foo bar");
+    caretAt(7, 1);
+    command(ecLineBreak);
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{3, 2}));
+    command(ecUndo);
+    command(ecRedo);
+    EXPECT_EQ(text(), "  foo\n  bar");
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{3, 2}));
+    type("x");
+    EXPECT_EQ(text(), "  foo\n  xbar") << "typing goes before the moved text";
+}
+
 TEST_F(CommandEditing, TypingPastTheEndPadsAndUndoesExactly) {
     editor.SetOptions((editor.Options() | eoScrollPastEol) & ~eoTrimTrailingSpaces);
     setText("ab");

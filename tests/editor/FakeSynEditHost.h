@@ -59,6 +59,9 @@ public:
     int32_t DragThreshold() const override { return dragThreshold; }
     int32_t WheelScrollLines() const override { return wheelLines; }
     void BeginDrag() override { ++dragsStarted; }
+    // Tests run the idle work by hand.
+    void RequestIdleWork() override { ++idleRequests; }
+    int idleRequests = 0;
 
     bool captured = false;
     int32_t timerInterval = 0; // 0 while stopped

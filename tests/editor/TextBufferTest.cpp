@@ -483,3 +483,35 @@ TEST(TextBuffer, WriterFlushesThroughItsBuffer) {
                            std::string(3 * TSynEditFileWriter::InitialCapacity, 'b') + "\r\r";
     EXPECT_EQ(out.str(), expected);
 }
+
+namespace tavlo::test {
+namespace {
+
+TEST(TextBuffer, InsertInLineGrowsTheLineInPlace) {
+    TSynEditStringList list;
+    std::istringstream stream("loaded line\nx\tb\n");
+    list.LoadStream(stream);
+    NotificationLog log;
+    log.attach(list);
+    list.InsertInLine(0, 7, "own "); // a loaded line gets bytes of its own
+    EXPECT_EQ(list.LineAt(0), "loaded own line");
+    EXPECT_EQ(log.events, (std::vector<std::string>{"changing", "replaced 0 loaded own line", "changed"}));
+    EXPECT_EQ(list.ExpandedLineLength(0), 15);
+    std::string typed;
+    for (int i = 0; i < 1000; ++i) {
+        list.InsertInLine(0, 0, "ab");
+        typed += "ab";
+    }
+    EXPECT_EQ(list.LineAt(0), typed + "loaded own line");
+    EXPECT_EQ(list.ExpandedLineLength(0), 2015) << "the length follows without a tab";
+    list.InsertInLine(0, 1, "\t");
+    EXPECT_EQ(list.ExpandedLineLength(0), 2022) << "the tab after one character takes seven columns";
+    list.InsertInLine(0, 9999, "!"); // past the end: appended
+    EXPECT_EQ(list.LineAt(0).back(), '!');
+    list.InsertInLine(1, 1, list.LineAt(1)); // its own text, as a copy
+    EXPECT_EQ(list.LineAt(1), "xx\tb\tb");
+    EXPECT_THROW(list.InsertInLine(2, 0, "q"), ESynEditStringList);
+}
+
+} // namespace
+} // namespace tavlo::test

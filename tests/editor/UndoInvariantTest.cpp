@@ -36,9 +36,9 @@ public:
         }
         }
     }
-    std::string text(int maxLines) {
+    std::string text(int maxLines) { return lines(1 + below(maxLines)); }
+    std::string lines(int n) {
         std::string s;
-        int n = 1 + below(maxLines);
         for (int i = 0; i < n; ++i) {
             if (i > 0) s += "\r\n";
             s += line();
@@ -122,7 +122,9 @@ protected:
     // Trimming drops spaces that an edit leaves at a line's end for good, so with it redo
     // promises the text up to trailing spaces; without it, the exact bytes. Undoing everything
     // always gives the loaded bytes back.
-    void runSeed(uint32_t seed, int commands, TSynEditorOptions options, bool exactOriginal = false) {
+    // documentLines: a document of exactly that many lines, else of up to 40.
+    void runSeed(uint32_t seed, int commands, TSynEditorOptions options, bool exactOriginal = false,
+                 int documentLines = 0) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         Random rng(seed);
         editor.SetOptions(options);
@@ -130,7 +132,7 @@ protected:
         editor.SetMaxUndo(1 << 30);
         editor.SetSelectionMode(smNormal);
         editor.SetInsertMode(true);
-        setText(rng.text(40));
+        setText(documentLines > 0 ? rng.lines(documentLines) : rng.text(40));
         // Typing into a buffer without lines creates its first line, which undo keeps.
         if (editor.Lines().Count() == 0) editor.Lines().AddLine({});
         clipboard.text = rng.text(4);
@@ -186,6 +188,13 @@ TEST_F(UndoInvariant, RandomOptionSetsUndoAndRedo) {
         SCOPED_TRACE("options " + std::to_string(options));
         runSeed(seed, 3000, options, true);
     }
+}
+
+// Long documents: lines are inserted and removed across many blocks of the line records, and
+// jumps and pages reach all of them.
+TEST_F(UndoInvariant, HundredThousandLineDocumentsUndoAndRedoExactly) {
+    const TSynEditorOptions base = SYNEDIT_DEFAULT_OPTIONS & ~eoTrimTrailingSpaces;
+    for (uint32_t seed = 1; seed <= 3; ++seed) runSeed(seed, 3000, base, true, 100'000);
 }
 
 // Blanks that an edit leaves at a line's end but that were right of the changed text belong

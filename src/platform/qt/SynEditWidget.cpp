@@ -92,6 +92,13 @@ TSynEditWidget::TSynEditWidget(QWidget* parent)
         m_engine.AutoScrollTimerTick(ShiftStateOf(QGuiApplication::queryKeyboardModifiers()));
     });
     m_caretBlinkTimer.callOnTimeout(this, [this] { blinkCaret(); });
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(0);
+    m_idleTimer.callOnTimeout(this, [this] {
+        guarded([this] {
+            if (m_engine.DoIdleWork()) m_idleTimer.start();
+        });
+    });
 
     m_acceptFiles = m_engine.HasOption(eoDropFiles);
     m_engine.SetClipboard(&m_clipboard);

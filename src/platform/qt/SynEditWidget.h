@@ -112,6 +112,7 @@ private:
     int32_t ScrollArrowHeight() const override;
     void ShowScrollHint(std::string_view text, TPoint clientPos, TColor color) override;
     void HideScrollHint() override;
+    void RequestIdleWork() override;
 
     // Runs what the user's input asks of the engine; an exception must not unwind through Qt.
     void guarded(const std::function<void()>& action);
@@ -136,6 +137,8 @@ private:
 
     QTimer m_autoScrollTimer;
     QTimer m_caretBlinkTimer;
+    // Fires as soon as the event queue is empty, for the engine's idle work.
+    QTimer m_idleTimer;
     QSize m_caretSize;
     QPoint m_caretPos;
     bool m_caretExists = false;

@@ -173,6 +173,10 @@ void TSynEditWidget::ShowScrollHint(std::string_view text, TPoint clientPos, TCo
     m_scrollHint->show();
 }
 
+void TSynEditWidget::RequestIdleWork() {
+    if (!m_idleTimer.isActive()) m_idleTimer.start();
+}
+
 void TSynEditWidget::HideScrollHint() {
     if (m_scrollHint) m_scrollHint->hide();
 }

@@ -1,0 +1,201 @@
+// Ranges are completed lazily, yet what is on screen must always be what a full scan from the
+// top gives. A model of the screen keeps, for every row, the tokens its last paint drew; only
+// rows the editor invalidates are painted again, as a window would, so a row left stale by a
+// missing invalidation shows up as well as a range scanned too little.
+#include "PaintFixture.h"
+#include "highlighters/SynEditHighlighter.h"
+#include "highlighters/SynHighlighterPas.h"
+
+#include <iterator>
+#include <random>
+
+namespace tavlo::test {
+namespace {
+
+class LazyRangesTest : public PaintFixture {
+protected:
+    // A line's text and its tokens (start and kind) when scanned from the given range.
+    static std::string rowContent(TSynCustomHighlighter& highlighter, std::string_view text, int32_t index,
+                                  int32_t range) {
+        if (range < 0)
+            highlighter.ClearRange();
+        else
+            highlighter.RestoreRange(range);
+        highlighter.StartLine(text, index);
+        std::string content(text);
+        content += " |";
+        for (; !highlighter.AtLineEnd(); highlighter.NextToken())
+            content += " " + std::to_string(highlighter.TokenStart()) + ":" + std::to_string(highlighter.TokenKindOrdinal());
+        return content;
+    }
+
+    int32_t rows() const { return editor.VisibleRows() + 1; }
+
+    // Paints the rows the editor invalidated since the last call and records what they show.
+    void paintInvalidRows(TSynCustomHighlighter& highlighter) {
+        std::vector<bool> invalid(size_t(rows()), false);
+        const bool all = host.invalidateAllCount != m_seenInvalidateAll || !host.scrolls.empty() ||
+                         editor.FirstVisibleLine() != m_seenTopLine;
+        for (int32_t row = 0; row < rows(); ++row) invalid[size_t(row)] = all;
+        for (const TRect& rect : host.invalidated)
+            for (int32_t row = std::max(0, rect.Top / editor.RowHeight());
+                 row < rows() && row * editor.RowHeight() < rect.Bottom; ++row)
+                invalid[size_t(row)] = true;
+        host.invalidated.clear();
+        host.scrolls.clear();
+        m_seenInvalidateAll = host.invalidateAllCount;
+        m_seenTopLine = editor.FirstVisibleLine();
+        m_screen.resize(size_t(rows()));
+
+        auto first = std::find(invalid.begin(), invalid.end(), true);
+        if (first == invalid.end()) return;
+        const int32_t top = int32_t(first - invalid.begin());
+        const int32_t bottom = int32_t(invalid.rend() - std::find(invalid.rbegin(), invalid.rend(), true));
+        paint({0, top * editor.RowHeight(), host.width, bottom * editor.RowHeight()});
+        for (int32_t row = top; row < bottom; ++row) {
+            const int32_t index = editor.FirstVisibleLine() - 1 + row;
+            m_screen[size_t(row)] = index < editor.Lines().Count()
+                                        ? rowContent(highlighter, editor.Lines().LineAt(index), index,
+                                                     editor.Lines().LineRange(index))
+                                        : std::string();
+        }
+        host.invalidated.clear(); // rows above the clip whose range changed were marked again
+    }
+
+    void expectScreenMatchesAFullScan(TSynCustomHighlighter& scanner, int step) {
+        std::vector<int32_t> ranges;
+        scanner.ClearRange();
+        const int32_t last = std::min(editor.Lines().Count(), editor.FirstVisibleLine() - 1 + rows());
+        for (int32_t i = 0; i < last; ++i) {
+            ranges.push_back(int32_t(scanner.CurrentRange()));
+            scanner.StartLine(editor.Lines().LineAt(i), i);
+            scanner.SkipToLineEnd();
+        }
+        for (int32_t row = 0; row < rows(); ++row) {
+            const int32_t index = editor.FirstVisibleLine() - 1 + row;
+            const std::string expected =
+                index < last ? rowContent(scanner, editor.Lines().LineAt(index), index, ranges[size_t(index)]) : "";
+            ASSERT_EQ(m_screen[size_t(row)], expected) << "step " << step << ", line " << index + 1;
+        }
+    }
+
+    std::vector<std::string> m_screen;
+    int m_seenInvalidateAll = -1;
+    int32_t m_seenTopLine = -1;
+};
+
+// Pieces that open and close the comments, strings and blocks of every language.
+const char* const Pieces[] = {"{",   "}",  "(*",   "*)",  "/*",     "*/", "<!--", "-->", "'",   "\"",
+                              "<",   ">",  "<?php", "?>", "[sec]",  "//", "#",    "--",  "asm", "end;",
+                              "x := 1;", " ", "<![CDATA[", "]]>", "<script>", "</script>", "\\", "@"};
+
+std::string randomLine(std::mt19937& random) {
+    std::string line;
+    for (int n = int(random() % 5); n > 0; --n) line += Pieces[random() % std::size(Pieces)];
+    return line;
+}
+
+TEST_F(LazyRangesTest, PaintedRowsEqualAFullScanThroughEditsScrollsJumpsAndIdleSlices) {
+    for (const TSynHighlighterClass& highlighterClass : HighlighterClassList().Classes()) {
+        SCOPED_TRACE(std::string(highlighterClass.ClassName));
+        std::mt19937 random(11);
+        std::string text;
+        for (int i = 0; i < 400; ++i) text += randomLine(random) + "\n";
+        setText(text);
+        const std::unique_ptr<TSynCustomHighlighter> highlighter = highlighterClass.Create();
+        const std::unique_ptr<TSynCustomHighlighter> scanner = highlighterClass.Create();
+        std::unique_ptr<TSynCustomHighlighter> checker = highlighterClass.Create();
+        editor.SetHighlighter(highlighter.get());
+        m_seenInvalidateAll = -1;
+
+        for (int step = 0; step < 1500; ++step) {
+            const int32_t count = editor.Lines().Count();
+            const int32_t line = 1 + int32_t(random() % uint32_t(std::max(count, 1)));
+            switch (random() % 12) {
+            case 0: case 1: case 2: {
+                // typing on screen
+                const int32_t onScreen = editor.FirstVisibleLine() + int32_t(random() % uint32_t(editor.VisibleRows()));
+                caretAt(1 + int32_t(random() % 12), std::min(onScreen, std::max(count, 1)));
+                type(Pieces[random() % std::size(Pieces)]);
+                break;
+            }
+            case 3: command(random() % 2 ? ecLineBreak : ecDeleteLastChar); break;
+            case 4: command(random() % 3 ? ecDeleteChar : ecDeleteLine); break;
+            case 5: {
+                clipboard.text = randomLine(random) + "\r\n" + randomLine(random) + "\r\n" + randomLine(random);
+                command(ecPaste);
+                break;
+            }
+            case 6: command(random() % 2 ? ecUndo : ecRedo); break;
+            case 7: {
+                // changes anywhere, off screen too
+                TSynEditStringList& lines = editor.Lines();
+                const int32_t at = line - 1;
+                switch (random() % 4) {
+                case 0: if (count > 0) lines.ReplaceLine(at, randomLine(random)); break;
+                case 1: lines.InsertLineAt(at, randomLine(random)); break;
+                case 2: if (count > 1) lines.RemoveLines(at, 1 + int32_t(random() % 3)); break;
+                default: lines.InsertEmptyLines(at, 1 + int32_t(random() % 3)); break;
+                }
+                break;
+            }
+            case 8: editor.SetFirstVisibleLine(line); break;
+            case 9: {
+                TBufferCoord to{1, line};
+                command(ecGotoXY, '\0', &to);
+                break;
+            }
+            case 10: command(random() % 2 ? ecEditorBottom : ecEditorTop); break;
+            default: editor.DoIdleWork(1'000'000, 1 + int32_t(random() % 40)); break;
+            }
+            paintInvalidRows(*checker);
+            expectScreenMatchesAFullScan(*scanner, step);
+            if (HasFatalFailure()) return;
+        }
+        // Idle time completes every range.
+        int slices = 0;
+        while (editor.DoIdleWork(1'000'000, 64)) ++slices;
+        EXPECT_TRUE(editor.RangesComplete());
+        scanner->ClearRange();
+        for (int32_t i = 0; i < editor.Lines().Count(); ++i) {
+            ASSERT_EQ(editor.Lines().LineRange(i), int32_t(scanner->CurrentRange())) << "line " << i + 1;
+            scanner->StartLine(editor.Lines().LineAt(i), i);
+            scanner->SkipToLineEnd();
+        }
+        editor.SetHighlighter(nullptr);
+    }
+}
+
+TEST_F(LazyRangesTest, AKeystrokeScansTheScreenAndAsksForIdleTimeForTheRest) {
+    const TSynHighlighterClass* pascalClass = HighlighterClassList().FindByShortName("pascal");
+    ASSERT_NE(pascalClass, nullptr);
+    const std::unique_ptr<TSynCustomHighlighter> pascal = pascalClass->Create();
+    std::string text;
+    for (int i = 0; i < 20000; ++i) text += "x := x + 1;\n";
+    setText(text);
+    editor.SetHighlighter(pascal.get());
+    EXPECT_LT(editor.Lines().LineRange(100), 0) << "a new highlighter scans the screen only";
+    while (editor.DoIdleWork()) {}
+    ASSERT_TRUE(editor.RangesComplete());
+
+    const int requests = host.idleRequests;
+    caretAt(1, 1);
+    type("{");
+    EXPECT_FALSE(editor.RangesComplete()) << "the comment runs past the screen";
+    EXPECT_GT(host.idleRequests, requests);
+    EXPECT_NE(editor.Lines().LineRange(editor.VisibleRows()), editor.Lines().LineRange(0)) << "the screen is in the comment";
+    EXPECT_EQ(editor.Lines().LineRange(1000), editor.Lines().LineRange(0)) << "far lines are left for later";
+
+    // Deleting the brace: the old ranges past the screen agree again at once.
+    command(ecDeleteLastChar);
+    EXPECT_FALSE(editor.DoIdleWork(1'000'000, 2));
+
+    // A jump to the end needs the ranges down there at once.
+    type("{");
+    command(ecEditorBottom);
+    paint();
+    EXPECT_EQ(editor.Lines().LineRange(editor.Lines().Count() - 1), TSynPasSyn::rgBraceComment);
+}
+
+} // namespace
+} // namespace tavlo::test
