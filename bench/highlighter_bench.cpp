@@ -38,6 +38,7 @@ struct TCorpus {
 const std::vector<TCorpus>& Corpora() {
     static const std::vector<TCorpus> corpora = {
         {"pascal", {"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}},
+        {"html", {"/usr/share"}, {".html", ".htm"}},
     };
     return corpora;
 }

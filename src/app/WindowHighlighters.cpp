@@ -8,12 +8,14 @@ namespace tavlo {
 TWindowHighlighters::TWindowHighlighters() {
     ConfigureMainWindowPascal(m_pascal);
     ConfigureMainWindowSchema(m_schema);
+    ConfigureMainWindowHtml(m_html);
 }
 
 TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
     switch (index) {
     case hlPascal: return &m_pascal;
     case hlSchema: return &m_schema;
+    case hlHtml: return &m_html;
     default: return nullptr;
     }
 }

@@ -2,6 +2,7 @@
 // window shows them. The editor only borrows them, so they must outlive it.
 #pragma once
 
+#include "highlighters/SynHighlighterHtml.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 
@@ -17,10 +18,12 @@ public:
 
     TSynPasSyn& Pascal() { return m_pascal; }
     TSynSchSyn& Schema() { return m_schema; }
+    TSynHTMLSyn& Html() { return m_html; }
 
 private:
     TSynPasSyn m_pascal;
     TSynSchSyn m_schema;
+    TSynHTMLSyn m_html;
 };
 
 } // namespace tavlo

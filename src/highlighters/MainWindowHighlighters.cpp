@@ -14,4 +14,12 @@ void ConfigureMainWindowSchema(TSynSchSyn& highlighter) {
     highlighter.SectionAttri->SetForeground(clMaroon);
 }
 
+void ConfigureMainWindowHtml(TSynHTMLSyn& highlighter) {
+    highlighter.AndAttri->SetForeground(clGreen);
+    highlighter.CommentAttri->SetForeground(clGray);
+    highlighter.IdentifierAttri->SetStyle(0);
+    highlighter.KeyAttri->SetForeground(clMaroon);
+    highlighter.ValueAttri->SetForeground(clNavy);
+}
+
 } // namespace tavlo

@@ -2,6 +2,7 @@
 // the highlighter's own defaults.
 #pragma once
 
+#include "highlighters/SynHighlighterHtml.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 
@@ -9,5 +10,6 @@ namespace tavlo {
 
 void ConfigureMainWindowPascal(TSynPasSyn& highlighter);
 void ConfigureMainWindowSchema(TSynSchSyn& highlighter);
+void ConfigureMainWindowHtml(TSynHTMLSyn& highlighter);
 
 } // namespace tavlo

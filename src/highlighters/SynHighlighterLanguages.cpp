@@ -13,6 +13,7 @@
 // 3. Samples in tests/highlighters/examples/<short name>/: the golden, invariant and
 //    range tests pick the language up from this list.
 #include "highlighters/SynEditHighlighter.h"
+#include "highlighters/SynHighlighterHtml.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 
@@ -21,6 +22,7 @@ namespace tavlo {
 void RegisterBuiltinHighlighters(TSynHighlighterClassList& list) {
     list.Register(TSynPasSyn::ClassInfo);
     list.Register(TSynSchSyn::ClassInfo);
+    list.Register(TSynHTMLSyn::ClassInfo);
 }
 
 } // namespace tavlo

@@ -102,6 +102,26 @@ TEST_F(EditorInWindowTest, HighlighterFollowsExtensionAndComboAndColoursTheText)
     EXPECT_EQ(window->ComboBoxHighlight->currentText(), "Pascal");
 }
 
+TEST_F(EditorInWindowTest, HtmlFilesGetTheWindowsHtmlHighlighter) {
+    window->resize(700, 500);
+    window->show();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("page.HTM", "<p class=\"wide\">a &amp; b</p>\n")));
+    auto* html = dynamic_cast<TSynHTMLSyn*>(Engine().Highlighter());
+    ASSERT_NE(html, nullptr);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "HTML");
+    EXPECT_EQ(Engine().TokenAttributeAt({2, 1}), html->KeyAttri);
+    EXPECT_EQ(html->KeyAttri->Foreground(), clMaroon);
+    EXPECT_EQ(Engine().TokenAttributeAt({10, 1}), html->ValueAttri);
+    EXPECT_GT(BluePixels(), 20); // the navy value
+
+    ChooseHighlighter(hlNone);
+    EXPECT_EQ(BluePixels(), 0);
+    ChooseHighlighter(hlHtml);
+    EXPECT_EQ(Engine().Highlighter(), html);
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("other.html", "x\n")));
+    EXPECT_EQ(Engine().Highlighter(), html);
+}
+
 TEST_F(EditorInWindowTest, TypingMarksTheDocumentAndMovesTheCaretPanel) {
     ShowActive();
     const QString name = MakeFile("doc.txt", "ab\ncd\n");

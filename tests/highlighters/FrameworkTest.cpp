@@ -208,8 +208,11 @@ TEST(HighlighterClassList, HoldsTheBuiltinLanguagesOnce) {
     EXPECT_EQ(list.FindByShortName("cobol"), nullptr);
     for (const auto& info : list.Classes()) {
         auto highlighter = info.Create();
-        EXPECT_NE(dynamic_cast<TSynPasSyn*>(highlighter.get()), nullptr) << info.ClassName;
+        ASSERT_NE(highlighter, nullptr) << info.ClassName;
+        EXPECT_NE(highlighter->LanguageTitle(), "<Unknown>") << info.ClassName;
     }
+    for (const char* name : {"pascal", "schema"})
+        EXPECT_NE(dynamic_cast<TSynPasSyn*>(list.FindByShortName(name)->Create().get()), nullptr);
     EXPECT_EQ(list.FindByShortName("schema")->KindNames.back(), "Section");
     EXPECT_EQ(list.FindByShortName("pascal")->KindNames.back(), "Char");
 }

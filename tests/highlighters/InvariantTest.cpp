@@ -73,7 +73,7 @@ void CheckDocument(const TSynHighlighterClass& info, const std::vector<std::stri
 TEST(HighlighterInvariants, RandomByteLines) {
     std::mt19937 random(20261208);
     // Bytes weighted toward the characters that open and close constructs.
-    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_"sv;
+    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_&\"%!-?"sv;
     std::vector<std::string> lines;
     for (int i = 0; i < 3000; ++i) {
         std::string line(random() % 80, ' ');
@@ -89,17 +89,50 @@ TEST(HighlighterInvariants, RandomByteLines) {
     }
 }
 
-TEST(HighlighterInvariants, FreePascalSources) {
-    const fs::path root = "/usr/share/fpcsrc";
-    if (!fs::exists(root)) GTEST_SKIP() << "no Free Pascal sources on this machine";
+// Input a scanner must survive in linear time: zero bytes, the upper half of the code page,
+// constructs cut off at the end of the text, a minified document of 10 MB on one line, and
+// long runs of the characters that open or close constructs.
+TEST(HighlighterInvariants, HostileLines) {
+    std::vector<std::string> lines = {"\0"s, "a\0<b\0>&\0\"\0'\0"s, "<!--\0-->"s, ""};
+    std::string upper;
+    for (int c = 128; c < 256; ++c) upper += static_cast<char>(c);
+    lines.push_back(upper);
+    const std::string chunk = "<a href=\"x&amp;y\" b='c&#38;' xmlns:p=\"u\">text &copy; <!-- c --> "
+                              "<![CDATA[x]]> <?p x?> <% s %> <!DOCTYPE d [<!ENTITY e 'v'>]> "
+                              "{ c } (* c *) /* c */ // c\t# c ; c 'str' \"str\" $x 0x1F 1.5e3 ";
+    std::string minified;
+    while (minified.size() < 10'000'000) minified += chunk;
+    lines.push_back(minified);
+    for (char c : "<&\"'-{}()*/[]%!?=#$>;:\\`"sv) lines.emplace_back(100'000, c);
+    for (const char* cut : {"<!--", "<%", "<![CDATA[", "<!DOCTYPE x [", "<a b=\"", "<a b='", "&#", "&am",
+                            "<?x", "<", "</", "<a b", "<a b=", "/*", "{", "(*", "'", "\""})
+        lines.emplace_back(cut);
+    for (const auto& info : HighlighterClassList().Classes()) {
+        SCOPED_TRACE(info.ClassName);
+        CheckDocument(info, lines);
+    }
+}
+
+// Every regular file under `root` with one of the extensions, sorted; none when the root is
+// missing.
+std::vector<fs::path> FilesUnder(const fs::path& root, std::initializer_list<std::string_view> extensions) {
     std::vector<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied)) {
-        const auto ext = entry.path().extension();
-        if (entry.is_regular_file() && (ext == ".pas" || ext == ".pp" || ext == ".inc"))
-            files.push_back(entry.path());
+    std::error_code error;
+    if (!fs::exists(root, error)) return files;
+    for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, error), end;
+         it != end; it.increment(error)) {
+        if (error) break;
+        const std::string ext = it->path().extension().string();
+        if (it->is_regular_file(error) && std::find(extensions.begin(), extensions.end(), ext) != extensions.end())
+            files.push_back(it->path());
     }
     std::sort(files.begin(), files.end());
-    // Keeps the test short on a slow machine: the files past the budget are left out.
+    return files;
+}
+
+// Checks the files with each named language. Keeps the test short on a slow machine: the
+// files past the time budget are left out.
+void CheckRealFiles(const std::vector<fs::path>& files, std::initializer_list<const char*> languages) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(12);
     size_t checked = 0;
     for (const auto& path : files) {
@@ -108,15 +141,27 @@ TEST(HighlighterInvariants, FreePascalSources) {
         std::ostringstream text;
         text << in.rdbuf();
         const auto lines = test::SplitLines(text.str());
-        for (const char* name : {"pascal", "schema"}) {
+        for (const char* name : languages) {
             SCOPED_TRACE(path.string());
             CheckDocument(*HighlighterClassList().FindByShortName(name), lines);
         }
-        if (HasFailure()) break;
+        if (::testing::Test::HasFailure()) break;
         ++checked;
     }
     std::cout << "checked " << checked << " of " << files.size() << " files\n";
     EXPECT_GT(checked, 0u);
+}
+
+TEST(HighlighterInvariants, FreePascalSources) {
+    const auto files = FilesUnder("/usr/share/fpcsrc", {".pas", ".pp", ".inc"});
+    if (files.empty()) GTEST_SKIP() << "no Free Pascal sources on this machine";
+    CheckRealFiles(files, {"pascal", "schema"});
+}
+
+TEST(HighlighterInvariants, HtmlFiles) {
+    const auto files = FilesUnder("/usr/share", {".html", ".htm"});
+    if (files.empty()) GTEST_SKIP() << "no HTML files on this machine";
+    CheckRealFiles(files, {"html"});
 }
 
 } // namespace
