@@ -1,6 +1,7 @@
 #include "highlighters/SynHighlighterHtml.h"
 
 #include "highlighters/SynHighlighterKeywords.h"
+#include "highlighters/SynHighlighterMarkup.h"
 
 #include <algorithm>
 #include <string>
@@ -178,8 +179,8 @@ TSynHTMLSyn::TSynHTMLSyn() {
 void TSynHTMLSyn::BuildCharDispatch() {
     for (int c = 0; c < 256; ++c)
         CharDispatch[c] = c <= 32 ? &TSynHTMLSyn::SpaceProc : &TSynHTMLSyn::WordProc;
-    CharDispatch['\n'] = &TSynHTMLSyn::LineFeedProc;
-    CharDispatch['\r'] = &TSynHTMLSyn::CarriageReturnProc;
+    CharDispatch['\n'] = &TSynHTMLSyn::LineBreakProc;
+    CharDispatch['\r'] = &TSynHTMLSyn::LineBreakProc;
     CharDispatch['"'] = &TSynHTMLSyn::QuoteProc;
     CharDispatch['&'] = &TSynHTMLSyn::AmpersandProc;
     CharDispatch['<'] = &TSynHTMLSyn::TagOpenProc;
@@ -273,25 +274,13 @@ void TSynHTMLSyn::Dispatch() {
 }
 
 void TSynHTMLSyn::SpaceProc() {
-    // A zero byte, a tab, CR and LF each start a token of their own.
     CurrentKind = ttSpace;
-    ++ScanPos;
-    while (!AtEnd(ScanPos)) {
-        const unsigned char c = CharAt(ScanPos);
-        if (c > 32 || c == 0 || c == '\t' || c == '\n' || c == '\r') break;
-        ++ScanPos;
-    }
+    ScanPos = markup::BlankRunEnd(Line, ScanPos);
 }
 
-void TSynHTMLSyn::LineFeedProc() {
+void TSynHTMLSyn::LineBreakProc() {
     CurrentKind = ttSpace;
-    ++ScanPos;
-}
-
-void TSynHTMLSyn::CarriageReturnProc() {
-    CurrentKind = ttSpace;
-    ++ScanPos;
-    if (!AtEnd(ScanPos) && CharAt(ScanPos) == '\n') ++ScanPos;
+    ScanPos = markup::LineBreakEnd(Line, ScanPos);
 }
 
 void TSynHTMLSyn::EqualProc() {
@@ -322,22 +311,14 @@ void TSynHTMLSyn::TagOpenProc() {
     }
 }
 
-bool TSynHTMLSyn::PrecededBy(size_t pos, char c, size_t count) const {
-    if (pos < count) return false;
-    for (size_t i = 1; i <= count; ++i)
-        if (Line[pos - i] != c) return false;
-    return true;
-}
-
 void TSynHTMLSyn::BlockProc(TtKind kind, char closer, size_t closerCount) {
-    const unsigned char first = CharAt(ScanPos);
-    if (first == 0 || first == '\n' || first == '\r') {
+    if (markup::BreaksConstruct(CharAt(ScanPos))) {
         Dispatch();
         return;
     }
     CurrentKind = kind;
-    while (!AtLineBreak(ScanPos) && Line[ScanPos] != '\0') {
-        if (Line[ScanPos] == '>' && PrecededBy(ScanPos, closer, closerCount)) {
+    while (!AtEnd(ScanPos) && !markup::BreaksConstruct(CharAt(ScanPos))) {
+        if (Line[ScanPos] == '>' && markup::PrecededBy(Line, ScanPos, closer, closerCount)) {
             ++ScanPos;
             RangeState = rgText;
             return;

@@ -71,8 +71,7 @@ private:
     void BuildCharDispatch();
     void Dispatch();
     void SpaceProc();
-    void LineFeedProc();
-    void CarriageReturnProc();
+    void LineBreakProc();
     void QuoteProc();
     void AmpersandProc();
     void TagOpenProc();
@@ -84,7 +83,6 @@ private:
     // A comment or server-script block: up to the first ">" that `closerCount` characters
     // `closer` precede in the line, or up to the end of the line.
     void BlockProc(TtKind kind, char closer, size_t closerCount);
-    bool PrecededBy(size_t pos, char c, size_t count) const;
 
     std::array<THandler, 256> CharDispatch;
     std::array<TSynHighlighterAttributes*, ttValue + 1> KindAttributes{};
