@@ -39,6 +39,7 @@ const std::vector<TCorpus>& Corpora() {
     static const std::vector<TCorpus> corpora = {
         {"pascal", {"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}},
         {"html", {"/usr/share"}, {".html", ".htm"}},
+        {"xml", {"/usr/share"}, {".xml"}},
     };
     return corpora;
 }

@@ -9,6 +9,7 @@ TWindowHighlighters::TWindowHighlighters() {
     ConfigureMainWindowPascal(m_pascal);
     ConfigureMainWindowSchema(m_schema);
     ConfigureMainWindowHtml(m_html);
+    ConfigureMainWindowXml(m_xml);
 }
 
 TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
@@ -16,6 +17,7 @@ TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
     case hlPascal: return &m_pascal;
     case hlSchema: return &m_schema;
     case hlHtml: return &m_html;
+    case hlXml: return &m_xml;
     default: return nullptr;
     }
 }

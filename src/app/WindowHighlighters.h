@@ -5,6 +5,7 @@
 #include "highlighters/SynHighlighterHtml.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterXML.h"
 
 namespace tavlo {
 
@@ -19,11 +20,13 @@ public:
     TSynPasSyn& Pascal() { return m_pascal; }
     TSynSchSyn& Schema() { return m_schema; }
     TSynHTMLSyn& Html() { return m_html; }
+    TSynXMLSyn& Xml() { return m_xml; }
 
 private:
     TSynPasSyn m_pascal;
     TSynSchSyn m_schema;
     TSynHTMLSyn m_html;
+    TSynXMLSyn m_xml;
 };
 
 } // namespace tavlo

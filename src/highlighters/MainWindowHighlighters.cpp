@@ -22,4 +22,14 @@ void ConfigureMainWindowHtml(TSynHTMLSyn& highlighter) {
     highlighter.ValueAttri->SetForeground(clNavy);
 }
 
+void ConfigureMainWindowXml(TSynXMLSyn& highlighter) {
+    highlighter.ElementAttri->SetStyle(0);
+    highlighter.AttributeValueAttri->SetForeground(clBlack);
+    highlighter.CommentAttri->SetBackground(clNone);
+    highlighter.CommentAttri->SetStyle(0);
+    highlighter.DocTypeAttri->SetForeground(clNone);
+    highlighter.DocTypeAttri->SetStyle(0);
+    highlighter.SetWantBracesParsed(false);
+}
+
 } // namespace tavlo

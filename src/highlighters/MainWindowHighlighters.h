@@ -5,11 +5,13 @@
 #include "highlighters/SynHighlighterHtml.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterXML.h"
 
 namespace tavlo {
 
 void ConfigureMainWindowPascal(TSynPasSyn& highlighter);
 void ConfigureMainWindowSchema(TSynSchSyn& highlighter);
 void ConfigureMainWindowHtml(TSynHTMLSyn& highlighter);
+void ConfigureMainWindowXml(TSynXMLSyn& highlighter);
 
 } // namespace tavlo

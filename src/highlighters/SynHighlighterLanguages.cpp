@@ -16,6 +16,7 @@
 #include "highlighters/SynHighlighterHtml.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterXML.h"
 
 namespace tavlo {
 
@@ -23,6 +24,7 @@ void RegisterBuiltinHighlighters(TSynHighlighterClassList& list) {
     list.Register(TSynPasSyn::ClassInfo);
     list.Register(TSynSchSyn::ClassInfo);
     list.Register(TSynHTMLSyn::ClassInfo);
+    list.Register(TSynXMLSyn::ClassInfo);
 }
 
 } // namespace tavlo

@@ -122,6 +122,29 @@ TEST_F(EditorInWindowTest, HtmlFilesGetTheWindowsHtmlHighlighter) {
     EXPECT_EQ(Engine().Highlighter(), html);
 }
 
+TEST_F(EditorInWindowTest, XmlFilesGetTheWindowsXmlHighlighter) {
+    window->resize(700, 500);
+    window->show();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("data.xml", "<a b=\"c\">&amp;</a>\n")));
+    auto* xml = dynamic_cast<TSynXMLSyn*>(Engine().Highlighter());
+    ASSERT_NE(xml, nullptr);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "XML");
+    EXPECT_EQ(Engine().TokenAttributeAt({2, 1}), xml->ElementAttri);
+    EXPECT_EQ(xml->ElementAttri->Style(), 0);
+    EXPECT_EQ(Engine().TokenAttributeAt({7, 1}), xml->AttributeValueAttri);
+    EXPECT_EQ(xml->AttributeValueAttri->Foreground(), clBlack);
+    EXPECT_GT(BluePixels(), 20); // symbols and the entity reference
+
+    for (const char* name : {"schema.xsd", "sheet.XSLT", "types.dtd"}) {
+        ASSERT_TRUE(window->OpenFileByName(MakeFile(name, "x\n")));
+        EXPECT_EQ(Engine().Highlighter(), xml) << name;
+    }
+    ChooseHighlighter(hlHtml);
+    EXPECT_NE(Engine().Highlighter(), xml);
+    ChooseHighlighter(hlXml);
+    EXPECT_EQ(Engine().Highlighter(), xml);
+}
+
 TEST_F(EditorInWindowTest, TypingMarksTheDocumentAndMovesTheCaretPanel) {
     ShowActive();
     const QString name = MakeFile("doc.txt", "ab\ncd\n");

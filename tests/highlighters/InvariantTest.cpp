@@ -164,5 +164,11 @@ TEST(HighlighterInvariants, HtmlFiles) {
     CheckRealFiles(files, {"html"});
 }
 
+TEST(HighlighterInvariants, XmlFiles) {
+    const auto files = FilesUnder("/usr/share", {".xml"});
+    if (files.empty()) GTEST_SKIP() << "no XML files on this machine";
+    CheckRealFiles(files, {"xml"});
+}
+
 } // namespace
 } // namespace tavlo
