@@ -179,8 +179,6 @@ TSynHTMLSyn::TSynHTMLSyn() {
 void TSynHTMLSyn::BuildCharDispatch() {
     for (int c = 0; c < 256; ++c)
         CharDispatch[c] = c <= 32 ? &TSynHTMLSyn::SpaceProc : &TSynHTMLSyn::WordProc;
-    CharDispatch['\n'] = &TSynHTMLSyn::LineBreakProc;
-    CharDispatch['\r'] = &TSynHTMLSyn::LineBreakProc;
     CharDispatch['"'] = &TSynHTMLSyn::QuoteProc;
     CharDispatch['&'] = &TSynHTMLSyn::AmpersandProc;
     CharDispatch['<'] = &TSynHTMLSyn::TagOpenProc;
@@ -275,12 +273,7 @@ void TSynHTMLSyn::Dispatch() {
 
 void TSynHTMLSyn::SpaceProc() {
     CurrentKind = ttSpace;
-    ScanPos = markup::BlankRunEnd(Line, ScanPos);
-}
-
-void TSynHTMLSyn::LineBreakProc() {
-    CurrentKind = ttSpace;
-    ScanPos = markup::LineBreakEnd(Line, ScanPos);
+    ScanPos = markup::BlankTokenEnd(Line, ScanPos);
 }
 
 void TSynHTMLSyn::EqualProc() {

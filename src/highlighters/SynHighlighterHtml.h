@@ -71,7 +71,6 @@ private:
     void BuildCharDispatch();
     void Dispatch();
     void SpaceProc();
-    void LineBreakProc();
     void QuoteProc();
     void AmpersandProc();
     void TagOpenProc();

@@ -13,19 +13,18 @@ constexpr bool BreaksConstruct(unsigned char c) {
     return c == 0 || c == '\n' || c == '\r';
 }
 
-// Past the blank token starting at `pos` (a control character or blank other than CR or LF):
-// its first byte and the following blanks; a tab or zero byte starts a token of its own.
-inline size_t BlankRunEnd(std::string_view line, size_t pos) {
+// Past the blank token starting at `pos` (a control character or blank): a line break (CR with
+// the LF after it, or a lone CR or LF) alone; otherwise its first byte and the following
+// blanks, where a tab, zero byte, CR or LF starts a token of its own.
+inline size_t BlankTokenEnd(std::string_view line, size_t pos) {
+    if (line[pos] == '\r' || line[pos] == '\n')
+        return line[pos] == '\r' && pos + 1 < line.size() && line[pos + 1] == '\n' ? pos + 2
+                                                                                   : pos + 1;
     for (++pos; pos < line.size(); ++pos) {
         const auto c = static_cast<unsigned char>(line[pos]);
         if (c > 32 || c == '\t' || BreaksConstruct(c)) break;
     }
     return pos;
-}
-
-// Past the line break at `pos`: a CR with the LF after it, or a lone CR or LF.
-inline size_t LineBreakEnd(std::string_view line, size_t pos) {
-    return line[pos] == '\r' && pos + 1 < line.size() && line[pos + 1] == '\n' ? pos + 2 : pos + 1;
 }
 
 // Whether the `count` bytes before `pos` in the line are all `c`.

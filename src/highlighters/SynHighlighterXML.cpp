@@ -106,8 +106,6 @@ TSynXMLSyn::TSynXMLSyn() {
 void TSynXMLSyn::BuildCharDispatch() {
     for (int c = 0; c < 256; ++c)
         CharDispatch[c] = c <= 32 ? &TSynXMLSyn::SpaceProc : &TSynXMLSyn::RangeProc;
-    CharDispatch['\n'] = &TSynXMLSyn::LineBreakProc;
-    CharDispatch['\r'] = &TSynXMLSyn::LineBreakProc;
     CharDispatch['<'] = &TSynXMLSyn::TagOpenProc;
     CharDispatch['>'] = &TSynXMLSyn::GreaterProc;
 }
@@ -200,12 +198,7 @@ void TSynXMLSyn::Dispatch() {
 
 void TSynXMLSyn::SpaceProc() {
     CurrentKind = ttSpace;
-    ScanPos = markup::BlankRunEnd(Line, ScanPos);
-}
-
-void TSynXMLSyn::LineBreakProc() {
-    CurrentKind = ttSpace;
-    ScanPos = markup::LineBreakEnd(Line, ScanPos);
+    ScanPos = markup::BlankTokenEnd(Line, ScanPos);
 }
 
 void TSynXMLSyn::GreaterProc() {

@@ -101,7 +101,6 @@ private:
     void BuildCharDispatch();
     void Dispatch();
     void SpaceProc();
-    void LineBreakProc();
     void TagOpenProc();
     void GreaterProc();
     // Characters without a handler of their own: the scanner of the range inside a tag.

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tavlo::test {
@@ -22,6 +23,17 @@ inline std::vector<std::string> SplitLines(std::string_view text) {
     }
     if (start < text.size()) lines.emplace_back(text.substr(start));
     return lines;
+}
+
+// A line's tokens (text and kind) scanned from the range in force.
+using TToken = std::pair<std::string, int>;
+using TTokens = std::vector<TToken>;
+
+inline TTokens Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
+    TTokens tokens;
+    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
+        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
+    return tokens;
 }
 
 // The range in force at the start of every line, as the line buffer keeps it.

@@ -5,21 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-
 namespace tavlo {
 namespace {
 
 using namespace std::literals;
 
-using TToken = std::pair<std::string, int>;
-
-std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
-    std::vector<TToken> tokens;
-    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
-        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
-    return tokens;
-}
+using test::TToken;
+using test::Tokens;
 
 TEST(PascalHighlighter, DefaultsAndAnswers) {
     TSynPasSyn pascal;

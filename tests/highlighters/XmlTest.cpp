@@ -6,22 +6,14 @@
 
 #include <algorithm>
 #include <set>
-#include <utility>
 
 namespace tavlo {
 namespace {
 
 using namespace std::literals;
 using X = TSynXMLSyn;
-using TToken = std::pair<std::string, int>;
-using TTokens = std::vector<TToken>;
-
-TTokens Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
-    TTokens tokens;
-    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
-        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
-    return tokens;
-}
+using test::Tokens;
+using test::TTokens;
 
 TTokens TokensFromText(std::string_view line) {
     TSynXMLSyn xml;
