@@ -75,9 +75,9 @@ constexpr size_t LongestReferenceName = 8; // "thetasym"
 
 constexpr int KeywordTableSize = 244;
 
-// The tag-name hash: "!", "/" and the letters (case folded); the digits that may follow the
-// letters add their value. Characters that hash to 0 end no name, so the table also serves
-// the case-insensitive comparison of a name with a keyword.
+// The tag-name hash. A name is a run of "!", "/" and letters (case folded), then a run of
+// digits, each adding its value here; comparing these values compares a name with a keyword
+// ignoring case.
 constexpr TSynCharHashTable TagHashTable = [] {
     TSynCharHashTable table{};
     table['!'] = 123;
@@ -108,7 +108,7 @@ const TSynKeywordTable& Keywords() {
         for (std::string_view name : TagNames)
             if (std::find(std::begin(TagsWithoutClosing), std::end(TagsWithoutClosing), name) ==
                 std::end(TagsWithoutClosing))
-                list.push_back("/" + std::string(name));
+                list.push_back(std::string(1, '/').append(name));
         list.emplace_back("!DOCTYPE");
         return list;
     }();
@@ -267,6 +267,11 @@ void TSynHTMLSyn::NextToken() {
     } while (ScanPos == TokenStartPos);
 }
 
+void TSynHTMLSyn::SkipToLineEnd() {
+    while (CurrentKind != ttNull)
+        TSynHTMLSyn::NextToken();
+}
+
 void TSynHTMLSyn::Dispatch() {
     (this->*CharDispatch[static_cast<unsigned char>(Line[ScanPos])])();
 }
@@ -377,23 +382,18 @@ void TSynHTMLSyn::WordProc() {
 void TSynHTMLSyn::TagNameProc() {
     RangeState = rgTagBody;
     const size_t nameStart = ScanPos;
-    int hash = 0;
-    // The sum only has to tell a hash inside the table from one past it, so it stops growing.
-    auto add = [&hash](unsigned char c) {
-        hash = std::min(hash + TagHashTable[c], KeywordTableSize);
-    };
-    while (!AtEnd(ScanPos) &&
-           (IsAsciiLetter(CharAt(ScanPos)) || CharAt(ScanPos) == '!' || CharAt(ScanPos) == '/'))
-        add(CharAt(ScanPos++));
+    // Wide enough that no line can overflow it.
+    int64_t hash = 0;
+    while (!AtEnd(ScanPos) && TagHashTable[CharAt(ScanPos)] > 0 && !IsDigit(CharAt(ScanPos)))
+        hash += TagHashTable[CharAt(ScanPos++)];
     while (!AtEnd(ScanPos) && IsDigit(CharAt(ScanPos)))
-        add(CharAt(ScanPos++));
+        hash += TagHashTable[CharAt(ScanPos++)];
     if (hash >= KeywordTableSize) {
         CurrentKind = ttIdentifier;
         return;
     }
-    CurrentKind = Keywords().Find(hash, Line.substr(nameStart, ScanPos - nameStart)) >= 0
-                      ? ttKey
-                      : ttUndefKey;
+    const std::string_view name = Line.substr(nameStart, ScanPos - nameStart);
+    CurrentKind = Keywords().Find(static_cast<int>(hash), name) >= 0 ? ttKey : ttUndefKey;
 }
 
 namespace {

@@ -58,6 +58,7 @@ public:
 
     void StartLine(std::string_view lineText, int lineIndex) override;
     void NextToken() override;
+    void SkipToLineEnd() override;
     bool AtLineEnd() const override { return CurrentKind == ttNull; }
     TSynHighlighterAttributes* TokenAttribute() const override;
     int TokenKindOrdinal() const override { return CurrentKind; }

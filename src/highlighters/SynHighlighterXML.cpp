@@ -192,6 +192,11 @@ void TSynXMLSyn::NextToken() {
     } while (ScanPos == TokenStartPos);
 }
 
+void TSynXMLSyn::SkipToLineEnd() {
+    while (CurrentKind != ttNull)
+        TSynXMLSyn::NextToken();
+}
+
 void TSynXMLSyn::Dispatch() {
     (this->*CharDispatch[static_cast<unsigned char>(Line[ScanPos])])();
 }

@@ -88,6 +88,7 @@ public:
     std::string LanguageTitle() const override;
 
     void NextToken() override;
+    void SkipToLineEnd() override;
     bool AtLineEnd() const override { return CurrentKind == ttNull; }
     TSynHighlighterAttributes* TokenAttribute() const override;
     int TokenKindOrdinal() const override { return CurrentKind; }
