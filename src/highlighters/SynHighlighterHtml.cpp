@@ -223,16 +223,6 @@ std::string TSynHTMLSyn::SampleText() const {
            "</html>";
 }
 
-TSynHighlighterAttributes* TSynHTMLSyn::TokenAttribute() const {
-    return KindAttributes[CurrentKind];
-}
-
-void TSynHTMLSyn::RestoreRange(TSynRange range) {
-    // A value no scan produced (a line without a stored range) starts as text.
-    RangeState =
-        range >= rgEntity && range <= rgAttrValue ? static_cast<TRangeState>(range) : rgText;
-}
-
 // ---- scanning ----
 
 void TSynHTMLSyn::StartLine(std::string_view lineText, int lineIndex) {
@@ -240,57 +230,27 @@ void TSynHTMLSyn::StartLine(std::string_view lineText, int lineIndex) {
     TSynCustomHighlighter::StartLine(lineText, lineIndex);
 }
 
-void TSynHTMLSyn::NextToken() {
-    // Where one construct hands over to the next without taking a character (the text before
-    // a character reference, a tag without a name) the step changes the range and the scan
-    // goes on, so that no token is empty.
-    do {
-        TokenStartPos = ScanPos;
-        if (AtEnd(ScanPos)) {
-            CurrentKind = ttNull;
-            return;
-        }
-        switch (RangeState) {
-        case rgServerScript:
-            BlockProc(ttAsp, '%', 1);
-            break;
-        case rgComment:
-            BlockProc(ttComment, '-', 2);
-            break;
-        case rgText:
-            TextProc();
-            break;
-        default:
-            Dispatch();
-            break;
-        }
-    } while (ScanPos == TokenStartPos);
-}
-
-void TSynHTMLSyn::SkipToLineEnd() {
-    while (CurrentKind != ttNull)
-        TSynHTMLSyn::NextToken();
-}
-
-void TSynHTMLSyn::Dispatch() {
-    (this->*CharDispatch[static_cast<unsigned char>(Line[ScanPos])])();
-}
-
-void TSynHTMLSyn::SpaceProc() {
-    CurrentKind = ttSpace;
-    ScanPos = markup::BlankTokenEnd(Line, ScanPos);
+void TSynHTMLSyn::ScanToken() {
+    switch (RangeState) {
+    case rgServerScript:
+        BlockProc(ttAsp, '%', 1);
+        break;
+    case rgComment:
+        BlockProc(ttComment, '-', 2);
+        break;
+    case rgText:
+        TextProc();
+        break;
+    default:
+        Dispatch();
+        break;
+    }
 }
 
 void TSynHTMLSyn::EqualProc() {
     CurrentKind = ttSymbol;
     ++ScanPos;
     RangeState = rgAttrValue;
-}
-
-void TSynHTMLSyn::GreaterProc() {
-    CurrentKind = ttSymbol;
-    ++ScanPos;
-    RangeState = rgText;
 }
 
 void TSynHTMLSyn::TagOpenProc() {

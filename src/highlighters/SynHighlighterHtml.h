@@ -2,13 +2,11 @@
 // values, comments, server-script blocks opened by "<%" and character references.
 #pragma once
 
-#include "highlighters/SynEditHighlighter.h"
-
-#include <array>
+#include "highlighters/SynHighlighterMarkup.h"
 
 namespace tavlo {
 
-class TSynHTMLSyn : public TSynCustomHighlighter {
+class TSynHTMLSyn : public TSynMarkupHighlighter<TSynHTMLSyn> {
 public:
     enum TtKind : uint8_t {
         ttAmpersand,
@@ -34,6 +32,7 @@ public:
         rgUnused,       // never produced; scans as rgTagBody
         rgAttrValue,    // after "=" inside a tag
     };
+    static constexpr int RangeCount = rgAttrValue + 1;
 
     static constexpr std::string_view BuiltinFilter = "HTML Document (*.htm,*.html)|*.htm;*.html";
     static const TSynHighlighterClass ClassInfo;
@@ -57,26 +56,16 @@ public:
     std::string LanguageTitle() const override;
 
     void StartLine(std::string_view lineText, int lineIndex) override;
-    void NextToken() override;
-    void SkipToLineEnd() override;
-    bool AtLineEnd() const override { return CurrentKind == ttNull; }
-    TSynHighlighterAttributes* TokenAttribute() const override;
-    int TokenKindOrdinal() const override { return CurrentKind; }
-    TSynRange CurrentRange() const override { return RangeState; }
-    void RestoreRange(TSynRange range) override;
-    void ClearRange() override { RangeState = rgText; }
 
 private:
-    using THandler = void (TSynHTMLSyn::*)();
+    friend class TSynMarkupHighlighter<TSynHTMLSyn>;
 
     void BuildCharDispatch();
-    void Dispatch();
-    void SpaceProc();
+    void ScanToken();
     void QuoteProc();
     void AmpersandProc();
     void TagOpenProc();
     void EqualProc();
-    void GreaterProc();
     void WordProc();
     void TagNameProc();
     void TextProc();
@@ -84,10 +73,6 @@ private:
     // `closer` precede in the line, or up to the end of the line.
     void BlockProc(TtKind kind, char closer, size_t closerCount);
 
-    std::array<THandler, 256> CharDispatch;
-    std::array<TSynHighlighterAttributes*, ttValue + 1> KindAttributes{};
-    TtKind CurrentKind = ttNull;
-    TRangeState RangeState = rgText;
     // The character reference the text scanner stopped before (position in the list), or -1.
     int EntityIndex = -1;
 };

@@ -1,11 +1,17 @@
-// Scanning steps the markup highlighters (HTML and XML) share. Each takes the line and a
-// position inside it and never reads past the line.
+// What the markup highlighters (HTML and XML) share: scanning steps that take the line and a
+// position inside it and never read past the line, and the token loop over their ranges.
 #pragma once
 
-#include <cstddef>
-#include <string_view>
+#include "highlighters/SynEditHighlighter.h"
 
-namespace tavlo::markup {
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tavlo {
+namespace markup {
 
 // Where a construct that runs to the end of the line stops early: a zero byte, CR or LF each
 // become a blank token of their own, and the construct goes on after them.
@@ -35,4 +41,64 @@ inline bool PrecededBy(std::string_view line, size_t pos, char c, size_t count) 
     return true;
 }
 
-} // namespace tavlo::markup
+} // namespace markup
+
+// The token loop of a markup scanner TScanner derived from this class. TScanner supplies the
+// kinds ttNull, ttSpace and ttSymbol, the ranges rgText (the start of a document) and
+// RangeCount (one past the last), and ScanToken: one step in the current range, which takes
+// the characters of a token or, while it hands over to another range, none.
+template <class TScanner> class TSynMarkupHighlighter : public TSynCustomHighlighter {
+public:
+    TSynMarkupHighlighter() : CurrentKind(TScanner::ttNull), RangeState(TScanner::rgText) {}
+
+    // A step that takes no character changes the range and the scan goes on, so that no
+    // token is empty.
+    void NextToken() override {
+        do {
+            TokenStartPos = ScanPos;
+            if (AtEnd(ScanPos)) {
+                CurrentKind = TScanner::ttNull;
+                return;
+            }
+            static_cast<TScanner&>(*this).ScanToken();
+        } while (ScanPos == TokenStartPos);
+    }
+    // Without a virtual call per token, for the range upkeep of whole documents.
+    void SkipToLineEnd() override {
+        while (CurrentKind != TScanner::ttNull)
+            TSynMarkupHighlighter::NextToken();
+    }
+    bool AtLineEnd() const override { return CurrentKind == TScanner::ttNull; }
+    TSynHighlighterAttributes* TokenAttribute() const override {
+        return KindAttributes[CurrentKind];
+    }
+    int TokenKindOrdinal() const override { return CurrentKind; }
+    TSynRange CurrentRange() const override { return RangeState; }
+    void RestoreRange(TSynRange range) override {
+        // A value no scan produced (a line without a stored range) starts as text.
+        const bool known = range >= 0 && range < TScanner::RangeCount;
+        RangeState = static_cast<uint8_t>(known ? range : TScanner::rgText);
+    }
+    void ClearRange() override { RangeState = TScanner::rgText; }
+
+protected:
+    using THandler = void (TScanner::*)();
+
+    void Dispatch() { (static_cast<TScanner&>(*this).*CharDispatch[CharAt(ScanPos)])(); }
+    void SpaceProc() {
+        CurrentKind = TScanner::ttSpace;
+        ScanPos = markup::BlankTokenEnd(Line, ScanPos);
+    }
+    void GreaterProc() {
+        CurrentKind = TScanner::ttSymbol;
+        ++ScanPos;
+        RangeState = TScanner::rgText;
+    }
+
+    std::array<THandler, 256> CharDispatch{};
+    std::vector<TSynHighlighterAttributes*> KindAttributes; // by kind ordinal
+    uint8_t CurrentKind;
+    uint8_t RangeState;
+};
+
+} // namespace tavlo

@@ -146,70 +146,30 @@ std::string TSynXMLSyn::SampleText() const {
            "</catalog>";
 }
 
-TSynHighlighterAttributes* TSynXMLSyn::TokenAttribute() const {
-    return KindAttributes[CurrentKind];
-}
-
-void TSynXMLSyn::RestoreRange(TSynRange range) {
-    // A value no scan produced (a line without a stored range) starts as text.
-    RangeState =
-        range >= rgAposValue && range <= rgDocTypeSubset ? static_cast<TRangeState>(range) : rgText;
-}
-
 // ---- scanning ----
 
-void TSynXMLSyn::NextToken() {
-    // Where one construct hands over to the next without taking a character (text or a value
-    // right before "&" or its closing quote, a tag without a name) the step changes the range
-    // and the scan goes on, so that no token is empty.
-    do {
-        TokenStartPos = ScanPos;
-        if (AtEnd(ScanPos)) {
-            CurrentKind = ttNull;
-            return;
-        }
-        switch (RangeState) {
-        case rgText:
-            TextProc();
-            break;
-        case rgComment:
-            CommentProc();
-            break;
-        case rgProcessing:
-            BlockProc(ttProcessing, '?');
-            break;
-        case rgCData:
-            BlockProc(ttCData, ']');
-            break;
-        case rgDocType:
-        case rgDocTypeSubset:
-            DocTypeProc();
-            break;
-        default:
-            Dispatch();
-            break;
-        }
-    } while (ScanPos == TokenStartPos);
-}
-
-void TSynXMLSyn::SkipToLineEnd() {
-    while (CurrentKind != ttNull)
-        TSynXMLSyn::NextToken();
-}
-
-void TSynXMLSyn::Dispatch() {
-    (this->*CharDispatch[static_cast<unsigned char>(Line[ScanPos])])();
-}
-
-void TSynXMLSyn::SpaceProc() {
-    CurrentKind = ttSpace;
-    ScanPos = markup::BlankTokenEnd(Line, ScanPos);
-}
-
-void TSynXMLSyn::GreaterProc() {
-    CurrentKind = ttSymbol;
-    ++ScanPos;
-    RangeState = rgText;
+void TSynXMLSyn::ScanToken() {
+    switch (RangeState) {
+    case rgText:
+        TextProc();
+        break;
+    case rgComment:
+        CommentProc();
+        break;
+    case rgProcessing:
+        BlockProc(ttProcessing, '?');
+        break;
+    case rgCData:
+        BlockProc(ttCData, ']');
+        break;
+    case rgDocType:
+    case rgDocTypeSubset:
+        DocTypeProc();
+        break;
+    default:
+        Dispatch();
+        break;
+    }
 }
 
 void TSynXMLSyn::TagOpenProc() {

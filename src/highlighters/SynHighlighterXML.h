@@ -4,13 +4,11 @@
 // subset; everything but text and entity references may continue over line ends.
 #pragma once
 
-#include "highlighters/SynEditHighlighter.h"
-
-#include <array>
+#include "highlighters/SynHighlighterMarkup.h"
 
 namespace tavlo {
 
-class TSynXMLSyn : public TSynCustomHighlighter {
+class TSynXMLSyn : public TSynMarkupHighlighter<TSynXMLSyn> {
 public:
     enum TtKind : uint8_t {
         ttAposValue,
@@ -57,6 +55,7 @@ public:
         rgDocType,
         rgDocTypeSubset, // inside the brackets of a DOCTYPE
     };
+    static constexpr int RangeCount = rgDocTypeSubset + 1;
 
     static constexpr std::string_view BuiltinFilter =
         "XML Document (*.xml,*.xsd,*.xsl,*.xslt,*.dtd)|*.xml;*.xsd;*.xsl;*.xslt;*.dtd";
@@ -87,23 +86,12 @@ public:
     std::string SampleText() const override;
     std::string LanguageTitle() const override;
 
-    void NextToken() override;
-    void SkipToLineEnd() override;
-    bool AtLineEnd() const override { return CurrentKind == ttNull; }
-    TSynHighlighterAttributes* TokenAttribute() const override;
-    int TokenKindOrdinal() const override { return CurrentKind; }
-    TSynRange CurrentRange() const override { return RangeState; }
-    void RestoreRange(TSynRange range) override;
-    void ClearRange() override { RangeState = rgText; }
-
 private:
-    using THandler = void (TSynXMLSyn::*)();
+    friend class TSynMarkupHighlighter<TSynXMLSyn>;
 
     void BuildCharDispatch();
-    void Dispatch();
-    void SpaceProc();
+    void ScanToken();
     void TagOpenProc();
-    void GreaterProc();
     // Characters without a handler of their own: the scanner of the range inside a tag.
     void RangeProc();
     void ElementProc();
@@ -119,10 +107,6 @@ private:
     void DocTypeProc();
     void DocTypeSubsetBody();
 
-    std::array<THandler, 256> CharDispatch;
-    std::array<TSynHighlighterAttributes*, ttDocType + 1> KindAttributes{};
-    TtKind CurrentKind = ttNull;
-    TRangeState RangeState = rgText;
     bool m_wantBracesParsed = true;
 };
 
