@@ -25,17 +25,6 @@ inline std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
-// A line's tokens (text and kind) scanned from the range in force.
-using TToken = std::pair<std::string, int>;
-using TTokens = std::vector<TToken>;
-
-inline TTokens Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
-    TTokens tokens;
-    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
-        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
-    return tokens;
-}
-
 // The range in force at the start of every line, as the line buffer keeps it.
 inline std::vector<int32_t> ComputeRanges(TSynCustomHighlighter& highlighter,
                                           const std::vector<std::string>& lines) {
@@ -49,6 +38,16 @@ inline size_t RescanFrom(TSynCustomHighlighter& highlighter, const std::vector<s
                          std::vector<int32_t>& ranges, size_t first) {
     highlighter.RestoreRange(ranges[first]);
     return RescanLineRanges(highlighter, lines, ranges, first);
+}
+
+// A line's tokens (text and kind ordinal), scanned from the range in force.
+using TToken = std::pair<std::string, int>;
+
+inline std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
+    std::vector<TToken> tokens;
+    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
+        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
+    return tokens;
 }
 
 } // namespace tavlo::test

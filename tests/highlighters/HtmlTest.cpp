@@ -13,7 +13,7 @@ namespace {
 using namespace std::literals;
 using H = TSynHTMLSyn;
 using test::Tokens;
-using test::TTokens;
+using TTokens = std::vector<test::TToken>;
 
 TTokens TokensFromText(std::string_view line) {
     TSynHTMLSyn html;

@@ -5,13 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace tavlo {
 namespace {
 
 using namespace std::literals;
 
-using test::TToken;
-using test::Tokens;
+using TToken = std::pair<std::string, int>;
+
+std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
+    std::vector<TToken> tokens;
+    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
+        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
+    return tokens;
+}
 
 TEST(PascalHighlighter, DefaultsAndAnswers) {
     TSynPasSyn pascal;
