@@ -2,6 +2,8 @@
 // into memory and repeated to size):
 // - for every language with a corpus below: the whole-document range computation an editor
 //   runs when a highlighter is set, beside a memchr line split of the same bytes (MB/s);
+// - for the markup languages, a minified document: the first 10 and 20 MB of the same text
+//   with its line breaks blanked, scanned as one line (equal MB/s for both: linear time);
 // - for Pascal, the rescan after typing "{" at the start of line 1, stored ranges compared line
 //   by line until they agree; once on the real text (the comment closes at the first "}") and
 //   once on the same text with its braces blanked, so that the ranges never agree again and
@@ -40,6 +42,8 @@ const std::vector<TCorpus>& Corpora() {
         {"pascal", {"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}},
         {"cpp", {"/usr/include"}, {".h", ".hpp", ".c", ".cc", ".cpp"}},
         {"css", {"/usr/share", "/usr/lib"}, {".css"}},
+        {"html", {"/usr/share"}, {".html", ".htm"}},
+        {"xml", {"/usr/share"}, {".xml"}},
         {"javascript", {"/usr/share", "/usr/lib"}, {".js"}},
         {"php", {"/usr/share", "/usr/lib"}, {".php"}},
     };
@@ -158,6 +162,24 @@ void MemchrLineSplit(benchmark::State& state, const TCorpus& corpus) {
     ReportSize(state, document);
 }
 
+// Markup is often minified to one line; the line's size is the benchmark's argument in MB.
+void MinifiedLineScan(benchmark::State& state, const TSynHighlighterClass& highlighterClass, const TCorpus& corpus) {
+    const TDocument& document = CorpusDocument(corpus);
+    if (SkipWithoutText(state, document, corpus)) return;
+    std::string line = document.Text.substr(0, static_cast<size_t>(state.range(0)) * 1000 * 1000);
+    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    std::unique_ptr<TSynCustomHighlighter> highlighter = highlighterClass.Create();
+    for (auto _ : state) {
+        highlighter->ClearRange();
+        highlighter->StartLine(line, 0);
+        highlighter->SkipToLineEnd();
+        benchmark::DoNotOptimize(highlighter->CurrentRange());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * line.size()));
+}
+
+const std::string_view MinifiedLanguages[] = {"html", "xml"};
+
 void RegisterLanguageBenchmarks() {
     for (const TSynHighlighterClass& highlighterClass : HighlighterClassList().Classes()) {
         for (const TCorpus& corpus : Corpora()) {
@@ -169,6 +191,14 @@ void RegisterLanguageBenchmarks() {
             benchmark::RegisterBenchmark(("MemchrLineSplit/" + name).c_str(), MemchrLineSplit, corpus)
                 ->Unit(benchmark::kMillisecond)
                 ->UseRealTime();
+            if (std::find(std::begin(MinifiedLanguages), std::end(MinifiedLanguages), name) !=
+                std::end(MinifiedLanguages))
+                benchmark::RegisterBenchmark(("MinifiedLineScan/" + name).c_str(), MinifiedLineScan,
+                                             highlighterClass, corpus)
+                    ->Arg(10)
+                    ->Arg(20)
+                    ->Unit(benchmark::kMillisecond)
+                    ->UseRealTime();
         }
     }
 }

@@ -10,6 +10,8 @@ TWindowHighlighters::TWindowHighlighters() {
     ConfigureMainWindowSchema(m_schema);
     ConfigureMainWindowCpp(m_cpp);
     ConfigureMainWindowCss(m_css);
+    ConfigureMainWindowHtml(m_html);
+    ConfigureMainWindowXml(m_xml);
     ConfigureMainWindowJScript(m_jscript);
     ConfigureMainWindowPHP(m_php);
 }
@@ -20,6 +22,8 @@ TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
     case hlSchema: return &m_schema;
     case hlCpp: return &m_cpp;
     case hlCss: return &m_css;
+    case hlHtml: return &m_html;
+    case hlXml: return &m_xml;
     case hlJavaScript: return &m_jscript;
     case hlPhp: return &m_php;
     default: return nullptr;

@@ -2,12 +2,14 @@
 // window shows them. The editor only borrows them, so they must outlive it.
 #pragma once
 
+#include "highlighters/SynHighlighterHtml.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterCpp.h"
 #include "highlighters/SynHighlighterCss.h"
 #include "highlighters/SynHighlighterJScript.h"
 #include "highlighters/SynHighlighterPHP.h"
+#include "highlighters/SynHighlighterXML.h"
 
 namespace tavlo {
 
@@ -23,6 +25,8 @@ public:
     TSynSchSyn& Schema() { return m_schema; }
     TSynCppSyn& Cpp() { return m_cpp; }
     TSynCssSyn& Css() { return m_css; }
+    TSynHTMLSyn& Html() { return m_html; }
+    TSynXMLSyn& Xml() { return m_xml; }
     TSynJScriptSyn& JScript() { return m_jscript; }
     TSynPHPSyn& PHP() { return m_php; }
 
@@ -31,6 +35,8 @@ private:
     TSynSchSyn m_schema;
     TSynCppSyn m_cpp;
     TSynCssSyn m_css;
+    TSynHTMLSyn m_html;
+    TSynXMLSyn m_xml;
     TSynJScriptSyn m_jscript;
     TSynPHPSyn m_php;
 };

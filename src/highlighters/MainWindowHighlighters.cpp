@@ -29,6 +29,24 @@ void ConfigureMainWindowCss(TSynCssSyn& highlighter) {
     highlighter.StringAttri->SetForeground(clNavy);
 }
 
+void ConfigureMainWindowHtml(TSynHTMLSyn& highlighter) {
+    highlighter.AndAttri->SetForeground(clGreen);
+    highlighter.CommentAttri->SetForeground(clGray);
+    highlighter.IdentifierAttri->SetStyle(0);
+    highlighter.KeyAttri->SetForeground(clMaroon);
+    highlighter.ValueAttri->SetForeground(clNavy);
+}
+
+void ConfigureMainWindowXml(TSynXMLSyn& highlighter) {
+    highlighter.ElementAttri->SetStyle(0);
+    highlighter.AttributeValueAttri->SetForeground(clBlack);
+    highlighter.CommentAttri->SetBackground(clNone);
+    highlighter.CommentAttri->SetStyle(0);
+    highlighter.DocTypeAttri->SetForeground(clNone);
+    highlighter.DocTypeAttri->SetStyle(0);
+    highlighter.SetWantBracesParsed(false);
+}
+
 void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter) {
     for (TSynHighlighterAttributes* attribute :
          {highlighter.CommentAttri, highlighter.NumberAttri, highlighter.StringAttri})

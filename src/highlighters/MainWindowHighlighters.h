@@ -2,12 +2,14 @@
 // the highlighter's own defaults.
 #pragma once
 
+#include "highlighters/SynHighlighterHtml.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterCpp.h"
 #include "highlighters/SynHighlighterCss.h"
 #include "highlighters/SynHighlighterJScript.h"
 #include "highlighters/SynHighlighterPHP.h"
+#include "highlighters/SynHighlighterXML.h"
 
 namespace tavlo {
 
@@ -15,6 +17,8 @@ void ConfigureMainWindowPascal(TSynPasSyn& highlighter);
 void ConfigureMainWindowSchema(TSynSchSyn& highlighter);
 void ConfigureMainWindowCpp(TSynCppSyn& highlighter);
 void ConfigureMainWindowCss(TSynCssSyn& highlighter);
+void ConfigureMainWindowHtml(TSynHTMLSyn& highlighter);
+void ConfigureMainWindowXml(TSynXMLSyn& highlighter);
 void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter);
 void ConfigureMainWindowPHP(TSynPHPSyn& highlighter);
 

@@ -139,7 +139,9 @@ public:
     virtual TSynRange CurrentRange() const;
     virtual void RestoreRange(TSynRange range);
     virtual void ClearRange();
-    void SkipToLineEnd();
+    // Calls NextToken until AtLineEnd; a language may answer the same without a virtual call
+    // per token.
+    virtual void SkipToLineEnd();
     // The current token without a copy; valid as long as the line is.
     std::string_view TokenView() const { return Line.substr(TokenStartPos, ScanPos - TokenStartPos); }
 

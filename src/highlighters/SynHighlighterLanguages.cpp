@@ -13,12 +13,14 @@
 // 3. Samples in tests/highlighters/examples/<short name>/: the golden, invariant and
 //    range tests pick the language up from this list.
 #include "highlighters/SynEditHighlighter.h"
+#include "highlighters/SynHighlighterHtml.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterCpp.h"
 #include "highlighters/SynHighlighterCss.h"
 #include "highlighters/SynHighlighterJScript.h"
 #include "highlighters/SynHighlighterPHP.h"
+#include "highlighters/SynHighlighterXML.h"
 
 namespace tavlo {
 
@@ -27,6 +29,8 @@ void RegisterBuiltinHighlighters(TSynHighlighterClassList& list) {
     list.Register(TSynSchSyn::ClassInfo);
     list.Register(TSynCppSyn::ClassInfo);
     list.Register(TSynCssSyn::ClassInfo);
+    list.Register(TSynHTMLSyn::ClassInfo);
+    list.Register(TSynXMLSyn::ClassInfo);
     list.Register(TSynJScriptSyn::ClassInfo);
     list.Register(TSynPHPSyn::ClassInfo);
 }

@@ -90,7 +90,7 @@ void CheckDocument(const TSynHighlighterClass& info, const std::vector<std::stri
 TEST(HighlighterInvariants, RandomByteLines) {
     std::mt19937 random(20261208);
     // Bytes weighted toward the characters that open and close constructs.
-    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_\"\\-0xXfLu"sv;
+    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_\"\\-0xXfLu&%!?"sv;
     std::vector<std::string> lines;
     for (int i = 0; i < 3000; ++i) {
         std::string line(random() % 80, ' ');
@@ -106,15 +106,28 @@ TEST(HighlighterInvariants, RandomByteLines) {
     }
 }
 
-// Lines no real file has but a user may open: every language must cover them, token by token,
-// in time linear in their length.
+// Lines no real file has but a user may open: zero bytes, the upper half of the code page,
+// constructs cut off at the end of the text, a minified document of 10 MB on one line, and long
+// runs of the characters that open or close constructs. Every language must cover them, token
+// by token, in time linear in their length.
 TEST(HighlighterInvariants, LongAndRepeatedLines) {
-    std::vector<std::string> lines;
-    for (char repeated : "\\\"'#/*.0x<{$-@\0"sv) lines.emplace_back(100000, repeated);
+    std::vector<std::string> lines = {"\0"s, "a\0<b\0>&\0\"\0'\0"s, "<!--\0-->"s, ""};
+    std::string upper;
+    for (int c = 128; c < 256; ++c) upper += static_cast<char>(c);
+    lines.push_back(upper);
+    const std::string chunk = "<a href=\"x&amp;y\" b='c&#38;' xmlns:p=\"u\">text &copy; <!-- c --> "
+                              "<![CDATA[x]]> <?p x?> <% s %> <!DOCTYPE d [<!ENTITY e 'v'>]> "
+                              "{ c } (* c *) /* c */ // c\t# c ; c 'str' \"str\" $x 0x1F 1.5e3 ";
+    std::string minified;
+    while (minified.size() < 10'000'000) minified += chunk;
+    lines.push_back(minified);
+    for (char repeated : "\\\"'#/*.0x<{$-@\0&}()[]%!?=>;:`"sv) lines.emplace_back(100'000, repeated);
     lines.push_back(std::string(10'000'000, 'a'));
     lines.back()[0] = '"';
-    lines.push_back("/*");
     lines.push_back("\"unterminated \\");
+    for (const char* cut : {"<!--", "<%", "<![CDATA[", "<!DOCTYPE x [", "<a b=\"", "<a b='", "&#", "&am",
+                            "<?x", "<", "</", "<a b", "<a b=", "/*", "{", "(*", "'", "\""})
+        lines.emplace_back(cut);
     for (const auto& info : HighlighterClassList().Classes()) {
         SCOPED_TRACE(info.ClassName);
         CheckDocument(info, lines);
@@ -178,6 +191,14 @@ TEST(HighlighterInvariants, JavaScriptFiles) {
 
 TEST(HighlighterInvariants, PhpFiles) {
     CheckFilesOnThisMachine({"/usr/share", "/usr/lib"}, {".php"}, {"php"}, std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, HtmlFiles) {
+    CheckFilesOnThisMachine({"/usr/share"}, {".html", ".htm"}, {"html"}, std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, XmlFiles) {
+    CheckFilesOnThisMachine({"/usr/share"}, {".xml"}, {"xml"}, std::chrono::seconds(12));
 }
 
 } // namespace
