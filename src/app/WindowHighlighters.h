@@ -4,6 +4,7 @@
 
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterSQL.h"
 
 namespace tavlo {
 
@@ -17,10 +18,12 @@ public:
 
     TSynPasSyn& Pascal() { return m_pascal; }
     TSynSchSyn& Schema() { return m_schema; }
+    TSynSQLSyn& SQL() { return m_sql; }
 
 private:
     TSynPasSyn m_pascal;
     TSynSchSyn m_schema;
+    TSynSQLSyn m_sql;
 };
 
 } // namespace tavlo

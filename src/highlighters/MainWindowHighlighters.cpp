@@ -14,4 +14,17 @@ void ConfigureMainWindowSchema(TSynSchSyn& highlighter) {
     highlighter.SectionAttri->SetForeground(clMaroon);
 }
 
+void ConfigureMainWindowSQL(TSynSQLSyn& highlighter) {
+    highlighter.SetDefaultFilter("SQL Files (*.sql)|*.sql");
+    highlighter.CommentAttri->SetForeground(clBlue);
+    highlighter.NumberAttri->SetForeground(clNavy);
+    highlighter.StringAttri->SetBackground(clAqua);
+    highlighter.StringAttri->SetForeground(clBlack);
+    highlighter.SymbolAttri->SetForeground(clBlack);
+    highlighter.TableNameAttri->SetForeground(clGreen);
+    highlighter.TableNameAttri->SetStyle(fsUnderline);
+    highlighter.VariableAttri->SetForeground(clBlue);
+    highlighter.SetSQLDialect(sqlSybase);
+}
+
 } // namespace tavlo

@@ -43,6 +43,12 @@ const TSynHashEntry* TSynHashEntryList::Get(int hash) const {
     return m_heads[static_cast<size_t>(hash)].get();
 }
 
+bool TSynHashEntryList::Contains(int hash, const std::string& keyword) const {
+    for (const TSynHashEntry* entry = Get(hash); entry; entry = entry->Next())
+        if (SameTextIgnoringCase(entry->Keyword(), keyword)) return true;
+    return false;
+}
+
 void TSynHashEntryList::Put(int hash, std::unique_ptr<TSynHashEntry> entry) {
     if (hash < 0) throw std::out_of_range("Invalid hash value " + std::to_string(hash));
     if (hash >= Count()) m_heads.resize(static_cast<size_t>(hash) + 1);

@@ -37,6 +37,8 @@ public:
     int Count() const { return static_cast<int>(m_heads.size()); }
     // The chain head at `hash`, or none outside the list.
     const TSynHashEntry* Get(int hash) const;
+    // Whether the chain at `hash` holds the keyword in any letter case.
+    bool Contains(int hash, const std::string& keyword) const;
     // Grows the list as needed; throws std::out_of_range for a negative hash.
     void Put(int hash, std::unique_ptr<TSynHashEntry> entry);
     void Clear() { m_heads.clear(); }

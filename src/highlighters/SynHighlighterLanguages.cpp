@@ -15,12 +15,14 @@
 #include "highlighters/SynEditHighlighter.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
+#include "highlighters/SynHighlighterSQL.h"
 
 namespace tavlo {
 
 void RegisterBuiltinHighlighters(TSynHighlighterClassList& list) {
     list.Register(TSynPasSyn::ClassInfo);
     list.Register(TSynSchSyn::ClassInfo);
+    list.Register(TSynSQLSyn::ClassInfo);
 }
 
 } // namespace tavlo

@@ -102,6 +102,24 @@ TEST_F(EditorInWindowTest, HighlighterFollowsExtensionAndComboAndColoursTheText)
     EXPECT_EQ(window->ComboBoxHighlight->currentText(), "Pascal");
 }
 
+TEST_F(EditorInWindowTest, SQLFilesAreColouredInTheWindowsDialect) {
+    window->resize(700, 500);
+    window->show();
+    for (const char* name : {"q.sql", "q.PSQ"}) {
+        ASSERT_TRUE(window->OpenFileByName(MakeFile(name, "select 'x' -- comment\n")));
+        auto* sql = dynamic_cast<TSynSQLSyn*>(Engine().Highlighter());
+        ASSERT_NE(sql, nullptr) << name;
+        EXPECT_EQ(window->ComboBoxHighlight->currentText(), "SQL");
+        EXPECT_EQ(sql->SQLDialect(), sqlSybase);
+        EXPECT_EQ(Engine().TokenAttributeAt({8, 1}), sql->StringAttri);
+        EXPECT_EQ(sql->StringAttri->Background(), clAqua);
+        EXPECT_GT(BluePixels(), 20) << "the comment is blue";
+    }
+    ChooseHighlighter(hlNone);
+    ChooseHighlighter(hlSql);
+    EXPECT_NE(dynamic_cast<TSynSQLSyn*>(Engine().Highlighter()), nullptr);
+}
+
 TEST_F(EditorInWindowTest, TypingMarksTheDocumentAndMovesTheCaretPanel) {
     ShowActive();
     const QString name = MakeFile("doc.txt", "ab\ncd\n");

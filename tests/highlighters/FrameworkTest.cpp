@@ -208,7 +208,8 @@ TEST(HighlighterClassList, HoldsTheBuiltinLanguagesOnce) {
     EXPECT_EQ(list.FindByShortName("cobol"), nullptr);
     for (const auto& info : list.Classes()) {
         auto highlighter = info.Create();
-        EXPECT_NE(dynamic_cast<TSynPasSyn*>(highlighter.get()), nullptr) << info.ClassName;
+        ASSERT_NE(highlighter, nullptr) << info.ClassName;
+        EXPECT_NE(highlighter->LanguageTitle(), "<Unknown>") << info.ClassName;
     }
     EXPECT_EQ(list.FindByShortName("schema")->KindNames.back(), "Section");
     EXPECT_EQ(list.FindByShortName("pascal")->KindNames.back(), "Char");

@@ -2,6 +2,7 @@
 // non-empty and cover the line exactly, kinds are known, the end of the line is stable, and a
 // line scanned alone from its stored range gives what the whole-document scan gave.
 #include "HighlighterTestSupport.h"
+#include "highlighters/SynHighlighterSQL.h"
 
 #include <gtest/gtest.h>
 
@@ -70,10 +71,40 @@ void CheckDocument(const TSynHighlighterClass& info, const std::vector<std::stri
               std::vector<int32_t>(ranges.begin(), ranges.end() - 1));
 }
 
+template <TSQLDialect Dialect>
+std::unique_ptr<TSynCustomHighlighter> CreateSQLIn() {
+    auto sql = std::make_unique<TSynSQLSyn>();
+    sql->SetSQLDialect(Dialect);
+    return sql;
+}
+
+// The class list's languages, and those with options that change how they scan.
+const std::vector<TSynHighlighterClass>& CheckedClasses() {
+    static const std::vector<TSynHighlighterClass> classes = [] {
+        std::vector<TSynHighlighterClass> all = HighlighterClassList().Classes();
+        const auto sqlKinds = TSynSQLSyn::ClassInfo.KindNames;
+        all.insert(all.end(), {{"TSynSQLSyn standard", "sql-standard", sqlKinds, &CreateSQLIn<sqlStandard>},
+                               {"TSynSQLSyn Interbase 6", "sql-interbase6", sqlKinds, &CreateSQLIn<sqlInterbase6>},
+                               {"TSynSQLSyn MS SQL 7", "sql-mssql7", sqlKinds, &CreateSQLIn<sqlMSSQL7>},
+                               {"TSynSQLSyn MySQL", "sql-mysql", sqlKinds, &CreateSQLIn<sqlMySQL>},
+                               {"TSynSQLSyn Oracle", "sql-oracle", sqlKinds, &CreateSQLIn<sqlOracle>},
+                               {"TSynSQLSyn Ingres", "sql-ingres", sqlKinds, &CreateSQLIn<sqlIngres>},
+                               {"TSynSQLSyn MS SQL 2000", "sql-mssql2k", sqlKinds, &CreateSQLIn<sqlMSSQL2K>}});
+        return all;
+    }();
+    return classes;
+}
+
+const TSynHighlighterClass& CheckedClass(std::string_view shortName) {
+    for (const auto& info : CheckedClasses())
+        if (info.ShortName == shortName) return info;
+    throw std::logic_error("no highlighter " + std::string(shortName));
+}
+
 TEST(HighlighterInvariants, RandomByteLines) {
     std::mt19937 random(20261208);
     // Bytes weighted toward the characters that open and close constructs.
-    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_"sv;
+    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_-\"\\"sv;
     std::vector<std::string> lines;
     for (int i = 0; i < 3000; ++i) {
         std::string line(random() % 80, ' ');
@@ -83,22 +114,53 @@ TEST(HighlighterInvariants, RandomByteLines) {
     }
     lines.emplace_back();
     lines.emplace_back(std::string(1, '\0'));
-    for (const auto& info : HighlighterClassList().Classes()) {
+    for (const auto& info : CheckedClasses()) {
         SCOPED_TRACE(info.ClassName);
         CheckDocument(info, lines);
     }
 }
 
-TEST(HighlighterInvariants, FreePascalSources) {
-    const fs::path root = "/usr/share/fpcsrc";
-    if (!fs::exists(root)) GTEST_SKIP() << "no Free Pascal sources on this machine";
+// Real text of each language on this machine: every regular file under the roots whose
+// extension is listed, checked with each of the named languages.
+struct TMachineCorpus {
+    std::vector<fs::path> Roots;
+    std::vector<std::string> Extensions;
+    std::vector<std::string_view> Languages;
+};
+
+const std::vector<TMachineCorpus>& MachineCorpora() {
+    static const std::vector<TMachineCorpus> corpora = {
+        {{"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}, {"pascal", "schema"}},
+        {{"/usr/share", "/usr/lib"},
+         {".sql"},
+         {"sql", "sql-standard", "sql-interbase6", "sql-mssql7", "sql-mysql", "sql-oracle", "sql-ingres",
+          "sql-mssql2k"}},
+    };
+    return corpora;
+}
+
+std::vector<fs::path> FilesOf(const TMachineCorpus& corpus) {
     std::vector<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied)) {
-        const auto ext = entry.path().extension();
-        if (entry.is_regular_file() && (ext == ".pas" || ext == ".pp" || ext == ".inc"))
-            files.push_back(entry.path());
+    for (const fs::path& root : corpus.Roots) {
+        std::error_code error;
+        for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, error), end;
+             !error && it != end; it.increment(error)) {
+            const std::string ext = it->path().extension().string();
+            if (std::find(corpus.Extensions.begin(), corpus.Extensions.end(), ext) != corpus.Extensions.end() &&
+                it->is_regular_file(error))
+                files.push_back(it->path());
+        }
     }
     std::sort(files.begin(), files.end());
+    return files;
+}
+
+class MachineFiles : public ::testing::TestWithParam<size_t> {};
+
+TEST_P(MachineFiles, KeepTheInvariants) {
+    const TMachineCorpus& corpus = MachineCorpora()[GetParam()];
+    const std::vector<fs::path> files = FilesOf(corpus);
+    if (files.empty()) GTEST_SKIP() << "no such files on this machine";
     // Keeps the test short on a slow machine: the files past the budget are left out.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(12);
     size_t checked = 0;
@@ -108,9 +170,9 @@ TEST(HighlighterInvariants, FreePascalSources) {
         std::ostringstream text;
         text << in.rdbuf();
         const auto lines = test::SplitLines(text.str());
-        for (const char* name : {"pascal", "schema"}) {
+        for (std::string_view name : corpus.Languages) {
             SCOPED_TRACE(path.string());
-            CheckDocument(*HighlighterClassList().FindByShortName(name), lines);
+            CheckDocument(CheckedClass(name), lines);
         }
         if (HasFailure()) break;
         ++checked;
@@ -118,6 +180,10 @@ TEST(HighlighterInvariants, FreePascalSources) {
     std::cout << "checked " << checked << " of " << files.size() << " files\n";
     EXPECT_GT(checked, 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(HighlighterInvariants, MachineFiles,
+                         ::testing::Range(size_t{0}, MachineCorpora().size()),
+                         [](const auto& info) { return std::string(MachineCorpora()[info.param].Languages[0]); });
 
 } // namespace
 } // namespace tavlo
