@@ -41,6 +41,8 @@ const std::vector<TCorpus>& Corpora() {
     static const std::vector<TCorpus> corpora = {
         {"pascal", {"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}},
         {"sql", {"/usr/share", "/usr/lib"}, {".sql"}},
+        {"dfm", {"/usr/share/fpcsrc", "/usr/lib"}, {".lfm", ".dfm"}},
+        {"ini", {"/usr/share", "/usr/lib", "/etc"}, {".ini", ".desktop", ".conf"}},
     };
     return corpora;
 }

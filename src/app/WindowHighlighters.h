@@ -5,6 +5,8 @@
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterSQL.h"
+#include "highlighters/SynHighlighterDfm.h"
+#include "highlighters/SynHighlighterIni.h"
 
 namespace tavlo {
 
@@ -19,11 +21,15 @@ public:
     TSynPasSyn& Pascal() { return m_pascal; }
     TSynSchSyn& Schema() { return m_schema; }
     TSynSQLSyn& SQL() { return m_sql; }
+    TSynDfmSyn& Dfm() { return m_dfm; }
+    TSynIniSyn& Ini() { return m_ini; }
 
 private:
     TSynPasSyn m_pascal;
     TSynSchSyn m_schema;
     TSynSQLSyn m_sql;
+    TSynDfmSyn m_dfm;
+    TSynIniSyn m_ini;
 };
 
 } // namespace tavlo

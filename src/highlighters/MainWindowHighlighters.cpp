@@ -27,4 +27,18 @@ void ConfigureMainWindowSQL(TSynSQLSyn& highlighter) {
     highlighter.SetSQLDialect(sqlSybase);
 }
 
+void ConfigureMainWindowDfm(TSynDfmSyn& highlighter) {
+    highlighter.SetDefaultFilter("Borland Form Files (*.dfm;*.xfm)|*.dfm;*.xfm");
+    for (TSynHighlighterAttributes* attribute :
+         {highlighter.CommentAttri, highlighter.NumberAttri, highlighter.StringAttri})
+        attribute->SetForeground(clNavy);
+}
+
+void ConfigureMainWindowIni(TSynIniSyn& highlighter) {
+    highlighter.SetDefaultFilter("INI Files (*.ini)|*.ini");
+    highlighter.SectionAttri->SetForeground(clMaroon);
+    highlighter.NumberAttri->SetForeground(clNavy);
+    highlighter.StringAttri->SetForeground(clNavy);
+}
+
 } // namespace tavlo

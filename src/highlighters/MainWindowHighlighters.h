@@ -5,11 +5,15 @@
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterSQL.h"
+#include "highlighters/SynHighlighterDfm.h"
+#include "highlighters/SynHighlighterIni.h"
 
 namespace tavlo {
 
 void ConfigureMainWindowPascal(TSynPasSyn& highlighter);
 void ConfigureMainWindowSchema(TSynSchSyn& highlighter);
 void ConfigureMainWindowSQL(TSynSQLSyn& highlighter);
+void ConfigureMainWindowDfm(TSynDfmSyn& highlighter);
+void ConfigureMainWindowIni(TSynIniSyn& highlighter);
 
 } // namespace tavlo

@@ -16,6 +16,8 @@
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterSQL.h"
+#include "highlighters/SynHighlighterDfm.h"
+#include "highlighters/SynHighlighterIni.h"
 
 namespace tavlo {
 
@@ -23,6 +25,8 @@ void RegisterBuiltinHighlighters(TSynHighlighterClassList& list) {
     list.Register(TSynPasSyn::ClassInfo);
     list.Register(TSynSchSyn::ClassInfo);
     list.Register(TSynSQLSyn::ClassInfo);
+    list.Register(TSynDfmSyn::ClassInfo);
+    list.Register(TSynIniSyn::ClassInfo);
 }
 
 } // namespace tavlo

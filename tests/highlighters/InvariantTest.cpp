@@ -135,6 +135,8 @@ const std::vector<TMachineCorpus>& MachineCorpora() {
          {".sql"},
          {"sql", "sql-standard", "sql-interbase6", "sql-mssql7", "sql-mysql", "sql-oracle", "sql-ingres",
           "sql-mssql2k"}},
+        {{"/usr/share/fpcsrc", "/usr/lib"}, {".lfm", ".dfm"}, {"dfm"}},
+        {{"/usr/share", "/usr/lib", "/etc"}, {".ini", ".desktop", ".conf"}, {"ini"}},
     };
     return corpora;
 }
