@@ -132,7 +132,8 @@ public:
     virtual TSynRange CurrentRange() const;
     virtual void RestoreRange(TSynRange range);
     virtual void ClearRange();
-    void SkipToLineEnd();
+    // Languages may override it with a loop that calls their own NextToken directly.
+    virtual void SkipToLineEnd();
     // The current token without a copy; valid as long as the line is.
     std::string_view TokenView() const { return Line.substr(TokenStartPos, ScanPos - TokenStartPos); }
 

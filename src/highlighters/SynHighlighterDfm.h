@@ -8,7 +8,7 @@
 
 namespace tavlo {
 
-class TSynDfmSyn : public TSynCustomHighlighter {
+class TSynDfmSyn final : public TSynCustomHighlighter {
 public:
     enum TtKind : uint8_t {
         ttComment,
@@ -40,6 +40,10 @@ public:
     std::string LanguageTitle() const override;
 
     void NextToken() override;
+    void SkipToLineEnd() override {
+        while (CurrentKind != ttNull)
+            NextToken();
+    }
     bool AtLineEnd() const override { return CurrentKind == ttNull; }
     TSynHighlighterAttributes* TokenAttribute() const override;
     int TokenKindOrdinal() const override { return CurrentKind; }

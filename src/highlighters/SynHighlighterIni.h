@@ -7,7 +7,7 @@
 
 namespace tavlo {
 
-class TSynIniSyn : public TSynCustomHighlighter {
+class TSynIniSyn final : public TSynCustomHighlighter {
 public:
     enum TtKind : uint8_t {
         ttComment,
@@ -41,6 +41,10 @@ public:
     std::string LanguageTitle() const override;
 
     void NextToken() override;
+    void SkipToLineEnd() override {
+        while (CurrentKind != ttNull)
+            NextToken();
+    }
     bool AtLineEnd() const override { return CurrentKind == ttNull; }
     TSynHighlighterAttributes* TokenAttribute() const override;
     int TokenKindOrdinal() const override { return CurrentKind; }

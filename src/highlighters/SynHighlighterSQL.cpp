@@ -177,15 +177,19 @@ void TSynSQLSyn::AddWord(std::string word, int kind) {
 }
 
 int TSynSQLSyn::HashWord(const char* start, size_t available, size_t& wordLength) const {
+    // Unsigned arithmetic wraps modulo a power of two, so the low byte is the sum modulo 256.
+    // Local copies of the tables: the compiler cannot know that the line leaves them alone.
+    const bool* identChars = m_identChars;
+    const int16_t* charHash = m_charHash;
     unsigned hash = 0;
     size_t length = 0;
     for (; length < available; ++length) {
         const auto c = static_cast<unsigned char>(start[length]);
-        if (!m_identChars[c]) break;
-        hash = (2 * hash + static_cast<unsigned>(m_charHash[c])) & 0xFF;
+        if (!identChars[c]) break;
+        hash = 2 * hash + static_cast<unsigned>(charHash[c]);
     }
     wordLength = length;
-    return static_cast<int>(hash);
+    return static_cast<int>(hash & 0xFF);
 }
 
 int TSynSQLSyn::LookupWord(const char* start, size_t available, size_t& wordLength) const {

@@ -23,7 +23,7 @@ enum TSQLDialect : uint8_t {
     sqlMSSQL2K,
 };
 
-class TSynSQLSyn : public TSynCustomHighlighter {
+class TSynSQLSyn final : public TSynCustomHighlighter {
 public:
     enum TtKind : uint8_t {
         ttComment,
@@ -80,6 +80,10 @@ public:
     bool IsReservedWord(std::string_view word) const override;
 
     void NextToken() override;
+    void SkipToLineEnd() override {
+        while (CurrentKind != ttNull)
+            NextToken();
+    }
     bool AtLineEnd() const override { return CurrentKind == ttNull; }
     TSynHighlighterAttributes* TokenAttribute() const override;
     int TokenKindOrdinal() const override { return CurrentKind; }
