@@ -171,6 +171,16 @@ protected:
     unsigned char CharAt(size_t pos) const {
         return pos < Line.size() ? static_cast<unsigned char>(Line[pos]) : 0;
     }
+    // Blanks and control characters other than CR and LF; a zero byte inside a line is one.
+    static constexpr bool IsBlankByte(unsigned char c) { return c <= 32 && c != '\r' && c != '\n'; }
+    // Where the whitespace token at pos ends: after a run of blank bytes, or after one line
+    // break (CR LF counting as one).
+    size_t SpaceTokenEnd(size_t pos) const {
+        if (CharAt(pos) == '\n') return pos + 1;
+        if (CharAt(pos) == '\r') return CharAt(pos + 1) == '\n' && !AtEnd(pos + 1) ? pos + 2 : pos + 1;
+        while (!AtEnd(pos) && IsBlankByte(CharAt(pos))) ++pos;
+        return pos;
+    }
     // The end of the line, or a CR or LF: where single-line constructs stop.
     bool AtLineBreak(size_t pos) const {
         return pos >= Line.size() || Line[pos] == '\r' || Line[pos] == '\n';

@@ -17,7 +17,7 @@ constexpr bool IsIdentChar(unsigned char c) {
     return IsLetter(c) || IsDigit(c) || c == '_';
 }
 // Control characters and the blank; a zero byte inside a line is one of them.
-constexpr bool IsBlank(unsigned char c) {
+constexpr bool IsBlankByte(unsigned char c) {
     return c <= 32 && c != '\r' && c != '\n';
 }
 
@@ -50,13 +50,13 @@ TSynDfmSyn::TSynDfmSyn() {
 void TSynDfmSyn::BuildCharDispatch() {
     for (int c = 0; c < 256; ++c) {
         const auto byte = static_cast<unsigned char>(c);
-        CharDispatch[c] = IsBlank(byte)                   ? &TSynDfmSyn::SpaceProc
+        CharDispatch[c] = IsBlankByte(byte)               ? &TSynDfmSyn::SpaceProc
                           : IsDigit(byte)                 ? &TSynDfmSyn::NumberProc
                           : IsLetter(byte) || byte == '_' ? &TSynDfmSyn::IdentProc
                                                           : &TSynDfmSyn::UnknownProc;
     }
-    CharDispatch['\n'] = &TSynDfmSyn::LineFeedProc;
-    CharDispatch['\r'] = &TSynDfmSyn::CarriageReturnProc;
+    CharDispatch['\n'] = &TSynDfmSyn::SpaceProc;
+    CharDispatch['\r'] = &TSynDfmSyn::SpaceProc;
     CharDispatch['{'] = &TSynDfmSyn::BraceOpenProc;
     CharDispatch['}'] = &TSynDfmSyn::BraceCloseProc;
     CharDispatch['\''] = &TSynDfmSyn::StringProc;
@@ -130,20 +130,7 @@ void TSynDfmSyn::NextToken() {
 
 void TSynDfmSyn::SpaceProc() {
     CurrentKind = ttSpace;
-    do
-        ++ScanPos;
-    while (!AtEnd(ScanPos) && IsBlank(CharAt(ScanPos)));
-}
-
-void TSynDfmSyn::LineFeedProc() {
-    CurrentKind = ttSpace;
-    ++ScanPos;
-}
-
-void TSynDfmSyn::CarriageReturnProc() {
-    CurrentKind = ttSpace;
-    ++ScanPos;
-    if (!AtEnd(ScanPos) && Line[ScanPos] == '\n') ++ScanPos;
+    ScanPos = SpaceTokenEnd(ScanPos);
 }
 
 void TSynDfmSyn::BraceOpenProc() {
@@ -154,15 +141,9 @@ void TSynDfmSyn::BraceOpenProc() {
 }
 
 void TSynDfmSyn::BraceCommentProc() {
-    switch (Line[ScanPos]) {
-    case '\n':
-        LineFeedProc();
+    if (AtLineBreak(ScanPos)) {
+        SpaceProc(); // a line break inside the block is a token of its own
         return;
-    case '\r':
-        CarriageReturnProc();
-        return;
-    default:
-        break;
     }
     CurrentKind = ttComment;
     ScanBraceCommentBody();

@@ -56,8 +56,6 @@ private:
 
     void BuildCharDispatch();
     void SpaceProc();
-    void LineFeedProc();
-    void CarriageReturnProc();
     void BraceOpenProc();
     void BraceCloseProc();
     void StringProc();

@@ -8,7 +8,7 @@ constexpr bool IsDigit(unsigned char c) {
     return c >= '0' && c <= '9';
 }
 // Control characters and the blank; a zero byte inside a line is one of them.
-constexpr bool IsBlank(unsigned char c) {
+constexpr bool IsBlankByte(unsigned char c) {
     return c <= 32 && c != '\r' && c != '\n';
 }
 
@@ -42,12 +42,12 @@ TSynIniSyn::TSynIniSyn() {
 void TSynIniSyn::BuildCharDispatch() {
     for (int c = 0; c < 256; ++c) {
         const auto byte = static_cast<unsigned char>(c);
-        CharDispatch[c] = IsBlank(byte)   ? &TSynIniSyn::SpaceProc
-                          : IsDigit(byte) ? &TSynIniSyn::NumberProc
-                                          : &TSynIniSyn::TextProc;
+        CharDispatch[c] = IsBlankByte(byte) ? &TSynIniSyn::SpaceProc
+                          : IsDigit(byte)   ? &TSynIniSyn::NumberProc
+                                            : &TSynIniSyn::TextProc;
     }
-    CharDispatch['\n'] = &TSynIniSyn::LineFeedProc;
-    CharDispatch['\r'] = &TSynIniSyn::CarriageReturnProc;
+    CharDispatch['\n'] = &TSynIniSyn::SpaceProc;
+    CharDispatch['\r'] = &TSynIniSyn::SpaceProc;
     CharDispatch['['] = &TSynIniSyn::SectionOpenProc;
     CharDispatch[';'] = &TSynIniSyn::SemicolonProc;
     CharDispatch['='] = &TSynIniSyn::EqualProc;
@@ -102,20 +102,7 @@ void TSynIniSyn::NextToken() {
 
 void TSynIniSyn::SpaceProc() {
     CurrentKind = ttSpace;
-    do
-        ++ScanPos;
-    while (!AtEnd(ScanPos) && IsBlank(CharAt(ScanPos)));
-}
-
-void TSynIniSyn::LineFeedProc() {
-    CurrentKind = ttSpace;
-    ++ScanPos;
-}
-
-void TSynIniSyn::CarriageReturnProc() {
-    CurrentKind = ttSpace;
-    ++ScanPos;
-    if (!AtEnd(ScanPos) && Line[ScanPos] == '\n') ++ScanPos;
+    ScanPos = SpaceTokenEnd(ScanPos);
 }
 
 void TSynIniSyn::SectionOpenProc() {

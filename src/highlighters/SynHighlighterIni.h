@@ -55,8 +55,6 @@ private:
     void BuildCharDispatch();
     bool AtLineStart() const { return TokenStartPos == 0; }
     void SpaceProc();
-    void LineFeedProc();
-    void CarriageReturnProc();
     void SectionOpenProc();
     void SemicolonProc();
     void EqualProc();

@@ -18,7 +18,7 @@ constexpr bool IsDigit(unsigned char c) {
     return c >= '0' && c <= '9';
 }
 // Control characters and the blank; a zero byte inside a line is one of them.
-constexpr bool IsBlank(unsigned char c) {
+constexpr bool IsBlankByte(unsigned char c) {
     return c <= 32 && c != '\r' && c != '\n';
 }
 
@@ -96,7 +96,7 @@ void TSynSQLSyn::BuildCharDispatch() {
     for (int c = 0; c < 256; ++c) {
         THandler handler = &TSynSQLSyn::SymbolProc;
         const auto byte = static_cast<unsigned char>(c);
-        if (IsBlank(byte))
+        if (IsBlankByte(byte))
             handler = &TSynSQLSyn::SpaceProc;
         else if (IsDigit(byte))
             handler = &TSynSQLSyn::NumberProc;
@@ -106,8 +106,8 @@ void TSynSQLSyn::BuildCharDispatch() {
             handler = &TSynSQLSyn::UnknownProc;
         CharDispatch[c] = handler;
     }
-    CharDispatch['\n'] = &TSynSQLSyn::LineFeedProc;
-    CharDispatch['\r'] = &TSynSQLSyn::CarriageReturnProc;
+    CharDispatch['\n'] = &TSynSQLSyn::SpaceProc;
+    CharDispatch['\r'] = &TSynSQLSyn::SpaceProc;
     CharDispatch['\''] = &TSynSQLSyn::SingleQuoteProc;
     CharDispatch['"'] = &TSynSQLSyn::DoubleQuoteProc;
     CharDispatch['-'] = &TSynSQLSyn::MinusProc;
@@ -351,20 +351,7 @@ void TSynSQLSyn::UnknownProc() {
 
 void TSynSQLSyn::SpaceProc() {
     CurrentKind = ttSpace;
-    do
-        ++ScanPos;
-    while (!AtEnd(ScanPos) && IsBlank(CharAt(ScanPos)));
-}
-
-void TSynSQLSyn::LineFeedProc() {
-    CurrentKind = ttSpace;
-    ++ScanPos;
-}
-
-void TSynSQLSyn::CarriageReturnProc() {
-    CurrentKind = ttSpace;
-    ++ScanPos;
-    if (NextIs('\n', 0)) ++ScanPos;
+    ScanPos = SpaceTokenEnd(ScanPos);
 }
 
 void TSynSQLSyn::SingleQuoteProc() {
@@ -426,15 +413,9 @@ void TSynSQLSyn::SlashProc() {
 }
 
 void TSynSQLSyn::BlockCommentProc() {
-    switch (Line[ScanPos]) {
-    case '\n':
-        LineFeedProc();
+    if (AtLineBreak(ScanPos)) {
+        SpaceProc(); // a line break inside the block is a token of its own
         return;
-    case '\r':
-        CarriageReturnProc();
-        return;
-    default:
-        break;
     }
     CurrentKind = ttComment;
     ScanBlockCommentBody();

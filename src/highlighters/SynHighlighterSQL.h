@@ -105,8 +105,6 @@ private:
     int LookupWord(const char* start, size_t available, size_t& wordLength) const;
 
     void SpaceProc();
-    void LineFeedProc();
-    void CarriageReturnProc();
     void SingleQuoteProc();
     void DoubleQuoteProc();
     void MinusProc();

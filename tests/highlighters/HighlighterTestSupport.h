@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tavlo::test {
@@ -37,6 +38,15 @@ inline size_t RescanFrom(TSynCustomHighlighter& highlighter, const std::vector<s
                          std::vector<int32_t>& ranges, size_t first) {
     highlighter.RestoreRange(ranges[first]);
     return RescanLineRanges(highlighter, lines, ranges, first);
+}
+
+// The tokens of one line, scanned from the range in force, with their kinds.
+using TToken = std::pair<std::string, int>;
+inline std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
+    std::vector<TToken> tokens;
+    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
+        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
+    return tokens;
 }
 
 } // namespace tavlo::test

@@ -5,19 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-
 namespace tavlo {
 namespace {
 
-using TToken = std::pair<std::string, int>;
-
-std::vector<TToken> Tokens(TSynCustomHighlighter& highlighter, std::string_view line) {
-    std::vector<TToken> tokens;
-    for (highlighter.StartLine(line, 0); !highlighter.AtLineEnd(); highlighter.NextToken())
-        tokens.emplace_back(highlighter.TokenText(), highlighter.TokenKindOrdinal());
-    return tokens;
-}
+using test::Tokens;
+using test::TToken;
 
 constexpr TSQLDialect AllDialects[] = {sqlStandard, sqlInterbase6, sqlMSSQL7, sqlMySQL,
                                        sqlOracle,   sqlSybase,     sqlIngres, sqlMSSQL2K};
