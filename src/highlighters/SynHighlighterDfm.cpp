@@ -16,10 +16,6 @@ constexpr bool IsHexDigit(unsigned char c) {
 constexpr bool IsIdentChar(unsigned char c) {
     return IsLetter(c) || IsDigit(c) || c == '_';
 }
-// Control characters and the blank; a zero byte inside a line is one of them.
-constexpr bool IsBlankByte(unsigned char c) {
-    return c <= 32 && c != '\r' && c != '\n';
-}
 
 std::unique_ptr<TSynCustomHighlighter> CreateDfm() {
     return std::make_unique<TSynDfmSyn>();

@@ -7,10 +7,6 @@ namespace {
 constexpr bool IsDigit(unsigned char c) {
     return c >= '0' && c <= '9';
 }
-// Control characters and the blank; a zero byte inside a line is one of them.
-constexpr bool IsBlankByte(unsigned char c) {
-    return c <= 32 && c != '\r' && c != '\n';
-}
 
 std::unique_ptr<TSynCustomHighlighter> CreateIni() {
     return std::make_unique<TSynIniSyn>();

@@ -17,10 +17,6 @@ constexpr bool IsLetter(unsigned char c) {
 constexpr bool IsDigit(unsigned char c) {
     return c >= '0' && c <= '9';
 }
-// Control characters and the blank; a zero byte inside a line is one of them.
-constexpr bool IsBlankByte(unsigned char c) {
-    return c <= 32 && c != '\r' && c != '\n';
-}
 
 // Identifiers continue with letters, digits, '_', '#' and '$'; the MS SQL dialects add '@'.
 constexpr TIdentChars MakeIdentChars(bool withAt) {
