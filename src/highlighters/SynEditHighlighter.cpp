@@ -1,6 +1,8 @@
 #include "highlighters/SynEditHighlighter.h"
 
 #include <algorithm>
+#include <cstring>
+#include <initializer_list>
 #include <stdexcept>
 #include <typeinfo>
 
@@ -164,6 +166,28 @@ void TSynCustomHighlighter::StartLine(std::string_view lineText, int lineIndex) 
     ScanPos = 0;
     LineIndex = lineIndex;
     NextToken();
+}
+
+namespace {
+
+// How many bytes from `begin` come before the first of `stops` (all of them when none is found).
+size_t LengthBefore(const char* begin, size_t length, std::initializer_list<char> stops) {
+    for (char stop : stops)
+        if (const void* found = std::memchr(begin, stop, length))
+            length = static_cast<size_t>(static_cast<const char*>(found) - begin);
+    return length;
+}
+
+} // namespace
+
+size_t TSynCustomHighlighter::LineBreakFrom(size_t pos) const {
+    if (pos >= Line.size()) return Line.size();
+    return pos + LengthBefore(Line.data() + pos, Line.size() - pos, {'\r', '\n'});
+}
+
+size_t TSynCustomHighlighter::FindOnLine(size_t pos, char c) const {
+    if (pos >= Line.size()) return Line.size();
+    return pos + LengthBefore(Line.data() + pos, Line.size() - pos, {c, '\r', '\n'});
 }
 
 std::string TSynCustomHighlighter::TokenText() const { return std::string(TokenView()); }

@@ -181,6 +181,11 @@ protected:
         while (!AtEnd(pos) && IsBlankByte(CharAt(pos))) ++pos;
         return pos;
     }
+    // The first position from pos on that holds `c` or a CR or LF, else the end of the line:
+    // how far a construct that ends at `c` or with the line reaches.
+    size_t FindOnLine(size_t pos, char c) const;
+    // The first CR or LF from pos on, else the end of the line.
+    size_t LineBreakFrom(size_t pos) const;
     // The end of the line, or a CR or LF: where single-line constructs stop.
     bool AtLineBreak(size_t pos) const {
         return pos >= Line.size() || Line[pos] == '\r' || Line[pos] == '\n';

@@ -146,11 +146,10 @@ void TSynDfmSyn::BraceCommentProc() {
 }
 
 void TSynDfmSyn::ScanBraceCommentBody() {
-    while (!AtLineBreak(ScanPos)) {
-        if (Line[ScanPos++] == '}') {
-            RangeState = rgNone;
-            return;
-        }
+    ScanPos = FindOnLine(ScanPos, '}');
+    if (!AtEnd(ScanPos) && Line[ScanPos] == '}') {
+        ++ScanPos;
+        RangeState = rgNone;
     }
 }
 

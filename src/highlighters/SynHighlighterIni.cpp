@@ -107,9 +107,7 @@ void TSynIniSyn::SectionOpenProc() {
         return;
     }
     CurrentKind = ttSection;
-    ++ScanPos;
-    while (!AtLineBreak(ScanPos) && Line[ScanPos] != ']')
-        ++ScanPos;
+    ScanPos = FindOnLine(ScanPos + 1, ']');
     if (!AtEnd(ScanPos) && Line[ScanPos] == ']') ++ScanPos;
 }
 
@@ -119,8 +117,7 @@ void TSynIniSyn::SemicolonProc() {
         return;
     }
     CurrentKind = ttComment;
-    while (!AtLineBreak(ScanPos))
-        ++ScanPos;
+    ScanPos = LineBreakFrom(ScanPos);
 }
 
 void TSynIniSyn::EqualProc() {

@@ -393,8 +393,7 @@ void TSynSQLSyn::MinusProc() {
         return;
     }
     CurrentKind = ttComment;
-    while (!AtLineBreak(ScanPos))
-        ++ScanPos;
+    ScanPos = LineBreakFrom(ScanPos);
 }
 
 void TSynSQLSyn::SlashProc() {
@@ -418,13 +417,13 @@ void TSynSQLSyn::BlockCommentProc() {
 }
 
 void TSynSQLSyn::ScanBlockCommentBody() {
-    while (!AtLineBreak(ScanPos)) {
-        if (Line[ScanPos] == '*' && NextIs('/')) {
+    for (ScanPos = FindOnLine(ScanPos, '*'); !AtLineBreak(ScanPos);
+         ScanPos = FindOnLine(ScanPos + 1, '*')) {
+        if (NextIs('/')) {
             ScanPos += 2;
             RangeState = rgNone;
             return;
         }
-        ++ScanPos;
     }
 }
 
@@ -444,9 +443,7 @@ void TSynSQLSyn::IdentProc() {
     CurrentKind = LookupWord(Line.data() + ScanPos, Line.size() - ScanPos, length);
     ScanPos += length;
     // The remark words of SQL*Plus comment out the rest of their line.
-    if (CurrentKind == ttComment)
-        while (!AtLineBreak(ScanPos))
-            ++ScanPos;
+    if (CurrentKind == ttComment) ScanPos = LineBreakFrom(ScanPos);
 }
 
 void TSynSQLSyn::ColonOrAtProc() {
@@ -473,8 +470,7 @@ void TSynSQLSyn::HashProc() {
         return;
     }
     CurrentKind = ttComment;
-    while (!AtLineBreak(ScanPos))
-        ++ScanPos;
+    ScanPos = LineBreakFrom(ScanPos);
 }
 
 void TSynSQLSyn::AmpersandProc() {
