@@ -7,9 +7,11 @@
 // - for Pascal, the rescan after typing "{" at the start of line 1, stored ranges compared line
 //   by line until they agree; once on the real text (the comment closes at the first "}") and
 //   once on the same text with its braces blanked, so that the ranges never agree again and
-//   the rescan runs to the last line.
+//   the rescan runs to the last line;
+// - for SQL, the same scan with the keyword table built in every run, and the build alone.
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterRanges.h"
+#include "highlighters/SynHighlighterSQL.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,6 +48,9 @@ const std::vector<TCorpus>& Corpora() {
         {"xml", {"/usr/share"}, {".xml"}},
         {"javascript", {"/usr/share", "/usr/lib"}, {".js"}},
         {"php", {"/usr/share", "/usr/lib"}, {".php"}},
+        {"sql", {"/usr/share", "/usr/lib"}, {".sql"}},
+        {"dfm", {"/usr/share/fpcsrc", "/usr/lib"}, {".lfm", ".dfm"}},
+        {"ini", {"/usr/share", "/usr/lib", "/etc"}, {".ini", ".desktop", ".conf"}},
     };
     return corpora;
 }
@@ -248,6 +253,37 @@ void BM_PascalRescanAfterBraceNeverAgreeing(benchmark::State& state) {
     RescanAfterTypingBrace(state, PascalWithoutBraces());
 }
 
+// SQL loads its vocabulary at run time: the whole-document scan again, with the highlighter
+// built afresh every time (the main window's dialect and a few table names), so that
+// filling the keyword chains counts too.
+void BM_SQLKeywordTableAndFullRangeScan(benchmark::State& state) {
+    const TCorpus& corpus = CorpusOf("sql");
+    const TDocument& document = CorpusDocument(corpus);
+    if (SkipWithoutText(state, document, corpus)) return;
+    std::vector<int32_t> ranges(document.Lines.size());
+    for (auto _ : state) {
+        TSynSQLSyn sql;
+        sql.SetTableNames({"customer", "orders", "order_lines", "accounts"});
+        ComputeLineRanges(sql, document.Lines, ranges);
+        benchmark::DoNotOptimize(ranges.data());
+        benchmark::ClobberMemory();
+    }
+    ReportSize(state, document);
+}
+
+// Filling the keyword chains alone, for the smallest and the largest vocabulary.
+void BM_SQLKeywordTableBuild(benchmark::State& state) {
+    TSynSQLSyn sql;
+    const auto dialect = static_cast<TSQLDialect>(state.range(0));
+    for (auto _ : state) {
+        sql.SetSQLDialect(sqlStandard);
+        sql.SetSQLDialect(dialect);
+    }
+    state.SetLabel(dialect == sqlOracle ? "standard, then Oracle" : "standard, then Sybase");
+}
+
+BENCHMARK(BM_SQLKeywordTableAndFullRangeScan)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SQLKeywordTableBuild)->Arg(sqlSybase)->Arg(sqlOracle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PascalRescanAfterBraceAtLine1)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_PascalRescanAfterBraceNeverAgreeing)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -14,6 +14,9 @@ TWindowHighlighters::TWindowHighlighters() {
     ConfigureMainWindowXml(m_xml);
     ConfigureMainWindowJScript(m_jscript);
     ConfigureMainWindowPHP(m_php);
+    ConfigureMainWindowSQL(m_sql);
+    ConfigureMainWindowDfm(m_dfm);
+    ConfigureMainWindowIni(m_ini);
 }
 
 TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
@@ -26,6 +29,9 @@ TSynCustomHighlighter* TWindowHighlighters::ForIndex(int index) {
     case hlXml: return &m_xml;
     case hlJavaScript: return &m_jscript;
     case hlPhp: return &m_php;
+    case hlSql: return &m_sql;
+    case hlDfm: return &m_dfm;
+    case hlIni: return &m_ini;
     default: return nullptr;
     }
 }

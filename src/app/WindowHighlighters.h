@@ -10,6 +10,9 @@
 #include "highlighters/SynHighlighterJScript.h"
 #include "highlighters/SynHighlighterPHP.h"
 #include "highlighters/SynHighlighterXML.h"
+#include "highlighters/SynHighlighterSQL.h"
+#include "highlighters/SynHighlighterDfm.h"
+#include "highlighters/SynHighlighterIni.h"
 
 namespace tavlo {
 
@@ -29,6 +32,9 @@ public:
     TSynXMLSyn& Xml() { return m_xml; }
     TSynJScriptSyn& JScript() { return m_jscript; }
     TSynPHPSyn& PHP() { return m_php; }
+    TSynSQLSyn& SQL() { return m_sql; }
+    TSynDfmSyn& Dfm() { return m_dfm; }
+    TSynIniSyn& Ini() { return m_ini; }
 
 private:
     TSynPasSyn m_pascal;
@@ -39,6 +45,9 @@ private:
     TSynXMLSyn m_xml;
     TSynJScriptSyn m_jscript;
     TSynPHPSyn m_php;
+    TSynSQLSyn m_sql;
+    TSynDfmSyn m_dfm;
+    TSynIniSyn m_ini;
 };
 
 } // namespace tavlo

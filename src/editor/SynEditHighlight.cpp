@@ -44,7 +44,12 @@ void TCustomSynEdit::SetHighlighter(TSynCustomHighlighter* highlighter) {
     if (m_highlighter) m_highlighter->RemoveChangeHook(this);
     m_highlighter = highlighter;
     m_tailRangeLine = -1;
-    if (m_highlighter) m_highlighter->AddChangeHook(this, [this](TSynCustomHighlighter&) { highlighterChanged(); });
+    // A change of vocabulary (a dialect, a version) may move where comments and strings end.
+    if (m_highlighter)
+        m_highlighter->AddChangeHook(this, [this](TSynCustomHighlighter&) {
+            rescanAllRanges();
+            highlighterChanged();
+        });
     rescanAllRanges();
     highlighterChanged();
 }

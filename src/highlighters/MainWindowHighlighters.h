@@ -10,6 +10,9 @@
 #include "highlighters/SynHighlighterJScript.h"
 #include "highlighters/SynHighlighterPHP.h"
 #include "highlighters/SynHighlighterXML.h"
+#include "highlighters/SynHighlighterSQL.h"
+#include "highlighters/SynHighlighterDfm.h"
+#include "highlighters/SynHighlighterIni.h"
 
 namespace tavlo {
 
@@ -21,5 +24,8 @@ void ConfigureMainWindowHtml(TSynHTMLSyn& highlighter);
 void ConfigureMainWindowXml(TSynXMLSyn& highlighter);
 void ConfigureMainWindowJScript(TSynJScriptSyn& highlighter);
 void ConfigureMainWindowPHP(TSynPHPSyn& highlighter);
+void ConfigureMainWindowSQL(TSynSQLSyn& highlighter);
+void ConfigureMainWindowDfm(TSynDfmSyn& highlighter);
+void ConfigureMainWindowIni(TSynIniSyn& highlighter);
 
 } // namespace tavlo

@@ -160,7 +160,7 @@ public:
     void AddChangeHook(const void* owner, TChangeHook hook);
     void RemoveChangeHook(const void* owner);
 
-    void Assign(const TSynCustomHighlighter& source);
+    virtual void Assign(const TSynCustomHighlighter& source);
 
 protected:
     // Takes ownership; throws std::invalid_argument when the name is already present.

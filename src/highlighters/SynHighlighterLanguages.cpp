@@ -21,6 +21,9 @@
 #include "highlighters/SynHighlighterJScript.h"
 #include "highlighters/SynHighlighterPHP.h"
 #include "highlighters/SynHighlighterXML.h"
+#include "highlighters/SynHighlighterSQL.h"
+#include "highlighters/SynHighlighterDfm.h"
+#include "highlighters/SynHighlighterIni.h"
 
 namespace tavlo {
 
@@ -33,6 +36,9 @@ void RegisterBuiltinHighlighters(TSynHighlighterClassList& list) {
     list.Register(TSynXMLSyn::ClassInfo);
     list.Register(TSynJScriptSyn::ClassInfo);
     list.Register(TSynPHPSyn::ClassInfo);
+    list.Register(TSynSQLSyn::ClassInfo);
+    list.Register(TSynDfmSyn::ClassInfo);
+    list.Register(TSynIniSyn::ClassInfo);
 }
 
 } // namespace tavlo

@@ -67,6 +67,12 @@ inline size_t SkipOver(std::string_view line, size_t pos, const TSynByteSet& set
     return pos;
 }
 
+// Past the whitespace token at `pos`: one line break (CR LF counting as one), or a run of blanks.
+inline size_t SpaceTokenEnd(std::string_view line, size_t pos) {
+    if (const size_t lineBreak = LineBreakLength(line, pos)) return pos + lineBreak;
+    return SkipOver(line, pos, BlankBytes);
+}
+
 // The block comment closer "*/": true with `pos` past it when it comes before the line break,
 // false with `pos` on the line break (or at the line's end). The caller's `pos` is past the
 // opener, so that "/*/" stays open.

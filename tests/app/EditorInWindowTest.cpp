@@ -197,6 +197,48 @@ TEST_F(EditorInWindowTest, PhpFilesGetTheWindowsPhpColours) {
     EXPECT_EQ(Engine().Highlighter(), php);
 }
 
+TEST_F(EditorInWindowTest, SQLFilesAreColouredInTheWindowsDialect) {
+    window->resize(700, 500);
+    window->show();
+    for (const char* name : {"q.sql", "q.PSQ"}) {
+        ASSERT_TRUE(window->OpenFileByName(MakeFile(name, "select 'x' -- comment\n")));
+        auto* sql = dynamic_cast<TSynSQLSyn*>(Engine().Highlighter());
+        ASSERT_NE(sql, nullptr) << name;
+        EXPECT_EQ(window->ComboBoxHighlight->currentText(), "SQL");
+        EXPECT_EQ(sql->SQLDialect(), sqlSybase);
+        EXPECT_EQ(Engine().TokenAttributeAt({8, 1}), sql->StringAttri);
+        EXPECT_EQ(sql->StringAttri->Background(), clAqua);
+        EXPECT_GT(BluePixels(), 20) << "the comment is blue";
+    }
+    ChooseHighlighter(hlNone);
+    ChooseHighlighter(hlSql);
+    EXPECT_NE(dynamic_cast<TSynSQLSyn*>(Engine().Highlighter()), nullptr);
+}
+
+TEST_F(EditorInWindowTest, IniAndFormFilesAreColouredByTheWindow) {
+    window->resize(700, 500);
+    window->show();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("t.ini", "[Main]\nCount=12\n")));
+    auto* ini = dynamic_cast<TSynIniSyn*>(Engine().Highlighter());
+    ASSERT_NE(ini, nullptr);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "INI");
+    EXPECT_EQ(Engine().TokenAttributeAt({2, 1}), ini->SectionAttri);
+    EXPECT_EQ(ini->SectionAttri->Foreground(), clMaroon);
+    EXPECT_GT(BluePixels(), 5) << "the number is navy";
+
+    for (const char* name : {"f.dfm", "f.xfm"}) {
+        ASSERT_TRUE(window->OpenFileByName(MakeFile(name, "object F: TF\n  A = 12\nend\n")));
+        auto* dfm = dynamic_cast<TSynDfmSyn*>(Engine().Highlighter());
+        ASSERT_NE(dfm, nullptr) << name;
+        EXPECT_EQ(window->ComboBoxHighlight->currentText(), "DFM");
+        EXPECT_EQ(Engine().TokenAttributeAt({7, 2}), dfm->NumberAttri);
+        EXPECT_EQ(dfm->NumberAttri->Foreground(), clNavy);
+        EXPECT_GT(BluePixels(), 5) << name;
+    }
+    ChooseHighlighter(hlIni);
+    EXPECT_NE(dynamic_cast<TSynIniSyn*>(Engine().Highlighter()), nullptr);
+}
+
 TEST_F(EditorInWindowTest, TypingMarksTheDocumentAndMovesTheCaretPanel) {
     ShowActive();
     const QString name = MakeFile("doc.txt", "ab\ncd\n");

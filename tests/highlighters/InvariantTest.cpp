@@ -2,6 +2,7 @@
 // non-empty and cover the line exactly, kinds are known, the end of the line is stable, and a
 // line scanned alone from its stored range gives what the whole-document scan gave.
 #include "HighlighterTestSupport.h"
+#include "highlighters/SynHighlighterSQL.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +88,36 @@ void CheckDocument(const TSynHighlighterClass& info, const std::vector<std::stri
               std::vector<int32_t>(ranges.begin(), ranges.end() - 1));
 }
 
+template <TSQLDialect Dialect>
+std::unique_ptr<TSynCustomHighlighter> CreateSQLIn() {
+    auto sql = std::make_unique<TSynSQLSyn>();
+    sql->SetSQLDialect(Dialect);
+    return sql;
+}
+
+// The class list's languages, and those with options that change how they scan.
+const std::vector<TSynHighlighterClass>& CheckedClasses() {
+    static const std::vector<TSynHighlighterClass> classes = [] {
+        std::vector<TSynHighlighterClass> all = HighlighterClassList().Classes();
+        const auto sqlKinds = TSynSQLSyn::ClassInfo.KindNames;
+        all.insert(all.end(), {{"TSynSQLSyn standard", "sql-standard", sqlKinds, &CreateSQLIn<sqlStandard>},
+                               {"TSynSQLSyn Interbase 6", "sql-interbase6", sqlKinds, &CreateSQLIn<sqlInterbase6>},
+                               {"TSynSQLSyn MS SQL 7", "sql-mssql7", sqlKinds, &CreateSQLIn<sqlMSSQL7>},
+                               {"TSynSQLSyn MySQL", "sql-mysql", sqlKinds, &CreateSQLIn<sqlMySQL>},
+                               {"TSynSQLSyn Oracle", "sql-oracle", sqlKinds, &CreateSQLIn<sqlOracle>},
+                               {"TSynSQLSyn Ingres", "sql-ingres", sqlKinds, &CreateSQLIn<sqlIngres>},
+                               {"TSynSQLSyn MS SQL 2000", "sql-mssql2k", sqlKinds, &CreateSQLIn<sqlMSSQL2K>}});
+        return all;
+    }();
+    return classes;
+}
+
+const TSynHighlighterClass& CheckedClass(std::string_view shortName) {
+    for (const auto& info : CheckedClasses())
+        if (info.ShortName == shortName) return info;
+    throw std::logic_error("no highlighter " + std::string(shortName));
+}
+
 TEST(HighlighterInvariants, RandomByteLines) {
     std::mt19937 random(20261208);
     // Bytes weighted toward the characters that open and close constructs.
@@ -100,7 +131,7 @@ TEST(HighlighterInvariants, RandomByteLines) {
     }
     lines.emplace_back();
     lines.emplace_back(std::string(1, '\0'));
-    for (const auto& info : HighlighterClassList().Classes()) {
+    for (const auto& info : CheckedClasses()) {
         SCOPED_TRACE(info.ClassName);
         CheckDocument(info, lines);
     }
@@ -128,7 +159,7 @@ TEST(HighlighterInvariants, LongAndRepeatedLines) {
     for (const char* cut : {"<!--", "<%", "<![CDATA[", "<!DOCTYPE x [", "<a b=\"", "<a b='", "&#", "&am",
                             "<?x", "<", "</", "<a b", "<a b=", "/*", "{", "(*", "'", "\""})
         lines.emplace_back(cut);
-    for (const auto& info : HighlighterClassList().Classes()) {
+    for (const auto& info : CheckedClasses()) {
         SCOPED_TRACE(info.ClassName);
         CheckDocument(info, lines);
     }
@@ -162,7 +193,7 @@ void CheckFilesOnThisMachine(const std::vector<fs::path>& roots, const std::vect
         const auto lines = test::SplitLines(text.str());
         for (std::string_view name : languages) {
             SCOPED_TRACE(path.string());
-            CheckDocument(*HighlighterClassList().FindByShortName(name), lines);
+            CheckDocument(CheckedClass(name), lines);
         }
         if (::testing::Test::HasFailure()) break;
         ++checked;
@@ -199,6 +230,22 @@ TEST(HighlighterInvariants, HtmlFiles) {
 
 TEST(HighlighterInvariants, XmlFiles) {
     CheckFilesOnThisMachine({"/usr/share"}, {".xml"}, {"xml"}, std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, SqlFilesInEveryDialect) {
+    CheckFilesOnThisMachine({"/usr/share", "/usr/lib"}, {".sql"},
+                            {"sql", "sql-standard", "sql-interbase6", "sql-mssql7", "sql-mysql", "sql-oracle",
+                             "sql-ingres", "sql-mssql2k"},
+                            std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, FormFiles) {
+    CheckFilesOnThisMachine({"/usr/share/fpcsrc", "/usr/lib"}, {".lfm", ".dfm"}, {"dfm"}, std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, IniFiles) {
+    CheckFilesOnThisMachine({"/usr/share", "/usr/lib", "/etc"}, {".ini", ".desktop", ".conf"}, {"ini"},
+                            std::chrono::seconds(12));
 }
 
 } // namespace
