@@ -62,7 +62,6 @@ void ConfigureMainWindowPHP(TSynPHPSyn& highlighter) {
 }
 
 void ConfigureMainWindowSQL(TSynSQLSyn& highlighter) {
-    highlighter.SetDefaultFilter("SQL Files (*.sql)|*.sql");
     highlighter.CommentAttri->SetForeground(clBlue);
     highlighter.NumberAttri->SetForeground(clNavy);
     highlighter.StringAttri->SetBackground(clAqua);
@@ -71,18 +70,15 @@ void ConfigureMainWindowSQL(TSynSQLSyn& highlighter) {
     highlighter.TableNameAttri->SetForeground(clGreen);
     highlighter.TableNameAttri->SetStyle(fsUnderline);
     highlighter.VariableAttri->SetForeground(clBlue);
-    highlighter.SetSQLDialect(sqlSybase);
 }
 
 void ConfigureMainWindowDfm(TSynDfmSyn& highlighter) {
-    highlighter.SetDefaultFilter("Borland Form Files (*.dfm;*.xfm)|*.dfm;*.xfm");
     for (TSynHighlighterAttributes* attribute :
          {highlighter.CommentAttri, highlighter.NumberAttri, highlighter.StringAttri})
         attribute->SetForeground(clNavy);
 }
 
 void ConfigureMainWindowIni(TSynIniSyn& highlighter) {
-    highlighter.SetDefaultFilter("INI Files (*.ini)|*.ini");
     highlighter.SectionAttri->SetForeground(clMaroon);
     highlighter.NumberAttri->SetForeground(clNavy);
     highlighter.StringAttri->SetForeground(clNavy);

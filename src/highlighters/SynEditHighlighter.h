@@ -179,6 +179,10 @@ protected:
     unsigned char CharAt(size_t pos) const {
         return pos < Line.size() ? static_cast<unsigned char>(Line[pos]) : 0;
     }
+    // Whether the byte `offset` places after the scan position is `c` (false past the line).
+    bool FollowedBy(size_t offset, char c) const {
+        return !AtEnd(ScanPos + offset) && Line[ScanPos + offset] == c;
+    }
     // The end of the line, or a CR or LF: where single-line constructs stop.
     bool AtLineBreak(size_t pos) const {
         return pos >= Line.size() || Line[pos] == '\r' || Line[pos] == '\n';

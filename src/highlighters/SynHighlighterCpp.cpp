@@ -213,10 +213,6 @@ void TSynCppSyn::NextToken() {
     }
 }
 
-bool TSynCppSyn::FollowedBy(size_t offset, char c) const {
-    return !AtEnd(ScanPos + offset) && Line[ScanPos + offset] == c;
-}
-
 void TSynCppSyn::SymbolOfLength(size_t length) {
     CurrentKind = ttSymbol;
     ScanPos += length;

@@ -303,10 +303,6 @@ void TSynSQLSyn::NextToken() {
     }
 }
 
-bool TSynSQLSyn::NextIs(char c, size_t offset) const {
-    return !AtEnd(ScanPos + offset) && Line[ScanPos + offset] == c;
-}
-
 void TSynSQLSyn::SymbolOfLength(size_t length) {
     CurrentKind = ttSymbol;
     ScanPos += length;
@@ -355,7 +351,7 @@ void TSynSQLSyn::DoubleQuoteProc() {
     ++ScanPos;
     while (!AtLineBreak(ScanPos) && Line[ScanPos] != '\0') {
         const char c = Line[ScanPos];
-        if ((c == '\\' || c == '"') && NextIs('"')) {
+        if ((c == '\\' || c == '"') && FollowedBy(1, '"')) {
             ScanPos += 2;
             continue;
         }
@@ -365,7 +361,7 @@ void TSynSQLSyn::DoubleQuoteProc() {
 }
 
 void TSynSQLSyn::MinusProc() {
-    if (!NextIs('-')) {
+    if (!FollowedBy(1, '-')) {
         SymbolOfLength(1);
         return;
     }
@@ -374,14 +370,14 @@ void TSynSQLSyn::MinusProc() {
 }
 
 void TSynSQLSyn::SlashProc() {
-    if (NextIs('*')) {
+    if (FollowedBy(1, '*')) {
         RangeState = rgBlockComment;
         CurrentKind = ttComment;
         ScanPos += 2;
         ScanBlockCommentBody();
         return;
     }
-    SymbolOfLength(NextIs('=') ? 2 : 1);
+    SymbolOfLength(FollowedBy(1, '=') ? 2 : 1);
 }
 
 void TSynSQLSyn::BlockCommentProc() {
@@ -402,7 +398,7 @@ void TSynSQLSyn::NumberProc() {
     ++ScanPos;
     while (!AtEnd(ScanPos)) {
         const unsigned char c = CharAt(ScanPos);
-        if (c == '.' && NextIs('.')) return;
+        if (c == '.' && FollowedBy(1, '.')) return;
         if (!IsDigit(c) && c != '.' && c != '-') return;
         ++ScanPos;
     }
@@ -418,7 +414,7 @@ void TSynSQLSyn::IdentProc() {
 
 void TSynSQLSyn::ColonOrAtProc() {
     const bool at = Line[ScanPos] == '@';
-    if (at && m_dialect == sqlMSSQL7 && NextIs('@')) {
+    if (at && m_dialect == sqlMSSQL7 && FollowedBy(1, '@')) {
         IdentProc(); // the server's @@ variables are words of the vocabulary
         return;
     }
@@ -444,29 +440,29 @@ void TSynSQLSyn::HashProc() {
 }
 
 void TSynSQLSyn::AmpersandProc() {
-    SymbolOfLength(NextIs('&') || NextIs('=') ? 2 : 1);
+    SymbolOfLength(FollowedBy(1, '&') || FollowedBy(1, '=') ? 2 : 1);
 }
 void TSynSQLSyn::EqualProc() {
-    SymbolOfLength(NextIs('=') || NextIs('>') ? 2 : 1);
+    SymbolOfLength(FollowedBy(1, '=') || FollowedBy(1, '>') ? 2 : 1);
 }
 void TSynSQLSyn::GreaterProc() {
-    SymbolOfLength(NextIs('=') || NextIs('>') ? 2 : 1);
+    SymbolOfLength(FollowedBy(1, '=') || FollowedBy(1, '>') ? 2 : 1);
 }
 void TSynSQLSyn::BarProc() {
-    SymbolOfLength(NextIs('|') || NextIs('=') ? 2 : 1);
+    SymbolOfLength(FollowedBy(1, '|') || FollowedBy(1, '=') ? 2 : 1);
 }
 void TSynSQLSyn::PlusProc() {
-    SymbolOfLength(NextIs('+') || NextIs('=') ? 2 : 1);
+    SymbolOfLength(FollowedBy(1, '+') || FollowedBy(1, '=') ? 2 : 1);
 }
 void TSynSQLSyn::SymbolOrAssignProc() {
-    SymbolOfLength(NextIs('=') ? 2 : 1);
+    SymbolOfLength(FollowedBy(1, '=') ? 2 : 1);
 }
 
 void TSynSQLSyn::LowerProc() {
-    if (NextIs('<'))
-        SymbolOfLength(NextIs('=', 2) ? 3 : 2);
+    if (FollowedBy(1, '<'))
+        SymbolOfLength(FollowedBy(2, '=') ? 3 : 2);
     else
-        SymbolOfLength(NextIs('=') ? 2 : 1);
+        SymbolOfLength(FollowedBy(1, '=') ? 2 : 1);
 }
 
 } // namespace tavlo

@@ -126,7 +126,6 @@ private:
     void ScanBlockCommentBody();
     void ScanStringBody();
     void SymbolOfLength(size_t length);
-    bool NextIs(char c, size_t offset = 1) const;
 
     std::array<THandler, 256> CharDispatch;
     std::array<TSynHighlighterAttributes*, ttVariable + 1> KindAttributes{};
