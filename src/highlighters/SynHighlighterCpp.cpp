@@ -295,7 +295,7 @@ void TSynCppSyn::SlashProc() {
 
 void TSynCppSyn::ScanLineComment() {
     CurrentKind = ttComment;
-    ScanPos = FindFirstOf(Line, ScanPos + 2, LineBreakBytes);
+    ScanPos = FindLineBreak(Line, ScanPos + 2);
 }
 
 void TSynCppSyn::BlockCommentProc() {

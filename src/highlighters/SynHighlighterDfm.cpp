@@ -6,9 +6,6 @@ namespace tavlo {
 
 namespace {
 
-// Where a brace comment ends on its line: its "}", or the line.
-constexpr TSynByteSet BraceCommentStops = ByteSet("}\r\n");
-
 std::unique_ptr<TSynCustomHighlighter> CreateDfm() {
     return std::make_unique<TSynDfmSyn>();
 }
@@ -124,7 +121,7 @@ void TSynDfmSyn::BraceCommentProc() {
 }
 
 void TSynDfmSyn::ScanBraceCommentBody() {
-    ScanPos = FindFirstOf(Line, ScanPos, BraceCommentStops);
+    ScanPos = FindOnLine(Line, ScanPos, '}');
     if (!AtEnd(ScanPos) && Line[ScanPos] == '}') {
         ++ScanPos;
         RangeState = rgNone;

@@ -6,9 +6,6 @@ namespace tavlo {
 
 namespace {
 
-// Where a section name ends: its "]", or the line.
-constexpr TSynByteSet SectionCloserStops = ByteSet("]\r\n");
-
 std::unique_ptr<TSynCustomHighlighter> CreateIni() {
     return std::make_unique<TSynIniSyn>();
 }
@@ -96,7 +93,7 @@ void TSynIniSyn::SectionOpenProc() {
         return;
     }
     CurrentKind = ttSection;
-    ScanPos = FindFirstOf(Line, ScanPos + 1, SectionCloserStops);
+    ScanPos = FindOnLine(Line, ScanPos + 1, ']');
     if (!AtEnd(ScanPos) && Line[ScanPos] == ']') ++ScanPos;
 }
 
@@ -106,7 +103,7 @@ void TSynIniSyn::SemicolonProc() {
         return;
     }
     CurrentKind = ttComment;
-    ScanPos = FindFirstOf(Line, ScanPos, LineBreakBytes);
+    ScanPos = FindLineBreak(Line, ScanPos);
 }
 
 void TSynIniSyn::EqualProc() {

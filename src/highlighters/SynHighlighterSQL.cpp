@@ -366,7 +366,7 @@ void TSynSQLSyn::MinusProc() {
         return;
     }
     CurrentKind = ttComment;
-    ScanPos = FindFirstOf(Line, ScanPos, LineBreakBytes);
+    ScanPos = FindLineBreak(Line, ScanPos);
 }
 
 void TSynSQLSyn::SlashProc() {
@@ -409,7 +409,7 @@ void TSynSQLSyn::IdentProc() {
     CurrentKind = LookupWord(Line.data() + ScanPos, Line.size() - ScanPos, length);
     ScanPos += length;
     // The remark words of SQL*Plus comment out the rest of their line.
-    if (CurrentKind == ttComment) ScanPos = FindFirstOf(Line, ScanPos, LineBreakBytes);
+    if (CurrentKind == ttComment) ScanPos = FindLineBreak(Line, ScanPos);
 }
 
 void TSynSQLSyn::ColonOrAtProc() {
@@ -436,7 +436,7 @@ void TSynSQLSyn::HashProc() {
         return;
     }
     CurrentKind = ttComment;
-    ScanPos = FindFirstOf(Line, ScanPos, LineBreakBytes);
+    ScanPos = FindLineBreak(Line, ScanPos);
 }
 
 void TSynSQLSyn::AmpersandProc() {
