@@ -2,12 +2,16 @@
 // into memory and repeated to size):
 // - for every language with a corpus below: the whole-document range computation an editor
 //   runs when a highlighter is set, beside a memchr line split of the same bytes (MB/s);
+// - for the markup languages, a minified document: the first 10 and 20 MB of the same text
+//   with its line breaks blanked, scanned as one line (equal MB/s for both: linear time);
 // - for Pascal, the rescan after typing "{" at the start of line 1, stored ranges compared line
 //   by line until they agree; once on the real text (the comment closes at the first "}") and
 //   once on the same text with its braces blanked, so that the ranges never agree again and
-//   the rescan runs to the last line.
+//   the rescan runs to the last line;
+// - for SQL, the same scan with the keyword table built in every run, and the build alone.
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterRanges.h"
+#include "highlighters/SynHighlighterSQL.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,8 +44,13 @@ const std::vector<TCorpus>& Corpora() {
         {"pascal", {"/usr/share/fpcsrc"}, {".pas", ".pp", ".inc"}},
         {"cpp", {"/usr/include"}, {".h", ".hpp", ".c", ".cc", ".cpp"}},
         {"css", {"/usr/share", "/usr/lib"}, {".css"}},
+        {"html", {"/usr/share"}, {".html", ".htm"}},
+        {"xml", {"/usr/share"}, {".xml"}},
         {"javascript", {"/usr/share", "/usr/lib"}, {".js"}},
         {"php", {"/usr/share", "/usr/lib"}, {".php"}},
+        {"sql", {"/usr/share", "/usr/lib"}, {".sql"}},
+        {"dfm", {"/usr/share/fpcsrc", "/usr/lib"}, {".lfm", ".dfm"}},
+        {"ini", {"/usr/share", "/usr/lib", "/etc"}, {".ini", ".desktop", ".conf"}},
     };
     return corpora;
 }
@@ -158,6 +167,24 @@ void MemchrLineSplit(benchmark::State& state, const TCorpus& corpus) {
     ReportSize(state, document);
 }
 
+// Markup is often minified to one line; the line's size is the benchmark's argument in MB.
+void MinifiedLineScan(benchmark::State& state, const TSynHighlighterClass& highlighterClass, const TCorpus& corpus) {
+    const TDocument& document = CorpusDocument(corpus);
+    if (SkipWithoutText(state, document, corpus)) return;
+    std::string line = document.Text.substr(0, static_cast<size_t>(state.range(0)) * 1000 * 1000);
+    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    std::unique_ptr<TSynCustomHighlighter> highlighter = highlighterClass.Create();
+    for (auto _ : state) {
+        highlighter->ClearRange();
+        highlighter->StartLine(line, 0);
+        highlighter->SkipToLineEnd();
+        benchmark::DoNotOptimize(highlighter->CurrentRange());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * line.size()));
+}
+
+const std::string_view MinifiedLanguages[] = {"html", "xml"};
+
 void RegisterLanguageBenchmarks() {
     for (const TSynHighlighterClass& highlighterClass : HighlighterClassList().Classes()) {
         for (const TCorpus& corpus : Corpora()) {
@@ -169,6 +196,14 @@ void RegisterLanguageBenchmarks() {
             benchmark::RegisterBenchmark(("MemchrLineSplit/" + name).c_str(), MemchrLineSplit, corpus)
                 ->Unit(benchmark::kMillisecond)
                 ->UseRealTime();
+            if (std::find(std::begin(MinifiedLanguages), std::end(MinifiedLanguages), name) !=
+                std::end(MinifiedLanguages))
+                benchmark::RegisterBenchmark(("MinifiedLineScan/" + name).c_str(), MinifiedLineScan,
+                                             highlighterClass, corpus)
+                    ->Arg(10)
+                    ->Arg(20)
+                    ->Unit(benchmark::kMillisecond)
+                    ->UseRealTime();
         }
     }
 }
@@ -218,6 +253,37 @@ void BM_PascalRescanAfterBraceNeverAgreeing(benchmark::State& state) {
     RescanAfterTypingBrace(state, PascalWithoutBraces());
 }
 
+// SQL loads its vocabulary at run time: the whole-document scan again, with the highlighter
+// built afresh every time (the main window's dialect and a few table names), so that
+// filling the keyword chains counts too.
+void BM_SQLKeywordTableAndFullRangeScan(benchmark::State& state) {
+    const TCorpus& corpus = CorpusOf("sql");
+    const TDocument& document = CorpusDocument(corpus);
+    if (SkipWithoutText(state, document, corpus)) return;
+    std::vector<int32_t> ranges(document.Lines.size());
+    for (auto _ : state) {
+        TSynSQLSyn sql;
+        sql.SetTableNames({"customer", "orders", "order_lines", "accounts"});
+        ComputeLineRanges(sql, document.Lines, ranges);
+        benchmark::DoNotOptimize(ranges.data());
+        benchmark::ClobberMemory();
+    }
+    ReportSize(state, document);
+}
+
+// Filling the keyword chains alone, for the smallest and the largest vocabulary.
+void BM_SQLKeywordTableBuild(benchmark::State& state) {
+    TSynSQLSyn sql;
+    const auto dialect = static_cast<TSQLDialect>(state.range(0));
+    for (auto _ : state) {
+        sql.SetSQLDialect(sqlStandard);
+        sql.SetSQLDialect(dialect);
+    }
+    state.SetLabel(dialect == sqlOracle ? "standard, then Oracle" : "standard, then Sybase");
+}
+
+BENCHMARK(BM_SQLKeywordTableAndFullRangeScan)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SQLKeywordTableBuild)->Arg(sqlSybase)->Arg(sqlOracle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PascalRescanAfterBraceAtLine1)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_PascalRescanAfterBraceNeverAgreeing)->Unit(benchmark::kMillisecond)->UseRealTime();
 

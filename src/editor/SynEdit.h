@@ -551,6 +551,8 @@ private:
     // SynEditHighlight.cpp
     void bindRangeUpkeep();
     void highlighterChanged();
+    // Every range unknown again, the visible ones scanned now.
+    void resetRanges();
     void storeResetRange();
     // Completes ranges up to the line; rows whose range changed repaint, those from
     // unchangedFrom on excepted (a paint draws them now).

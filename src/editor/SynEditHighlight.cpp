@@ -22,10 +22,13 @@ void TCustomSynEdit::SetHighlighter(TSynCustomHighlighter* highlighter) {
     if (m_highlighter) m_highlighter->RemoveChangeHook(this);
     m_highlighter = highlighter;
     if (m_highlighter) {
-        m_highlighter->AddChangeHook(this, [this](TSynCustomHighlighter&) { highlighterChanged(); });
-        m_ranges.Reset(m_lines->Count());
-        storeResetRange();
-        settleVisibleRanges();
+        // A change of vocabulary (a dialect, a version) may move where comments and strings
+        // end: every stored range is in doubt again.
+        m_highlighter->AddChangeHook(this, [this](TSynCustomHighlighter&) {
+            resetRanges();
+            highlighterChanged();
+        });
+        resetRanges();
     }
     highlighterChanged();
 }
@@ -41,6 +44,12 @@ void TCustomSynEdit::highlighterChanged() {
     measureCell();
     SizeOrFontChanged();
     invalidateAll();
+}
+
+void TCustomSynEdit::resetRanges() {
+    m_ranges.Reset(m_lines->Count());
+    storeResetRange();
+    settleVisibleRanges();
 }
 
 void TCustomSynEdit::storeResetRange() {

@@ -140,7 +140,9 @@ public:
     virtual TSynRange CurrentRange() const;
     virtual void RestoreRange(TSynRange range);
     virtual void ClearRange();
-    void SkipToLineEnd();
+    // Calls NextToken until AtLineEnd; a language may answer the same without a virtual call
+    // per token.
+    virtual void SkipToLineEnd();
     // The current token without a copy; valid as long as the line is.
     std::string_view TokenView() const { return Line.substr(TokenStartPos, ScanPos - TokenStartPos); }
 
@@ -159,7 +161,7 @@ public:
     void AddChangeHook(const void* owner, TChangeHook hook);
     void RemoveChangeHook(const void* owner);
 
-    void Assign(const TSynCustomHighlighter& source);
+    virtual void Assign(const TSynCustomHighlighter& source);
 
 protected:
     // Takes ownership; throws std::invalid_argument when the name is already present.
@@ -177,6 +179,10 @@ protected:
     // The byte at pos, or 0 past the end; use AtEnd to tell a zero byte from the end.
     unsigned char CharAt(size_t pos) const {
         return pos < Line.size() ? static_cast<unsigned char>(Line[pos]) : 0;
+    }
+    // Whether the byte `offset` places after the scan position is `c` (false past the line).
+    bool FollowedBy(size_t offset, char c) const {
+        return !AtEnd(ScanPos + offset) && Line[ScanPos + offset] == c;
     }
     // The end of the line, or a CR or LF: where single-line constructs stop.
     bool AtLineBreak(size_t pos) const {

@@ -213,10 +213,6 @@ void TSynCppSyn::NextToken() {
     }
 }
 
-bool TSynCppSyn::FollowedBy(size_t offset, char c) const {
-    return !AtEnd(ScanPos + offset) && Line[ScanPos + offset] == c;
-}
-
 void TSynCppSyn::SymbolOfLength(size_t length) {
     CurrentKind = ttSymbol;
     ScanPos += length;
@@ -299,7 +295,7 @@ void TSynCppSyn::SlashProc() {
 
 void TSynCppSyn::ScanLineComment() {
     CurrentKind = ttComment;
-    ScanPos = FindFirstOf(Line, ScanPos + 2, LineBreakBytes);
+    ScanPos = FindLineBreak(Line, ScanPos + 2);
 }
 
 void TSynCppSyn::BlockCommentProc() {

@@ -106,7 +106,6 @@ private:
     void ScanStringBody();
     void ScanDirectiveBody();
     void ScanLineComment();
-    bool FollowedBy(size_t offset, char c) const;
     bool TokenHasLetter(char lower) const;
 
     std::array<THandler, 256> CharDispatch;

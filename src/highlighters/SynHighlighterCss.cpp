@@ -320,10 +320,6 @@ void TSynCssSyn::NextToken() {
         (this->*CharDispatch[static_cast<unsigned char>(Line[ScanPos])])();
 }
 
-bool TSynCssSyn::FollowedBy(size_t offset, char c) const {
-    return !AtEnd(ScanPos + offset) && Line[ScanPos + offset] == c;
-}
-
 void TSynCssSyn::SpaceProc() {
     CurrentKind = ttSpace;
     ScanPos = SkipOver(Line, ScanPos + 1, BlankBytes);

@@ -67,7 +67,6 @@ private:
     void UnknownProc();
     void CommentProc();
     void ScanCommentBody();
-    bool FollowedBy(size_t offset, char c) const;
 
     std::array<THandler, 256> CharDispatch;
     std::array<TSynHighlighterAttributes*, ttUnknown + 1> KindAttributes{};

@@ -38,9 +38,10 @@ void TSynHashEntry::AddEntry(std::unique_ptr<TSynHashEntry>& head,
     *slot = std::move(entry);
 }
 
-const TSynHashEntry* TSynHashEntryList::Get(int hash) const {
-    if (hash < 0 || hash >= Count()) return nullptr;
-    return m_heads[static_cast<size_t>(hash)].get();
+bool TSynHashEntryList::Contains(int hash, const std::string& keyword) const {
+    for (const TSynHashEntry* entry = Get(hash); entry; entry = entry->Next())
+        if (SameTextIgnoringCase(entry->Keyword(), keyword)) return true;
+    return false;
 }
 
 void TSynHashEntryList::Put(int hash, std::unique_ptr<TSynHashEntry> entry) {

@@ -19,7 +19,8 @@ public:
     // order added); `head` becomes the new head. Throws std::invalid_argument
     // "Keyword \"%s\" already in list", leaving the chain as it was, when it holds the
     // keyword in any letter case.
-    static void AddEntry(std::unique_ptr<TSynHashEntry>& head, std::unique_ptr<TSynHashEntry> entry);
+    static void AddEntry(std::unique_ptr<TSynHashEntry>& head,
+                         std::unique_ptr<TSynHashEntry> entry);
 
     const TSynHashEntry* Next() const { return m_next.get(); }
     int KeyLen() const { return static_cast<int>(m_keyword.size()); }
@@ -36,7 +37,11 @@ class TSynHashEntryList {
 public:
     int Count() const { return static_cast<int>(m_heads.size()); }
     // The chain head at `hash`, or none outside the list.
-    const TSynHashEntry* Get(int hash) const;
+    const TSynHashEntry* Get(int hash) const {
+        return hash >= 0 && hash < Count() ? m_heads[static_cast<size_t>(hash)].get() : nullptr;
+    }
+    // Whether the chain at `hash` holds the keyword in any letter case.
+    bool Contains(int hash, const std::string& keyword) const;
     // Grows the list as needed; throws std::out_of_range for a negative hash.
     void Put(int hash, std::unique_ptr<TSynHashEntry> entry);
     void Clear() { m_heads.clear(); }

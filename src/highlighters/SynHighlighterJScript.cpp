@@ -172,7 +172,7 @@ void TSynJScriptSyn::SlashProc() {
     switch (CharAt(ScanPos + 1)) {
     case '/':
         CurrentKind = ttComment;
-        ScanPos = FindFirstOf(Line, ScanPos, LineBreakBytes);
+        ScanPos = FindLineBreak(Line, ScanPos);
         break;
     case '*':
         CurrentKind = ttComment;

@@ -13,12 +13,17 @@
 // 3. Samples in tests/highlighters/examples/<short name>/: the golden, invariant and
 //    range tests pick the language up from this list.
 #include "highlighters/SynEditHighlighter.h"
+#include "highlighters/SynHighlighterHtml.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 #include "highlighters/SynHighlighterCpp.h"
 #include "highlighters/SynHighlighterCss.h"
 #include "highlighters/SynHighlighterJScript.h"
 #include "highlighters/SynHighlighterPHP.h"
+#include "highlighters/SynHighlighterXML.h"
+#include "highlighters/SynHighlighterSQL.h"
+#include "highlighters/SynHighlighterDfm.h"
+#include "highlighters/SynHighlighterIni.h"
 
 namespace tavlo {
 
@@ -27,8 +32,13 @@ void RegisterBuiltinHighlighters(TSynHighlighterClassList& list) {
     list.Register(TSynSchSyn::ClassInfo);
     list.Register(TSynCppSyn::ClassInfo);
     list.Register(TSynCssSyn::ClassInfo);
+    list.Register(TSynHTMLSyn::ClassInfo);
+    list.Register(TSynXMLSyn::ClassInfo);
     list.Register(TSynJScriptSyn::ClassInfo);
     list.Register(TSynPHPSyn::ClassInfo);
+    list.Register(TSynSQLSyn::ClassInfo);
+    list.Register(TSynDfmSyn::ClassInfo);
+    list.Register(TSynIniSyn::ClassInfo);
 }
 
 } // namespace tavlo

@@ -130,7 +130,7 @@ void TSynPHPSyn::InvalidSymbolProc() {
 
 void TSynPHPSyn::LineCommentProc() {
     CurrentKind = ttComment;
-    ScanPos = FindFirstOf(Line, ScanPos, LineBreakBytes);
+    ScanPos = FindLineBreak(Line, ScanPos);
 }
 
 void TSynPHPSyn::SlashProc() {

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <initializer_list>
 #include <string_view>
 
 namespace tavlo {
@@ -51,7 +53,6 @@ template <class TPredicate> constexpr TSynByteSet ByteSetOf(TPredicate predicate
 }
 
 inline constexpr TSynByteSet BlankBytes = ByteSetOf(IsBlank);
-inline constexpr TSynByteSet LineBreakBytes = ByteSet("\r\n");
 
 // The first position from `pos` on whose byte is in `set`; the line's length when none is.
 inline size_t FindFirstOf(std::string_view line, size_t pos, const TSynByteSet& set) {
@@ -65,6 +66,33 @@ inline size_t SkipOver(std::string_view line, size_t pos, const TSynByteSet& set
     while (pos < line.size() && set[static_cast<unsigned char>(line[pos])])
         ++pos;
     return pos;
+}
+
+// The first position from `pos` on whose byte is one of `stops`; the line's length when none
+// is. memchr passes many bytes a step, which pays on long lines (comments, data blocks).
+inline size_t FindFirstByte(std::string_view line, size_t pos, std::initializer_list<char> stops) {
+    if (pos >= line.size()) return line.size();
+    size_t length = line.size() - pos;
+    for (char stop : stops)
+        if (const void* found = std::memchr(line.data() + pos, stop, length))
+            length = static_cast<size_t>(static_cast<const char*>(found) - (line.data() + pos));
+    return pos + length;
+}
+
+// Where a construct that runs to the end of the line stops: the first CR or LF from `pos` on.
+inline size_t FindLineBreak(std::string_view line, size_t pos) {
+    return FindFirstByte(line, pos, {'\r', '\n'});
+}
+
+// Where a construct that ends at `c` or with the line stops: the first `c`, CR or LF from `pos`.
+inline size_t FindOnLine(std::string_view line, size_t pos, char c) {
+    return FindFirstByte(line, pos, {c, '\r', '\n'});
+}
+
+// Past the whitespace token at `pos`: one line break (CR LF counting as one), or a run of blanks.
+inline size_t SpaceTokenEnd(std::string_view line, size_t pos) {
+    if (const size_t lineBreak = LineBreakLength(line, pos)) return pos + lineBreak;
+    return SkipOver(line, pos, BlankBytes);
 }
 
 // The block comment closer "*/": true with `pos` past it when it comes before the line break,

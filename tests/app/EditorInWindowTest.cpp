@@ -112,6 +112,49 @@ TEST_F(EditorInWindowTest, HighlighterFollowsExtensionAndComboAndColoursTheText)
     EXPECT_EQ(window->ComboBoxHighlight->currentText(), "Pascal");
 }
 
+TEST_F(EditorInWindowTest, HtmlFilesGetTheWindowsHtmlHighlighter) {
+    window->resize(700, 500);
+    window->show();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("page.HTM", "<p class=\"wide\">a &amp; b</p>\n")));
+    auto* html = dynamic_cast<TSynHTMLSyn*>(Engine().Highlighter());
+    ASSERT_NE(html, nullptr);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "HTML");
+    EXPECT_EQ(Engine().TokenAttributeAt({2, 1}), html->KeyAttri);
+    EXPECT_EQ(html->KeyAttri->Foreground(), clMaroon);
+    EXPECT_EQ(Engine().TokenAttributeAt({10, 1}), html->ValueAttri);
+    EXPECT_GT(BluePixels(), 20); // the navy value
+
+    ChooseHighlighter(hlNone);
+    EXPECT_EQ(BluePixels(), 0);
+    ChooseHighlighter(hlHtml);
+    EXPECT_EQ(Engine().Highlighter(), html);
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("other.html", "x\n")));
+    EXPECT_EQ(Engine().Highlighter(), html);
+}
+
+TEST_F(EditorInWindowTest, XmlFilesGetTheWindowsXmlHighlighter) {
+    window->resize(700, 500);
+    window->show();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("data.xml", "<a b=\"c\">&amp;</a>\n")));
+    auto* xml = dynamic_cast<TSynXMLSyn*>(Engine().Highlighter());
+    ASSERT_NE(xml, nullptr);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "XML");
+    EXPECT_EQ(Engine().TokenAttributeAt({2, 1}), xml->ElementAttri);
+    EXPECT_EQ(xml->ElementAttri->Style(), 0);
+    EXPECT_EQ(Engine().TokenAttributeAt({7, 1}), xml->AttributeValueAttri);
+    EXPECT_EQ(xml->AttributeValueAttri->Foreground(), clBlack);
+    EXPECT_GT(BluePixels(), 20); // symbols and the entity reference
+
+    for (const char* name : {"schema.xsd", "sheet.XSLT", "types.dtd"}) {
+        ASSERT_TRUE(window->OpenFileByName(MakeFile(name, "x\n")));
+        EXPECT_EQ(Engine().Highlighter(), xml) << name;
+    }
+    ChooseHighlighter(hlHtml);
+    EXPECT_NE(Engine().Highlighter(), xml);
+    ChooseHighlighter(hlXml);
+    EXPECT_EQ(Engine().Highlighter(), xml);
+}
+
 TEST_F(EditorInWindowTest, JavaScriptFilesGetTheWindowsJavaScriptColours) {
     window->show();
     ASSERT_TRUE(window->OpenFileByName(MakeFile("page.JS", "/* c */ var s = 'x';\n")));
@@ -152,6 +195,48 @@ TEST_F(EditorInWindowTest, PhpFilesGetTheWindowsPhpColours) {
     ChooseHighlighter(hlNone);
     ChooseHighlighter(hlPhp);
     EXPECT_EQ(Engine().Highlighter(), php);
+}
+
+TEST_F(EditorInWindowTest, SQLFilesAreColouredInTheWindowsDialect) {
+    window->resize(700, 500);
+    window->show();
+    for (const char* name : {"q.sql", "q.PSQ"}) {
+        ASSERT_TRUE(window->OpenFileByName(MakeFile(name, "select 'x' -- comment\n")));
+        auto* sql = dynamic_cast<TSynSQLSyn*>(Engine().Highlighter());
+        ASSERT_NE(sql, nullptr) << name;
+        EXPECT_EQ(window->ComboBoxHighlight->currentText(), "SQL");
+        EXPECT_EQ(sql->SQLDialect(), sqlSybase);
+        EXPECT_EQ(Engine().TokenAttributeAt({8, 1}), sql->StringAttri);
+        EXPECT_EQ(sql->StringAttri->Background(), clAqua);
+        EXPECT_GT(BluePixels(), 20) << "the comment is blue";
+    }
+    ChooseHighlighter(hlNone);
+    ChooseHighlighter(hlSql);
+    EXPECT_NE(dynamic_cast<TSynSQLSyn*>(Engine().Highlighter()), nullptr);
+}
+
+TEST_F(EditorInWindowTest, IniAndFormFilesAreColouredByTheWindow) {
+    window->resize(700, 500);
+    window->show();
+    ASSERT_TRUE(window->OpenFileByName(MakeFile("t.ini", "[Main]\nCount=12\n")));
+    auto* ini = dynamic_cast<TSynIniSyn*>(Engine().Highlighter());
+    ASSERT_NE(ini, nullptr);
+    EXPECT_EQ(window->ComboBoxHighlight->currentText(), "INI");
+    EXPECT_EQ(Engine().TokenAttributeAt({2, 1}), ini->SectionAttri);
+    EXPECT_EQ(ini->SectionAttri->Foreground(), clMaroon);
+    EXPECT_GT(BluePixels(), 5) << "the number is navy";
+
+    for (const char* name : {"f.dfm", "f.xfm"}) {
+        ASSERT_TRUE(window->OpenFileByName(MakeFile(name, "object F: TF\n  A = 12\nend\n")));
+        auto* dfm = dynamic_cast<TSynDfmSyn*>(Engine().Highlighter());
+        ASSERT_NE(dfm, nullptr) << name;
+        EXPECT_EQ(window->ComboBoxHighlight->currentText(), "DFM");
+        EXPECT_EQ(Engine().TokenAttributeAt({7, 2}), dfm->NumberAttri);
+        EXPECT_EQ(dfm->NumberAttri->Foreground(), clNavy);
+        EXPECT_GT(BluePixels(), 5) << name;
+    }
+    ChooseHighlighter(hlIni);
+    EXPECT_NE(dynamic_cast<TSynIniSyn*>(Engine().Highlighter()), nullptr);
 }
 
 TEST_F(EditorInWindowTest, TypingMarksTheDocumentAndMovesTheCaretPanel) {

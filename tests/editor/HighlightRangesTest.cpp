@@ -2,6 +2,7 @@
 // rescanned only as far as a change reaches.
 #include "EditorFixture.h"
 #include "highlighters/SynHighlighterPas.h"
+#include "highlighters/SynHighlighterSQL.h"
 
 #include <iterator>
 #include <random>
@@ -244,6 +245,31 @@ TEST_F(HighlightRangesTest, TokenAttributeAtFollowsTheStoredRange) {
     EXPECT_EQ(editor.TokenAttributeAt({40, 3}), nullptr);
     EXPECT_EQ(editor.TokenAttributeAt({1, 9}), nullptr);
     EXPECT_EQ(editor.TokenAttributeAt({0, 1}), nullptr);
+}
+
+TEST_F(HighlightRangesTest, ANewVocabularyRecomputesTheRangesAndRecolours) {
+    // In MySQL the backslash keeps the string open to line 2; elsewhere it closes on line 1.
+    setText("select 'it\\'s\nstill ' x\nselect customer");
+    TSynSQLSyn sql;
+    editor.SetHighlighter(&sql);
+    EXPECT_EQ(storedRanges(), (std::vector<int32_t>{TSynSQLSyn::rgNone, TSynSQLSyn::rgNone,
+                                                    TSynSQLSyn::rgString}));
+    EXPECT_EQ(editor.TokenAttributeAt({3, 2}), sql.IdentifierAttri);
+    EXPECT_EQ(editor.TokenAttributeAt({9, 2}), sql.StringAttri);
+    const int repaints = host.invalidateAllCount;
+    sql.SetSQLDialect(sqlMySQL);
+    EXPECT_EQ(storedRanges(), (std::vector<int32_t>{TSynSQLSyn::rgNone, TSynSQLSyn::rgString,
+                                                    TSynSQLSyn::rgNone}));
+    EXPECT_EQ(editor.TokenAttributeAt({3, 2}), sql.StringAttri);
+    EXPECT_EQ(editor.TokenAttributeAt({9, 2}), sql.IdentifierAttri);
+    EXPECT_GT(host.invalidateAllCount, repaints);
+
+    const int beforeNames = host.invalidateAllCount;
+    EXPECT_EQ(editor.TokenAttributeAt({10, 3}), sql.IdentifierAttri);
+    sql.SetTableNames({"customer"});
+    EXPECT_EQ(editor.TokenAttributeAt({10, 3}), sql.TableNameAttri);
+    EXPECT_GT(host.invalidateAllCount, beforeNames);
+    editor.SetHighlighter(nullptr);
 }
 
 } // namespace

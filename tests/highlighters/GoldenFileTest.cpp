@@ -4,6 +4,7 @@
 // TAVLO_REWRITE_GOLDEN=1 rewrites the .tokens files for review instead of comparing.
 #include "HighlighterTestSupport.h"
 #include "highlighters/SynHighlighterPas.h"
+#include "highlighters/SynHighlighterSQL.h"
 
 #include <gtest/gtest.h>
 
@@ -25,9 +26,27 @@ struct TGoldenLanguage {
     std::span<const std::string_view> KindNames;
 };
 
+TGoldenLanguage SQLVariant(TSQLDialect dialect, std::vector<std::string> tableNames = {}) {
+    return {[=] {
+                auto sql = std::make_unique<TSynSQLSyn>();
+                sql->SetSQLDialect(dialect);
+                sql->SetTableNames(tableNames);
+                return std::unique_ptr<TSynCustomHighlighter>(std::move(sql));
+            },
+            TSynSQLSyn::ClassInfo.KindNames};
+}
+
 // Folders that run a language with options other than its defaults.
 const std::map<std::string, TGoldenLanguage, std::less<>>& Variants() {
     static const std::map<std::string, TGoldenLanguage, std::less<>> variants = {
+        {"sql-standard", SQLVariant(sqlStandard)},
+        {"sql-interbase6", SQLVariant(sqlInterbase6)},
+        {"sql-mssql7", SQLVariant(sqlMSSQL7)},
+        {"sql-mysql", SQLVariant(sqlMySQL)},
+        {"sql-oracle", SQLVariant(sqlOracle)},
+        {"sql-ingres", SQLVariant(sqlIngres)},
+        {"sql-mssql2k", SQLVariant(sqlMSSQL2K)},
+        {"sql-tablenames", SQLVariant(sqlSybase, {"customer", "select", "Customer", "order_lines", "temp#1"})},
         {"pascal-delphi1",
          {[] {
               auto pascal = std::make_unique<TSynPasSyn>();

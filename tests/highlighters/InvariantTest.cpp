@@ -2,6 +2,7 @@
 // non-empty and cover the line exactly, kinds are known, the end of the line is stable, and a
 // line scanned alone from its stored range gives what the whole-document scan gave.
 #include "HighlighterTestSupport.h"
+#include "highlighters/SynHighlighterSQL.h"
 
 #include <gtest/gtest.h>
 
@@ -87,10 +88,40 @@ void CheckDocument(const TSynHighlighterClass& info, const std::vector<std::stri
               std::vector<int32_t>(ranges.begin(), ranges.end() - 1));
 }
 
+template <TSQLDialect Dialect>
+std::unique_ptr<TSynCustomHighlighter> CreateSQLIn() {
+    auto sql = std::make_unique<TSynSQLSyn>();
+    sql->SetSQLDialect(Dialect);
+    return sql;
+}
+
+// The class list's languages, and those with options that change how they scan.
+const std::vector<TSynHighlighterClass>& CheckedClasses() {
+    static const std::vector<TSynHighlighterClass> classes = [] {
+        std::vector<TSynHighlighterClass> all = HighlighterClassList().Classes();
+        const auto sqlKinds = TSynSQLSyn::ClassInfo.KindNames;
+        all.insert(all.end(), {{"TSynSQLSyn standard", "sql-standard", sqlKinds, &CreateSQLIn<sqlStandard>},
+                               {"TSynSQLSyn Interbase 6", "sql-interbase6", sqlKinds, &CreateSQLIn<sqlInterbase6>},
+                               {"TSynSQLSyn MS SQL 7", "sql-mssql7", sqlKinds, &CreateSQLIn<sqlMSSQL7>},
+                               {"TSynSQLSyn MySQL", "sql-mysql", sqlKinds, &CreateSQLIn<sqlMySQL>},
+                               {"TSynSQLSyn Oracle", "sql-oracle", sqlKinds, &CreateSQLIn<sqlOracle>},
+                               {"TSynSQLSyn Ingres", "sql-ingres", sqlKinds, &CreateSQLIn<sqlIngres>},
+                               {"TSynSQLSyn MS SQL 2000", "sql-mssql2k", sqlKinds, &CreateSQLIn<sqlMSSQL2K>}});
+        return all;
+    }();
+    return classes;
+}
+
+const TSynHighlighterClass& CheckedClass(std::string_view shortName) {
+    for (const auto& info : CheckedClasses())
+        if (info.ShortName == shortName) return info;
+    throw std::logic_error("no highlighter " + std::string(shortName));
+}
+
 TEST(HighlighterInvariants, RandomByteLines) {
     std::mt19937 random(20261208);
     // Bytes weighted toward the characters that open and close constructs.
-    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_\"\\-0xXfLu"sv;
+    const std::string_view interesting = "{}()*/'#$[].:;<>=@ \t\r\n\0aEe1_\"\\-0xXfLu&%!?"sv;
     std::vector<std::string> lines;
     for (int i = 0; i < 3000; ++i) {
         std::string line(random() % 80, ' ');
@@ -100,22 +131,35 @@ TEST(HighlighterInvariants, RandomByteLines) {
     }
     lines.emplace_back();
     lines.emplace_back(std::string(1, '\0'));
-    for (const auto& info : HighlighterClassList().Classes()) {
+    for (const auto& info : CheckedClasses()) {
         SCOPED_TRACE(info.ClassName);
         CheckDocument(info, lines);
     }
 }
 
-// Lines no real file has but a user may open: every language must cover them, token by token,
-// in time linear in their length.
+// Lines no real file has but a user may open: zero bytes, the upper half of the code page,
+// constructs cut off at the end of the text, a minified document of 10 MB on one line, and long
+// runs of the characters that open or close constructs. Every language must cover them, token
+// by token, in time linear in their length.
 TEST(HighlighterInvariants, LongAndRepeatedLines) {
-    std::vector<std::string> lines;
-    for (char repeated : "\\\"'#/*.0x<{$-@\0"sv) lines.emplace_back(100000, repeated);
+    std::vector<std::string> lines = {"\0"s, "a\0<b\0>&\0\"\0'\0"s, "<!--\0-->"s, ""};
+    std::string upper;
+    for (int c = 128; c < 256; ++c) upper += static_cast<char>(c);
+    lines.push_back(upper);
+    const std::string chunk = "<a href=\"x&amp;y\" b='c&#38;' xmlns:p=\"u\">text &copy; <!-- c --> "
+                              "<![CDATA[x]]> <?p x?> <% s %> <!DOCTYPE d [<!ENTITY e 'v'>]> "
+                              "{ c } (* c *) /* c */ // c\t# c ; c 'str' \"str\" $x 0x1F 1.5e3 ";
+    std::string minified;
+    while (minified.size() < 10'000'000) minified += chunk;
+    lines.push_back(minified);
+    for (char repeated : "\\\"'#/*.0x<{$-@\0&}()[]%!?=>;:`"sv) lines.emplace_back(100'000, repeated);
     lines.push_back(std::string(10'000'000, 'a'));
     lines.back()[0] = '"';
-    lines.push_back("/*");
     lines.push_back("\"unterminated \\");
-    for (const auto& info : HighlighterClassList().Classes()) {
+    for (const char* cut : {"<!--", "<%", "<![CDATA[", "<!DOCTYPE x [", "<a b=\"", "<a b='", "&#", "&am",
+                            "<?x", "<", "</", "<a b", "<a b=", "/*", "{", "(*", "'", "\""})
+        lines.emplace_back(cut);
+    for (const auto& info : CheckedClasses()) {
         SCOPED_TRACE(info.ClassName);
         CheckDocument(info, lines);
     }
@@ -149,7 +193,7 @@ void CheckFilesOnThisMachine(const std::vector<fs::path>& roots, const std::vect
         const auto lines = test::SplitLines(text.str());
         for (std::string_view name : languages) {
             SCOPED_TRACE(path.string());
-            CheckDocument(*HighlighterClassList().FindByShortName(name), lines);
+            CheckDocument(CheckedClass(name), lines);
         }
         if (::testing::Test::HasFailure()) break;
         ++checked;
@@ -178,6 +222,30 @@ TEST(HighlighterInvariants, JavaScriptFiles) {
 
 TEST(HighlighterInvariants, PhpFiles) {
     CheckFilesOnThisMachine({"/usr/share", "/usr/lib"}, {".php"}, {"php"}, std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, HtmlFiles) {
+    CheckFilesOnThisMachine({"/usr/share"}, {".html", ".htm"}, {"html"}, std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, XmlFiles) {
+    CheckFilesOnThisMachine({"/usr/share"}, {".xml"}, {"xml"}, std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, SqlFilesInEveryDialect) {
+    CheckFilesOnThisMachine({"/usr/share", "/usr/lib"}, {".sql"},
+                            {"sql", "sql-standard", "sql-interbase6", "sql-mssql7", "sql-mysql", "sql-oracle",
+                             "sql-ingres", "sql-mssql2k"},
+                            std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, FormFiles) {
+    CheckFilesOnThisMachine({"/usr/share/fpcsrc", "/usr/lib"}, {".lfm", ".dfm"}, {"dfm"}, std::chrono::seconds(12));
+}
+
+TEST(HighlighterInvariants, IniFiles) {
+    CheckFilesOnThisMachine({"/usr/share", "/usr/lib", "/etc"}, {".ini", ".desktop", ".conf"}, {"ini"},
+                            std::chrono::seconds(12));
 }
 
 } // namespace

@@ -1,0 +1,3 @@
+object Data: TData
+  Bytes = {
+    00FF
