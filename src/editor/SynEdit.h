@@ -535,7 +535,7 @@ private:
     TSynStatusChanges m_pendingStatus = 0;
     bool m_modified = false;
     bool m_replaying = false;
-    bool m_replayPastEol = false; // eoScrollPastEol as the user has it while a replay forces it on
+    bool m_replayPastEol = false; // eoScrollPastEol as the replayed change had it (a replay forces it on)
     bool m_replayTrimmed = false; // whether the change being replayed was trimmed when made
 
     int32_t m_gutterWidth = 0;

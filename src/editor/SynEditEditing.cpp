@@ -272,10 +272,12 @@ void TCustomSynEdit::lineBreak(bool moveCaret) {
 
 void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indentOnEmptyLine) {
     if (text.empty()) return;
-    if (HasSelection()) {
+    // Text with line breaks (from the input method) is inserted as lines, with or without a
+    // selection to replace; it overwrites nothing.
+    if (HasSelection() || text.find_first_of("\r\n") != std::string_view::npos) {
         BeginUndoBlock();
         TBufferCoord start = insertionStart();
-        recordAndDeleteSelection();
+        if (HasSelection()) recordAndDeleteSelection();
         insertRecorded(urInsert, smNormal, text, start);
         EndUndoBlock();
         advanceAfterTyping();

@@ -298,7 +298,12 @@ void TCustomSynEdit::DragDrop(TCustomSynEdit* source, int32_t x, int32_t y, TShi
     const TBufferCoord drop = CaretPos();
     if (source == this) {
         TBufferCoord first = SelFirst(), last = SelLast();
-        if (!(drop < first) && !(last < drop)) return;
+        if (m_selectionMode == smLine) {
+            // Every character of the selected lines is selected.
+            if (drop.Line >= first.Line && drop.Line <= last.Line) return;
+        } else if (!(drop < first) && !(last < drop)) {
+            return;
+        }
     }
     dropText(*source, drop, !DropCopies(source, shift));
 }
@@ -311,8 +316,11 @@ void TCustomSynEdit::dropText(TCustomSynEdit& source, TBufferCoord drop, bool mo
         if (move && sameEditor) {
             const TBufferCoord first = SelFirst(), last = SelLast();
             recordAndDeleteSelection();
-            // The text behind the removed part moved up and left by what was removed.
-            if (last < drop) {
+            // The text behind the removed part moved up and left by what was removed: whole
+            // lines in line mode.
+            if (last < drop && m_selectionMode == smLine) {
+                drop.Line -= last.Line - first.Line + 1;
+            } else if (last < drop) {
                 if (drop.Line == last.Line) drop.Char -= last.Char - first.Char;
                 drop.Line -= last.Line - first.Line;
             }

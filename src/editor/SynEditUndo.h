@@ -36,6 +36,9 @@ struct TSynEditUndoItem {
     int32_t GroupNumber = 0;
     // Whether trailing blanks were trimmed when the change was made; a redo trims the same way.
     bool Trimmed = false;
+    // Whether eoScrollPastEol was on: deleting a selection trims only with it, and a redo must
+    // delete as the change did, whatever the options are by then.
+    bool PastEol = false;
 };
 
 class TSynEditUndoList {
