@@ -56,14 +56,16 @@ std::string LowerCase1250(std::string_view text) {
 
 int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth) {
     int64_t column = 0;
-    int32_t inLine = std::min<int64_t>(std::max(x - 1, 0), int64_t(line.size()));
-    for (int32_t i = 0; i < inLine; ++i) {
+    // In 64 bits: x may be any 32-bit value, INT32_MIN included.
+    const int64_t before = std::max<int64_t>(int64_t(x) - 1, 0);
+    const int64_t inLine = std::min<int64_t>(before, int64_t(line.size()));
+    for (int64_t i = 0; i < inLine; ++i) {
         if (line[size_t(i)] == '\t')
             column += tabWidth - column % tabWidth;
         else
             ++column;
     }
-    column += std::max(x - 1, 0) - inLine;
+    column += before - inLine;
     return int32_t(std::min<int64_t>(column + 1, INT32_MAX));
 }
 

@@ -101,8 +101,10 @@ void TCustomSynEdit::MouseMove(TShiftState shift, int32_t x, int32_t y) {
         return;
     }
     if (m_stateFlags & esDragPending) {
-        int32_t threshold = m_host ? m_host->DragThreshold() : 4;
-        if (std::abs(x - m_mouseDownPoint.X) >= threshold || std::abs(y - m_mouseDownPoint.Y) >= threshold) {
+        int64_t threshold = m_host ? m_host->DragThreshold() : 4;
+        // In 64 bits: the pointer may stand anywhere, far off the window too.
+        if (std::abs(int64_t(x) - m_mouseDownPoint.X) >= threshold ||
+            std::abs(int64_t(y) - m_mouseDownPoint.Y) >= threshold) {
             m_stateFlags &= ~esDragPending;
             // The drag owns the pointer from here; the drop may come back to this editor
             // before BeginDrag returns.
