@@ -473,6 +473,8 @@ private:
     int32_t indentOfShallowerLineAbove(int32_t line, int32_t width) const;
     int32_t padLineForInsert(TBufferCoord at, bool indentOnEmptyLine);
     void recordAndDeleteSelection();
+    // Records Backspace or Delete of characters, which trim the line whatever eoScrollPastEol says.
+    void recordCharDeletion(UndoReason reason, TBufferCoord from, TBufferCoord to, std::string text);
     void deleteSelectionBackOrForward();
     void deleteLastChar();
     void deleteChar();

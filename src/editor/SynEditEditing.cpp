@@ -124,7 +124,15 @@ void TCustomSynEdit::deleteLastChar() {
     line.erase(size_t(dest - 1), size_t(count));
     writeLine(y, line, trim, before, keepAfterDeletion(line, dest - 1));
     SetCaretPos({dest, y});
-    m_undoList.RecordChange(urQuietDelete, {dest, y}, {x, y}, std::move(deleted), smNormal);
+    recordCharDeletion(urQuietDelete, {dest, y}, {x, y}, std::move(deleted));
+}
+
+void TCustomSynEdit::recordCharDeletion(UndoReason reason, TBufferCoord from, TBufferCoord to, std::string text) {
+    m_undoList.RecordChange(reason, from, to, std::move(text), smNormal);
+    // Their redo deletes a selection, which trims only as if scrolling past the line end. The
+    // entry is the newest unless recording is locked or the limit keeps none.
+    TSynEditUndoItem* entry = m_undoList.RecordingLocked() ? nullptr : m_undoList.PeekEntry();
+    if (entry) entry->PastEol = true;
 }
 
 void TCustomSynEdit::deleteChar() {
@@ -155,7 +163,7 @@ void TCustomSynEdit::deleteChar() {
         std::string before = line;
         line.erase(size_t(x - 1), 1);
         writeLine(y, line, HasOption(eoTrimTrailingSpaces), before, keepAfterDeletion(line, size_t(x - 1)));
-        m_undoList.RecordChange(urQuietDeleteForward, {x, y}, {x + 1, y}, std::move(deleted), smNormal);
+        recordCharDeletion(urQuietDeleteForward, {x, y}, {x + 1, y}, std::move(deleted));
     }
     SetCaretPos({x, y});
 }

@@ -122,6 +122,14 @@ TEST_F(UndoFuzzFindings, RedoAfterTheOptionsChanged) {
     command(ecRedo);
     EXPECT_EQ(text(), "  ") << "redo removes what the deletion removed, nothing more";
     expectRoundTrip("  foo");
+
+    // Backspace trims whatever the option says; so does its redo.
+    editor.SetOptions(editor.Options() & ~eoScrollPastEol);
+    setText("a _");
+    caretAt(4, 1);
+    command(ecDeleteLastChar);
+    EXPECT_EQ(text(), "a");
+    expectRoundTrip("a _");
 }
 
 } // namespace
