@@ -473,8 +473,11 @@ private:
     int32_t indentOfShallowerLineAbove(int32_t line, int32_t width) const;
     int32_t padLineForInsert(TBufferCoord at, bool indentOnEmptyLine);
     void recordAndDeleteSelection();
-    // Records Backspace or Delete of characters, which trim the line whatever eoScrollPastEol says.
-    void recordCharDeletion(UndoReason reason, TBufferCoord from, TBufferCoord to, std::string text);
+    // The entry just recorded, or null; and how its redo must trim where the command trims
+    // otherwise than deleting a selection (which trims only with eoScrollPastEol).
+    TSynEditUndoItem* newestRecorded();
+    static void trimsWhateverPastEol(TSynEditUndoItem* entry);
+    static void trimsNothing(TSynEditUndoItem* entry);
     void deleteSelectionBackOrForward();
     void deleteLastChar();
     void deleteChar();

@@ -90,6 +90,7 @@ void TCustomSynEdit::deleteLastChar() {
         m_lines->UnlockUpdates();
         SetCaretPos({dest, y - 1});
         m_undoList.RecordChange(urQuietDelete, {dest, y - 1}, {1, y}, std::string(LineBreakText), smNormal);
+        trimsNothing(newestRecorded());
         return;
     }
     // Without auto indent no line has an indentation, so Backspace takes one character.
@@ -124,15 +125,23 @@ void TCustomSynEdit::deleteLastChar() {
     line.erase(size_t(dest - 1), size_t(count));
     writeLine(y, line, trim, before, keepAfterDeletion(line, dest - 1));
     SetCaretPos({dest, y});
-    recordCharDeletion(urQuietDelete, {dest, y}, {x, y}, std::move(deleted));
+    m_undoList.RecordChange(urQuietDelete, {dest, y}, {x, y}, std::move(deleted), smNormal);
+    trimsWhateverPastEol(newestRecorded());
 }
 
-void TCustomSynEdit::recordCharDeletion(UndoReason reason, TBufferCoord from, TBufferCoord to, std::string text) {
-    m_undoList.RecordChange(reason, from, to, std::move(text), smNormal);
-    // Their redo deletes a selection, which trims only as if scrolling past the line end. The
-    // entry is the newest unless recording is locked or the limit keeps none.
-    TSynEditUndoItem* entry = m_undoList.RecordingLocked() ? nullptr : m_undoList.PeekEntry();
+// Redo replays a deletion by deleting a selection, which trims only with eoScrollPastEol;
+// these entries say how their command trimmed instead.
+TSynEditUndoItem* TCustomSynEdit::newestRecorded() {
+    // Nothing was recorded while recording is locked, nor kept under a limit of 0.
+    return m_undoList.RecordingLocked() ? nullptr : m_undoList.PeekEntry();
+}
+
+void TCustomSynEdit::trimsWhateverPastEol(TSynEditUndoItem* entry) {
     if (entry) entry->PastEol = true;
+}
+
+void TCustomSynEdit::trimsNothing(TSynEditUndoItem* entry) {
+    if (entry) entry->Trimmed = false;
 }
 
 void TCustomSynEdit::deleteChar() {
@@ -163,7 +172,8 @@ void TCustomSynEdit::deleteChar() {
         std::string before = line;
         line.erase(size_t(x - 1), 1);
         writeLine(y, line, HasOption(eoTrimTrailingSpaces), before, keepAfterDeletion(line, size_t(x - 1)));
-        recordCharDeletion(urQuietDeleteForward, {x, y}, {x + 1, y}, std::move(deleted));
+        m_undoList.RecordChange(urQuietDeleteForward, {x, y}, {x + 1, y}, std::move(deleted), smNormal);
+        trimsWhateverPastEol(newestRecorded());
     }
     SetCaretPos({x, y});
 }
@@ -218,6 +228,8 @@ void TCustomSynEdit::deleteLine() {
         m_lines->RemoveLine(y - 1);
         linesRemoved(y - 1, 1);
     }
+    // Removing the last line leaves the blanks that end the line above.
+    trimsNothing(newestRecorded());
     SetCaretPos({1, m_caretLine});
 }
 

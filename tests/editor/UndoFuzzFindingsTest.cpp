@@ -132,5 +132,21 @@ TEST_F(UndoFuzzFindings, RedoAfterTheOptionsChanged) {
     expectRoundTrip("a _");
 }
 
+// Commands that keep the blanks ending the line above what they remove: redo keeps them too.
+TEST_F(UndoFuzzFindings, RedoOfLineRemovalsKeepsTheBlanksAbove) {
+    ASSERT_TRUE(editor.HasOption(eoTrimTrailingSpaces) && editor.HasOption(eoScrollPastEol));
+    setText("ab  \r\nc");
+    caretAt(1, 2);
+    command(ecDeleteLine);
+    EXPECT_EQ(text(), "ab  ");
+    expectRoundTrip("ab  \nc");
+
+    setText("ab  \r\n\r\n");
+    caretAt(1, 2);
+    command(ecDeleteLastChar);
+    EXPECT_EQ(text(), "ab  ");
+    expectRoundTrip("ab  \n");
+}
+
 } // namespace
 } // namespace tavlo::test
