@@ -1,8 +1,7 @@
 // The editing engine under command sequences with random options, selection modes, client
 // sizes, clipboard contents, mouse input and drops: undoing everything gives the original bytes
-// back with the document unmodified, and redoing everything gives the edited text back:
-// exactly, whatever other options changed between an edit and its redo, and up to trailing
-// blanks when trimming itself was switched on and off within the run.
+// back with the document unmodified, and redoing everything gives the edited text back
+// exactly, whatever options changed between an edit and its redo.
 #include <climits>
 #include <memory>
 
@@ -70,7 +69,9 @@ public:
     }
 
     void run() {
-        for (int step = 0; step < 300 && !m_in.empty(); ++step) one();
+        // Copying and pasting everything doubles the text: past a bound the run would only
+        // measure memory.
+        for (int step = 0; step < 300 && !m_in.empty() && textSize() < MaxTextSize; ++step) one();
         const std::string& original = m_original;
         while (m_editor.CanRedo()) command(ecRedo); // a trailing undo must not count
         const std::string final = m_editor.Lines().GetAllText();
@@ -85,13 +86,19 @@ public:
             command(ecRedo);
         }
         const std::string redone = m_editor.Lines().GetAllText();
-        const bool trimmingChanged = m_trimmingSeen[0] && m_trimmingSeen[1];
-        Expect(trimmingChanged ? withoutTrailingBlanks(redone) == withoutTrailingBlanks(final) : redone == final,
-               "redoing everything does not give the edited text");
+        Expect(redone == final, "redoing everything does not give the edited text");
     }
 
 private:
+    static constexpr size_t MaxTextSize = 1 << 16;
+
     void command(TSynEditorCommand c, char ch = '\0', void* data = nullptr) { m_editor.RunCommand(c, ch, data); }
+
+    size_t textSize() const {
+        size_t size = 0;
+        for (int32_t i = 0; i < m_editor.Lines().Count(); ++i) size += m_editor.Lines().LineAt(i).size() + 2;
+        return size;
+    }
 
     TBufferCoord position() {
         const int32_t line = m_in.between(0, m_editor.Lines().Count() + 2);
@@ -103,7 +110,6 @@ private:
         TSynEditorOptions options = 0;
         for (int i = 0; i < 4; ++i) options = options << 8 | m_in.byte();
         m_editor.SetOptions(options & ((1u << 26) - 1));
-        m_trimmingSeen[m_editor.HasOption(eoTrimTrailingSpaces)] = true;
     }
 
     void resize() {
@@ -190,26 +196,12 @@ private:
         }
     }
 
-    static std::string withoutTrailingBlanks(std::string_view text) {
-        std::string result;
-        size_t start = 0;
-        while (start < text.size()) {
-            size_t end = text.find("\r\n", start);
-            if (end == std::string_view::npos) end = text.size();
-            result += TrimRight(text.substr(start, end - start));
-            result += '\n';
-            start = end + 2;
-        }
-        return result;
-    }
-
     FuzzInput& m_in;
     FakeSynEditHost m_host, m_otherHost;
     InMemoryClipboard m_clipboard;
     TSynEdit m_editor;
     TSynEdit m_other;
     std::string m_original;
-    bool m_trimmingSeen[2] = {false, false}; // trimming off, on
 };
 
 } // namespace
