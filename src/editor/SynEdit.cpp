@@ -227,8 +227,10 @@ void TCustomSynEdit::linesRemoved(int32_t afterLine, int32_t count) {
 void TCustomSynEdit::undoEntryAdded(TSynEditUndoList& list) {
     // A replay's entries keep the trimming of the change they stand for; the option is forced
     // while it runs.
-    if (TSynEditUndoItem* entry = list.PeekEntry())
+    if (TSynEditUndoItem* entry = list.PeekEntry()) {
         entry->Trimmed = m_replaying ? m_replayTrimmed : HasOption(eoTrimTrailingSpaces);
+        entry->PastEol = m_replaying ? m_replayPastEol : HasOption(eoScrollPastEol);
+    }
     bool modified = m_undoList.CanUndo() || m_undoList.Overflowed();
     SetModified(modified);
     if (&list == &m_undoList && !(m_stateFlags & esReplayingRedo) && m_undoList.LastReason() != urGroupBreak)

@@ -510,6 +510,11 @@ private:
     int32_t indentOfShallowerLineAbove(int32_t line, int32_t width) const;
     int32_t padLineForInsert(TBufferCoord at, bool indentOnEmptyLine);
     void recordAndDeleteSelection();
+    // The entry just recorded, or null; and how its redo must trim where the command trims
+    // otherwise than deleting a selection (which trims only with eoScrollPastEol).
+    TSynEditUndoItem* newestRecorded();
+    static void trimsWhateverPastEol(TSynEditUndoItem* entry);
+    static void trimsNothing(TSynEditUndoItem* entry);
     void deleteSelectionBackOrForward();
     void deleteLastChar();
     void deleteChar();
@@ -590,7 +595,7 @@ private:
     TSynStatusChanges m_pendingStatus = 0;
     bool m_modified = false;
     bool m_replaying = false;
-    bool m_replayPastEol = false; // eoScrollPastEol as the user has it while a replay forces it on
+    bool m_replayPastEol = false; // eoScrollPastEol as the replayed change had it (a replay forces it on)
     bool m_replayTrimmed = false; // whether the change being replayed was trimmed when made
 
     int32_t m_gutterWidth = 0;

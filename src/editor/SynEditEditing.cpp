@@ -90,6 +90,7 @@ void TCustomSynEdit::deleteLastChar() {
         m_lines->UnlockUpdates();
         SetCaretPos({dest, y - 1});
         m_undoList.RecordChange(urQuietDelete, {dest, y - 1}, {1, y}, std::string(LineBreakText), smNormal);
+        trimsNothing(newestRecorded());
         return;
     }
     // Without auto indent no line has an indentation, so Backspace takes one character.
@@ -125,6 +126,22 @@ void TCustomSynEdit::deleteLastChar() {
     writeLine(y, line, trim, before, keepAfterDeletion(line, dest - 1));
     SetCaretPos({dest, y});
     m_undoList.RecordChange(urQuietDelete, {dest, y}, {x, y}, std::move(deleted), smNormal);
+    trimsWhateverPastEol(newestRecorded());
+}
+
+// Redo replays a deletion by deleting a selection, which trims only with eoScrollPastEol;
+// these entries say how their command trimmed instead.
+TSynEditUndoItem* TCustomSynEdit::newestRecorded() {
+    // Nothing was recorded while recording is locked, nor kept under a limit of 0.
+    return m_undoList.RecordingLocked() ? nullptr : m_undoList.PeekEntry();
+}
+
+void TCustomSynEdit::trimsWhateverPastEol(TSynEditUndoItem* entry) {
+    if (entry) entry->PastEol = true;
+}
+
+void TCustomSynEdit::trimsNothing(TSynEditUndoItem* entry) {
+    if (entry) entry->Trimmed = false;
 }
 
 void TCustomSynEdit::deleteChar() {
@@ -156,6 +173,7 @@ void TCustomSynEdit::deleteChar() {
         line.erase(size_t(x - 1), 1);
         writeLine(y, line, HasOption(eoTrimTrailingSpaces), before, keepAfterDeletion(line, size_t(x - 1)));
         m_undoList.RecordChange(urQuietDeleteForward, {x, y}, {x + 1, y}, std::move(deleted), smNormal);
+        trimsWhateverPastEol(newestRecorded());
     }
     SetCaretPos({x, y});
 }
@@ -210,6 +228,8 @@ void TCustomSynEdit::deleteLine() {
         m_lines->RemoveLine(y - 1);
         linesRemoved(y - 1, 1);
     }
+    // Removing the last line leaves the blanks that end the line above.
+    trimsNothing(newestRecorded());
     SetCaretPos({1, m_caretLine});
 }
 
@@ -272,10 +292,12 @@ void TCustomSynEdit::lineBreak(bool moveCaret) {
 
 void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indentOnEmptyLine) {
     if (text.empty()) return;
-    if (HasSelection()) {
+    // Text with line breaks (from the input method) is inserted as lines, with or without a
+    // selection to replace; it overwrites nothing.
+    if (HasSelection() || text.find_first_of("\r\n") != std::string_view::npos) {
         BeginUndoBlock();
         TBufferCoord start = insertionStart();
-        recordAndDeleteSelection();
+        if (HasSelection()) recordAndDeleteSelection();
         insertRecorded(urInsert, smNormal, text, start);
         EndUndoBlock();
         advanceAfterTyping();

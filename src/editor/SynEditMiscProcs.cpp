@@ -56,7 +56,9 @@ std::string LowerCase1250(std::string_view text) {
 
 int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth) {
     int64_t column = 0;
-    int32_t inLine = std::min<int64_t>(std::max(x - 1, 0), int64_t(line.size()));
+    // In 64 bits: x may be any 32-bit value, INT32_MIN included.
+    const int64_t wanted = std::max<int64_t>(int64_t(x) - 1, 0);
+    const int64_t inLine = std::min<int64_t>(wanted, int64_t(line.size()));
     // From tab to tab: a long line without tabs costs one memchr.
     const std::string_view before = line.substr(0, size_t(inLine));
     size_t from = 0;
@@ -66,7 +68,7 @@ int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth) {
         from = tab + 1;
     }
     column += int64_t(before.size() - from);
-    column += std::max(x - 1, 0) - inLine;
+    column += wanted - inLine;
     return int32_t(std::min<int64_t>(column + 1, INT32_MAX));
 }
 

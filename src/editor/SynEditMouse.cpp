@@ -101,8 +101,10 @@ void TCustomSynEdit::MouseMove(TShiftState shift, int32_t x, int32_t y) {
         return;
     }
     if (m_stateFlags & esDragPending) {
-        int32_t threshold = m_host ? m_host->DragThreshold() : 4;
-        if (std::abs(x - m_mouseDownPoint.X) >= threshold || std::abs(y - m_mouseDownPoint.Y) >= threshold) {
+        int64_t threshold = m_host ? m_host->DragThreshold() : 4;
+        // In 64 bits: the pointer may stand anywhere, far off the window too.
+        if (std::abs(int64_t(x) - m_mouseDownPoint.X) >= threshold ||
+            std::abs(int64_t(y) - m_mouseDownPoint.Y) >= threshold) {
             m_stateFlags &= ~esDragPending;
             // The drag owns the pointer from here; the drop may come back to this editor
             // before BeginDrag returns.
@@ -298,7 +300,12 @@ void TCustomSynEdit::DragDrop(TCustomSynEdit* source, int32_t x, int32_t y, TShi
     const TBufferCoord drop = CaretPos();
     if (source == this) {
         TBufferCoord first = SelFirst(), last = SelLast();
-        if (!(drop < first) && !(last < drop)) return;
+        if (m_selectionMode == smLine) {
+            // Every character of the selected lines is selected.
+            if (drop.Line >= first.Line && drop.Line <= last.Line) return;
+        } else if (!(drop < first) && !(last < drop)) {
+            return;
+        }
     }
     dropText(*source, drop, !DropCopies(source, shift));
 }
@@ -311,8 +318,11 @@ void TCustomSynEdit::dropText(TCustomSynEdit& source, TBufferCoord drop, bool mo
         if (move && sameEditor) {
             const TBufferCoord first = SelFirst(), last = SelLast();
             recordAndDeleteSelection();
-            // The text behind the removed part moved up and left by what was removed.
-            if (last < drop) {
+            // The text behind the removed part moved up and left by what was removed: whole
+            // lines in line mode.
+            if (last < drop && m_selectionMode == smLine) {
+                drop.Line -= last.Line - first.Line + 1;
+            } else if (last < drop) {
                 if (drop.Line == last.Line) drop.Char -= last.Char - first.Char;
                 drop.Line -= last.Line - first.Line;
             }

@@ -60,7 +60,8 @@ void TCustomSynEdit::PlaceAnchor(TBufferCoord p) {
 }
 
 void TCustomSynEdit::ExtendSelection(TBufferCoord p) {
-    if (HasOption(eoNoSelection)) return;
+    // The option keeps the user from selecting; replaying history still selects what it replaces.
+    if (HasOption(eoNoSelection) && !m_replaying) return;
     p = clampSelectionPoint(p);
     if (p == m_selHead) return;
     if (m_selectionMode == smColumn && p.Char != m_selHead.Char)
@@ -175,8 +176,10 @@ void TCustomSynEdit::insertRecorded(UndoReason reason, TSynSelectionMode mode, s
     LockUndo();
     SetSelTextPrimitive(mode, text);
     UnlockUndo();
+    // Any column past the first selects the whole line, even when no column is visible.
     if (mode == smLine && m_caretChar == 1 && m_caretLine > start.Line)
-        m_undoList.RecordChange(reason, start, {m_visibleColumns, m_caretLine - 1}, selectionForUndo(), smLine);
+        m_undoList.RecordChange(reason, start, {std::max(2, m_visibleColumns), m_caretLine - 1}, selectionForUndo(),
+                                smLine);
     else
         m_undoList.RecordChange(reason, start, SelLast(), selectionForUndo(), smNormal);
 }

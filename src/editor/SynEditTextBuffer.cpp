@@ -642,7 +642,8 @@ void TSynEditFileWriter::PutLine(std::string_view text) {
         if (needed > m_buffer.size()) m_buffer.resize(needed);
     }
     char* out = m_buffer.data() + m_filled;
-    std::memcpy(out, text.data(), text.size());
+    // An empty line may have no bytes at all (a null pointer), which memcpy must not see.
+    if (!text.empty()) std::memcpy(out, text.data(), text.size());
     out += text.size();
     if (m_breakStyle != TLineBreakStyle::Lf) *out++ = '\r';
     if (m_breakStyle != TLineBreakStyle::Cr) *out++ = '\n';

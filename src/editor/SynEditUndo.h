@@ -36,6 +36,10 @@ struct TSynEditUndoItem {
     int32_t GroupNumber = 0;
     // Whether trailing blanks were trimmed when the change was made; a redo trims the same way.
     bool Trimmed = false;
+    // Whether eoScrollPastEol was on: deleting a selection trims only with it, and a redo must
+    // delete as the change did, whatever the options are by then. Set for Backspace and Delete
+    // of one character too, which trim whatever the option says.
+    bool PastEol = false;
 };
 
 class TSynEditUndoList {

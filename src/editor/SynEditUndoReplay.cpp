@@ -10,13 +10,14 @@ class TCustomSynEdit::ReplayScope {
 public:
     ReplayScope(TCustomSynEdit& editor, const TSynEditUndoItem& entry, bool redo)
         : m_editor(editor), m_lock(editor), m_savedMode(editor.m_selectionMode),
-          m_userPastEol(editor.HasOption(eoScrollPastEol)), m_pastEol(editor), m_redo(redo),
+          m_pastEol(editor), m_redo(redo),
           m_trimming(editor.HasOption(eoTrimTrailingSpaces)) {
         editor.m_selectionMode = entry.ModeAtChange;
         editor.m_replaying = true;
         editor.m_replayTrimmed = entry.Trimmed;
-        // Edits trim as they did when they were made, not as the forced option would have them.
-        editor.m_replayPastEol = m_userPastEol;
+        // Edits trim as they did when they were made, not as the forced option or the options
+        // of now would have them.
+        editor.m_replayPastEol = entry.PastEol;
         if (redo) editor.m_stateFlags |= esReplayingRedo;
         // Undo puts back exactly what was there, and redone padding is there to stay; other
         // redone edits trim as the original ones did.
@@ -43,7 +44,6 @@ private:
     TCustomSynEdit& m_editor;
     PaintLock m_lock;
     TSynSelectionMode m_savedMode;
-    bool m_userPastEol;
     ScrollPastEolScope m_pastEol;
     bool m_redo;
     bool m_trimming;

@@ -1,15 +1,17 @@
 #include "highlighters/SynHighlighterKeywords.h"
 
 #include <algorithm>
+#include <climits>
 #include <stdexcept>
 #include <string>
 
 namespace tavlo {
 
 int TSynKeywordTable::HashOf(const TSynCharHashTable& charHash, std::string_view word) {
-    int hash = 0;
+    // Wide enough for any word; a sum past int's range matches no keyword either way.
+    int64_t hash = 0;
     for (char c : word) hash += charHash[static_cast<unsigned char>(c)];
-    return hash;
+    return int(std::clamp<int64_t>(hash, INT_MIN, INT_MAX));
 }
 
 TSynKeywordTable::TSynKeywordTable(const TSynCharHashTable& charHash, int size,

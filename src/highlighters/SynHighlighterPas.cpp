@@ -399,7 +399,10 @@ void TSynPasSyn::IdentProc() {
     const size_t wordStart = ScanPos;
     size_t pos = wordStart;
     int hash = 0;
-    while (!AtEnd(pos) && IsLetter(CharAt(pos))) hash += CharHashTable[CharAt(pos++)];
+    // Past the table no keyword can match: the sum stops growing there, so that an identifier
+    // of any length cannot overflow it.
+    for (; !AtEnd(pos) && IsLetter(CharAt(pos)); ++pos)
+        if (hash < KeywordTableSize) hash += CharHashTable[CharAt(pos)];
     size_t wordLength = pos - wordStart;
     // A digit or '_' right after the letters makes the word longer than any keyword it starts with.
     if (!AtEnd(pos) && (IsDigit(CharAt(pos)) || CharAt(pos) == '_')) ++wordLength;

@@ -51,6 +51,8 @@ protected:
         pascal.Scans = 0;
     }
 
+    // The editor outlives this member: it lets go of the highlighter first.
+    ~HighlightRangesTest() override { editor.SetHighlighter(nullptr); }
     TScanCountingPascal pascal;
 };
 

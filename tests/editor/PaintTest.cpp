@@ -18,6 +18,8 @@ protected:
         });
     }
 
+    // The editor outlives this member: it lets go of the highlighter first.
+    ~PaintTest() override { editor.SetHighlighter(nullptr); }
     TSynPasSyn pascal;
 };
 

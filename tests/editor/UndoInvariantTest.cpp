@@ -149,7 +149,9 @@ protected:
         while (editor.UndoList().CanUndo() && guard++ < 1'000'000) command(ecUndo);
         ASSERT_EQ(text(), original);
         // Blanks the loaded file had are the user's bytes: undoing everything gives them back.
-        if (exactOriginal) ASSERT_EQ(editor.Lines().GetAllText(), loaded);
+        if (exactOriginal) {
+            ASSERT_EQ(editor.Lines().GetAllText(), loaded);
+        }
         EXPECT_FALSE(editor.Modified());
         while (editor.RedoList().CanUndo() && guard++ < 2'000'000) command(ecRedo);
         ASSERT_EQ(text(), final);

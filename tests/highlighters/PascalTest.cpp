@@ -1,9 +1,13 @@
 #include "HighlighterTestSupport.h"
 #include "highlighters/MainWindowHighlighters.h"
+#include "highlighters/SynHighlighterKeywords.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterSch.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
+#include <utility>
 
 namespace tavlo {
 namespace {
@@ -12,6 +16,18 @@ using namespace std::literals;
 
 using test::TToken;
 using test::Tokens;
+
+TEST(PascalHighlighter, AnIdentifierOfAnyLengthIsOneToken) {
+    TSynPasSyn pascal;
+    // Its letters' hash values add up past the range of int.
+    const std::string huge(90'000'000, 'z');
+    pascal.StartLine(huge, 0);
+    EXPECT_EQ(pascal.TokenView().size(), huge.size());
+    EXPECT_EQ(pascal.TokenKindOrdinal(), TSynPasSyn::ttIdentifier);
+    TSynCharHashTable heavy;
+    heavy.fill(1000);
+    EXPECT_EQ(TSynKeywordTable::HashOf(heavy, huge), INT_MAX) << "the sum saturates";
+}
 
 TEST(PascalHighlighter, DefaultsAndAnswers) {
     TSynPasSyn pascal;

@@ -99,6 +99,11 @@ TEST_F(EditorWidgetPixels, RandomEditsScrollsAndSelectionsLeaveNothingStale) {
     // Braces open and close comments: typing one recolours the lines after it.
     TSynPasSyn highlighter;
     editor().SetHighlighter(&highlighter);
+    // The editor lets go of the highlighter before it goes, also when an assertion ends the test.
+    struct Release {
+        TSynEdit& editor;
+        ~Release() { editor.SetHighlighter(nullptr); }
+    } release{editor()};
     editor().Lines().SetAllText(numberedLines(120));
     std::mt19937 random(20240611);
     auto pick = [&](int n) { return int(random() % unsigned(n)); };
