@@ -12,6 +12,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 namespace tavlo {
 
 namespace {
@@ -93,11 +97,15 @@ void TSettingsStore::applyWindowPlacement(const TFixedSettings& fixed) {
                    m_window.frameGeometry().bottom() - inside.bottom());
     if (frame.isNull()) frame = kFrameAllowance;
     const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    // A damaged file may hold any int: the frame is added without overflowing.
+    const auto plus = [](int value, int frameSide) {
+        return int(std::clamp<int64_t>(int64_t(value) + frameSide, INT_MIN, INT_MAX));
+    };
     const QRect fitted = FitWindowOnScreens(
-        fixed.WindowLeft.value_or(inside.left()) - frame.left(),
-        fixed.WindowTop.value_or(inside.top()) - frame.top(),
-        fixed.WindowWidth.value_or(inside.width()) + frameSize.width(),
-        fixed.WindowHeight.value_or(inside.height()) + frameSize.height(),
+        plus(fixed.WindowLeft.value_or(inside.left()), -frame.left()),
+        plus(fixed.WindowTop.value_or(inside.top()), -frame.top()),
+        plus(fixed.WindowWidth.value_or(inside.width()), frameSize.width()),
+        plus(fixed.WindowHeight.value_or(inside.height()), frameSize.height()),
         m_window.minimumSizeHint().expandedTo(kSmallestWindow) + frameSize, availableScreenAreas());
     m_window.setGeometry(fitted.marginsRemoved(frame));
     // A window that starts minimised looks like a program that did not start.

@@ -195,6 +195,8 @@ TEST_F(LazyRangesTest, AKeystrokeScansTheScreenAndAsksForIdleTimeForTheRest) {
     command(ecEditorBottom);
     paint();
     EXPECT_EQ(editor.Lines().LineRange(editor.Lines().Count() - 1), TSynPasSyn::rgBraceComment);
+    // The editor outlives this highlighter: it must let go of it first.
+    editor.SetHighlighter(nullptr);
 }
 
 } // namespace
