@@ -144,13 +144,16 @@ void TSynEditStringList::SetCapacity(int32_t capacity) {
     m_capacity = capacity;
 }
 
+// The growth steps are counted, but the records' blocks are allocated one at a time as
+// they fill: allocating a quarter more ahead would cost the first insert after a load dozens
+// of block allocations, and growing never copies records anyway.
 void TSynEditStringList::grow() {
     int64_t next = m_capacity <= 64 ? int64_t(m_capacity) + 16 : m_capacity + m_capacity / 4;
     if (next > std::numeric_limits<int32_t>::max()) {
         if (m_capacity == std::numeric_limits<int32_t>::max()) throw std::bad_alloc();
         next = std::numeric_limits<int32_t>::max();
     }
-    SetCapacity(int32_t(next));
+    m_capacity = int32_t(next);
 }
 
 void TSynEditStringList::releaseText(TSynEditStringRec& rec) {

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <type_traits>
@@ -77,7 +79,8 @@ public:
         const size_t target = index >> BlockShift;
         // From the block that receives the new last record back to the one after the target,
         // each block takes the last record of the block before it at its front.
-        for (size_t b = m_size >> BlockShift; b > target; --b) {
+        const size_t lastBlock = m_size >> BlockShift;
+        for (size_t b = lastBlock; b > target; --b) {
             const T carried = m_blocks[b - 1][(m_heads[b - 1] + BlockSize - 1) & Mask];
             m_heads[b] = (m_heads[b] - 1) & Mask;
             m_blocks[b][m_heads[b]] = carried;
@@ -136,9 +139,9 @@ private:
         size_t& head = m_heads[block];
         if (at < held - at) {
             head = (head - 1) & Mask;
-            for (size_t i = 0; i < at; ++i) ring[(head + i) & Mask] = ring[(head + i + 1) & Mask];
+            shiftDown(ring, head, 1, at + 1);
         } else {
-            for (size_t i = held; i > at; --i) ring[(head + i) & Mask] = ring[(head + i - 1) & Mask];
+            shiftUp(ring, head, at, held);
         }
     }
 
@@ -147,10 +150,31 @@ private:
         T* ring = m_blocks[block];
         size_t& head = m_heads[block];
         if (at < held - 1 - at) {
-            for (size_t i = at; i > 0; --i) ring[(head + i) & Mask] = ring[(head + i - 1) & Mask];
+            shiftUp(ring, head, 0, at);
             head = (head + 1) & Mask;
         } else {
-            for (size_t i = at; i + 1 < held; ++i) ring[(head + i) & Mask] = ring[(head + i + 1) & Mask];
+            shiftDown(ring, head, at + 1, held);
+        }
+    }
+
+    // Moves the records at ring offsets from..to-1 one place on, in as few contiguous
+    // pieces as the wrap of the ring allows, last piece first.
+    static void shiftUp(T* ring, size_t head, size_t from, size_t to) {
+        while (to > from) {
+            const size_t source = (head + to - 1) & Mask, target = (source + 1) & Mask;
+            const size_t n = std::min({to - from, source + 1, target + 1});
+            std::memmove(ring + target + 1 - n, ring + source + 1 - n, n * sizeof(T));
+            to -= n;
+        }
+    }
+
+    // Moves the records at ring offsets from..to-1 one place back, first piece first.
+    static void shiftDown(T* ring, size_t head, size_t from, size_t to) {
+        while (from < to) {
+            const size_t source = (head + from) & Mask, target = (source - 1) & Mask;
+            const size_t n = std::min({to - from, BlockSize - source, BlockSize - target});
+            std::memmove(ring + target, ring + source, n * sizeof(T));
+            from += n;
         }
     }
 

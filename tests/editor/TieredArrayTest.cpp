@@ -16,13 +16,16 @@ void expectSame(const Tiered& tiered, const std::vector<int>& flat) {
     for (size_t i = 0; i < flat.size(); ++i) ASSERT_EQ(tiered[i], flat[i]) << "at " << i;
 }
 
-TEST(TieredArray, RandomEditsMatchAFlatArray) {
+// Random edits, a share of them at one place (as typing Enter again and again does), with the
+// array kept between maxSize / 3 and maxSize records; bulk edits reach bulkMax records.
+template <class Tiered>
+void checkRandomEdits(Tiered& tiered, std::vector<int>& flat, size_t maxSize, size_t bulkMax, int steps) {
     std::mt19937 random(7);
-    TTieredArray<int, 3> tiered; // blocks of 8: every edit crosses blocks
-    std::vector<int> flat;
     int next = 0;
-    for (int step = 0; step < 20000; ++step) {
-        const size_t at = flat.empty() ? 0 : random() % (flat.size() + 1);
+    size_t place = 0;
+    for (int step = 0; step < steps; ++step) {
+        if (step % 500 == 0) place = flat.empty() ? 0 : random() % flat.size();
+        const size_t at = flat.empty() ? 0 : (random() % 2 ? std::min(place, flat.size()) : random() % (flat.size() + 1));
         switch (random() % 8) {
         case 0: case 1: case 2:
             tiered.insert(at, next);
@@ -39,26 +42,42 @@ TEST(TieredArray, RandomEditsMatchAFlatArray) {
             }
             break;
         case 6: {
-            const size_t n = random() % 40;
+            const size_t n = random() % bulkMax;
             tiered.insert(at, n, next);
             flat.insert(flat.begin() + std::ptrdiff_t(at), n, next++);
             break;
         }
         default: {
-            const size_t n = std::min<size_t>(random() % 40, flat.size() - std::min(at, flat.size()));
+            const size_t n = std::min<size_t>(random() % bulkMax, flat.size() - std::min(at, flat.size()));
             tiered.erase(at, n);
             flat.erase(flat.begin() + std::ptrdiff_t(at), flat.begin() + std::ptrdiff_t(at + n));
             break;
         }
         }
-        if (flat.size() > 300) {
-            tiered.erase(0, 100);
-            flat.erase(flat.begin(), flat.begin() + 100);
+        if (flat.size() > maxSize) {
+            const size_t cut = maxSize / 3, from = random() % (flat.size() - cut);
+            tiered.erase(from, cut);
+            flat.erase(flat.begin() + std::ptrdiff_t(from), flat.begin() + std::ptrdiff_t(from + cut));
         }
         ASSERT_GE(tiered.capacity(), tiered.size());
         if (step % 16 == 0) expectSame(tiered, flat);
     }
     expectSame(tiered, flat);
+}
+
+TEST(TieredArray, RandomEditsMatchAFlatArray) {
+    {
+        TTieredArray<int, 6> tiered; // blocks of 64: rings that wrap, shifts in two pieces
+        std::vector<int> flat;
+        for (int i = 0; i < 3000; ++i) {
+            tiered.push_back(-i);
+            flat.push_back(-i);
+        }
+        checkRandomEdits(tiered, flat, 6000, 300, 20000);
+    }
+    TTieredArray<int, 3> tiered; // blocks of 8: every edit crosses blocks
+    std::vector<int> flat;
+    checkRandomEdits(tiered, flat, 300, 40, 20000);
 
     tiered.reserve(1000);
     EXPECT_GE(tiered.capacity(), 1000u);
