@@ -288,12 +288,17 @@ void TSynEditStringList::ReplaceInLine(int32_t index, size_t at, size_t removed,
     // A line known to be free of tabs stays so without reading it again: removing bytes
     // never adds one.
     const bool stillWithoutTabs = (rec.Flags & TSynEditStringRec::TabsAbsent) && text.find('\t') == std::string_view::npos;
-    // A loaded line is copied whole into bytes of its own before it shrinks.
-    char* bytes = growText(rec, std::max(length, size_t(rec.Length)));
-    if (tail > 0 && removed != text.size()) std::memmove(bytes + at + text.size(), bytes + at + removed, tail);
-    if (!text.empty()) std::memcpy(bytes + at, text.data(), text.size());
-    rec.Length = uint32_t(length);
-    if (removed > text.size()) shrinkText(rec);
+    if (length == 0) {
+        // An emptied line holds no bytes at all, as a new empty line does.
+        releaseText(rec);
+    } else {
+        // A loaded line is copied whole into bytes of its own before it shrinks.
+        char* bytes = growText(rec, std::max(length, size_t(rec.Length)));
+        if (tail > 0 && removed != text.size()) std::memmove(bytes + at + text.size(), bytes + at + removed, tail);
+        if (!text.empty()) std::memcpy(bytes + at, text.data(), text.size());
+        rec.Length = uint32_t(length);
+        if (removed > text.size()) shrinkText(rec);
+    }
     const uint8_t owns = rec.Flags & TSynEditStringRec::OwnsText;
     if (stillWithoutTabs) {
         const int32_t displayLength = int32_t(std::min<size_t>(length, std::numeric_limits<int32_t>::max()));
