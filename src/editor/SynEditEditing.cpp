@@ -122,7 +122,7 @@ void TCustomSynEdit::deleteLastChar() {
     if (count <= 0) return;
     std::string deleted(line.substr(size_t(dest - 1), size_t(count)));
     spliceLine(y, size_t(dest - 1), size_t(count), {}, trim, TrailingBlanks(line),
-               keepAfterDeletion(size_t(n - count), size_t(dest - 1)));
+               std::max(keepAfterDeletion(size_t(n - count), size_t(dest - 1)), keepForCaret(dest)));
     SetCaretPos({dest, y});
     m_undoList.RecordChange(urQuietDelete, {dest, y}, {x, y}, std::move(deleted), smNormal);
     trimsWhateverPastEol(newestRecorded());
@@ -168,7 +168,7 @@ void TCustomSynEdit::deleteChar() {
     } else {
         std::string deleted(line.substr(size_t(x - 1), 1));
         spliceLine(y, size_t(x - 1), 1, {}, HasOption(eoTrimTrailingSpaces), TrailingBlanks(line),
-                   keepAfterDeletion(size_t(n - 1), size_t(x - 1)));
+                   std::max(keepAfterDeletion(size_t(n - 1), size_t(x - 1)), keepForCaret(x)));
         m_undoList.RecordChange(urQuietDeleteForward, {x, y}, {x + 1, y}, std::move(deleted), smNormal);
         trimsWhateverPastEol(newestRecorded());
     }
@@ -327,7 +327,7 @@ void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indent
     const int32_t end = x + int32_t(text.size());
     const size_t head = size_t(end - 1);
     size_t stored = spliceLine(y, from, replaced.size(), text, HasOption(eoTrimTrailingSpaces), keptBlanks,
-                               keepAfterDeletion(length, head));
+                               std::max(keepAfterDeletion(length, head), keepForCaret(end)));
     // The entry covers what stayed of the text; the caret goes behind all of it.
     int32_t kept = int32_t(InsertionEnd(text, head, length, stored)) + 1;
     m_undoList.RecordChange(urInsert, {x, y}, {kept, y}, std::move(replaced), smNormal);
