@@ -586,6 +586,13 @@ TEST(TextBuffer, ReplaceInLineChangesTheLineInPlace) {
     EXPECT_THROW(list.ReplaceInLine(-1, 0, 0, "q"), ESynEditStringList);
     EXPECT_TRUE(log.events.empty());
     EXPECT_EQ(list.Count(), 3);
+
+    // A line an edit empties holds no bytes, as a new empty line does, and grows again.
+    list.ReplaceInLine(0, 0, std::string_view::npos, "");
+    EXPECT_EQ(list.LineAt(0).data(), nullptr);
+    EXPECT_EQ(list.ExpandedLineLength(0), 0);
+    list.ReplaceInLine(0, 0, 0, "again");
+    EXPECT_EQ(list.LineAt(0), "again");
 }
 
 } // namespace
