@@ -463,11 +463,11 @@ private:
     // How far past a line's end positions reach: MaxLeftChar, or anywhere while history is
     // replayed (an entry may lie past the end of a line longer than that).
     int32_t virtualLimit() const { return m_replaying ? std::numeric_limits<int32_t>::max() - 1 : m_maxLeftChar; }
-    // How much of a line trimming must keep for the caret to go to `caret` after an edit: where
-    // the caret may stand past line ends, but not beyond this one's (past the virtual limit),
-    // blanks trimmed from under it would be lost to the next key.
-    size_t keepForCaret(int32_t caret) const {
-        return HasOption(eoScrollPastEol) && caret > virtualLimit() ? size_t(caret - 1) : 0;
+    // Whether a key that leaves the caret at `caret` must not trim its line: where the caret
+    // may stand past line ends, but not beyond this one's (past the virtual limit), blanks
+    // trimmed from under it would be lost to the next key.
+    bool caretNeedsTrailingBlanks(int32_t caret) const {
+        return HasOption(eoScrollPastEol) && caret > virtualLimit();
     }
     void deleteSelection();
     void insertNormal(std::string_view text);

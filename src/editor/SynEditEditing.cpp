@@ -121,11 +121,13 @@ void TCustomSynEdit::deleteLastChar() {
     }
     if (count <= 0) return;
     std::string deleted(line.substr(size_t(dest - 1), size_t(count)));
+    trim = trim && !caretNeedsTrailingBlanks(dest);
     spliceLine(y, size_t(dest - 1), size_t(count), {}, trim, TrailingBlanks(line),
-               std::max(keepAfterDeletion(size_t(n - count), size_t(dest - 1)), keepForCaret(dest)));
+               keepAfterDeletion(size_t(n - count), size_t(dest - 1)));
     SetCaretPos({dest, y});
     m_undoList.RecordChange(urQuietDelete, {dest, y}, {x, y}, std::move(deleted), smNormal);
     trimsWhateverPastEol(newestRecorded());
+    if (!trim) trimsNothing(newestRecorded());
 }
 
 // Redo replays a deletion by deleting a selection, which trims only with eoScrollPastEol;
@@ -167,10 +169,11 @@ void TCustomSynEdit::deleteChar() {
         EndUndoBlock();
     } else {
         std::string deleted(line.substr(size_t(x - 1), 1));
-        spliceLine(y, size_t(x - 1), 1, {}, HasOption(eoTrimTrailingSpaces), TrailingBlanks(line),
-                   std::max(keepAfterDeletion(size_t(n - 1), size_t(x - 1)), keepForCaret(x)));
+        const bool trim = HasOption(eoTrimTrailingSpaces) && !caretNeedsTrailingBlanks(x);
+        spliceLine(y, size_t(x - 1), 1, {}, trim, TrailingBlanks(line), keepAfterDeletion(size_t(n - 1), size_t(x - 1)));
         m_undoList.RecordChange(urQuietDeleteForward, {x, y}, {x + 1, y}, std::move(deleted), smNormal);
         trimsWhateverPastEol(newestRecorded());
+        if (!trim) trimsNothing(newestRecorded());
     }
     SetCaretPos({x, y});
 }
@@ -326,11 +329,12 @@ void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indent
     const size_t length = line.size() - replaced.size() + text.size();
     const int32_t end = x + int32_t(text.size());
     const size_t head = size_t(end - 1);
-    size_t stored = spliceLine(y, from, replaced.size(), text, HasOption(eoTrimTrailingSpaces), keptBlanks,
-                               std::max(keepAfterDeletion(length, head), keepForCaret(end)));
+    const bool trim = HasOption(eoTrimTrailingSpaces) && !caretNeedsTrailingBlanks(end);
+    size_t stored = spliceLine(y, from, replaced.size(), text, trim, keptBlanks, keepAfterDeletion(length, head));
     // The entry covers what stayed of the text; the caret goes behind all of it.
     int32_t kept = int32_t(InsertionEnd(text, head, length, stored)) + 1;
     m_undoList.RecordChange(urInsert, {x, y}, {kept, y}, std::move(replaced), smNormal);
+    if (!trim) trimsNothing(newestRecorded());
     if (padded) EndUndoBlock();
     SetCaretPos({end, y});
     advanceAfterTyping();

@@ -260,6 +260,20 @@ TEST_F(CommandEditing, ABlankTypedAtTheEndOfALineLongerThanMaxLeftCharStays) {
     type("z");
     EXPECT_EQ(text(), "a line longer than twenty z");
     EXPECT_EQ(editor.CaretPos(), (TBufferCoord{28, 1}));
+
+    // Redo keeps the blanks as the keys did.
+    setText("a line longer than twenty");
+    caretAt(26, 1);
+    type(" x ");
+    caretAt(28, 1);
+    command(ecDeleteLastChar);
+    command(ecDeleteChar);
+    const std::string edited = text();
+    EXPECT_EQ(edited, "a line longer than twenty ");
+    while (editor.UndoList().CanUndo()) command(ecUndo);
+    EXPECT_EQ(text(), "a line longer than twenty");
+    while (editor.RedoList().CanUndo()) command(ecRedo);
+    EXPECT_EQ(text(), edited);
 }
 
 // Keys within one line change it where it is: once a long line has bytes of its own, they
