@@ -3,6 +3,7 @@
 // same bytes once). No painting: the host only answers metrics.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <ctime>
 #include <map>
 #include <memory>
@@ -133,6 +134,54 @@ void BM_BackspaceJoiningLines(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BackspaceJoiningLines)->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+// Edits in the middle of a single 10 MB line (the generated text without its breaks), with
+// the options the editor starts with (trailing blanks trimmed), no highlighter. Each run
+// times one key; an untimed key after it gives the line its length back.
+enum TLongLineEdit { llBackspace, llDelete, llOverwrite, llTypeAtEnd, llTypeInMiddle };
+
+void BM_LongLineEdit(benchmark::State& state) {
+    const auto edit = TLongLineEdit(state.range(0));
+    MetricsOnlyHost host;
+    TSynEdit editor;
+    editor.SetHost(&host);
+    std::string text = GenerateCLikeText(10 * kMegabyte);
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    std::istringstream stream(text);
+    editor.Lines().LoadStream(stream);
+    const int32_t length = int32_t(editor.Lines().LineAt(0).size());
+    const TBufferCoord middle{length / 2, 1}, end{length + 1, 1};
+    editor.SetInsertMode(edit != llOverwrite);
+    auto run = [&](TSynEditorCommand command, char aChar) { editor.RunCommand(command, aChar, nullptr); };
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.SetCaretPos(edit == llTypeAtEnd ? end : middle);
+        state.ResumeTiming();
+        switch (edit) {
+        case llBackspace: run(ecDeleteLastChar, '\0'); break;
+        case llDelete: run(ecDeleteChar, '\0'); break;
+        case llOverwrite:
+        case llTypeAtEnd:
+        case llTypeInMiddle: run(ecChar, 'x'); break;
+        }
+        state.PauseTiming();
+        switch (edit) {
+        case llBackspace:
+        case llDelete: run(ecChar, 'x'); break;
+        case llTypeAtEnd:
+        case llTypeInMiddle: run(ecDeleteLastChar, '\0'); break;
+        case llOverwrite: break;
+        }
+        state.ResumeTiming();
+    }
+    state.counters["line_bytes"] = double(editor.Lines().LineAt(0).size());
+}
+BENCHMARK(BM_LongLineEdit)
+    ->ArgName("edit")
+    ->DenseRange(llBackspace, llTypeInMiddle)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(200);
 
 double ThreadSeconds() {
     timespec now{};

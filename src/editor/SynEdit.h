@@ -463,14 +463,22 @@ private:
     // How far past a line's end positions reach: MaxLeftChar, or anywhere while history is
     // replayed (an entry may lie past the end of a line longer than that).
     int32_t virtualLimit() const { return m_replaying ? std::numeric_limits<int32_t>::max() - 1 : m_maxLeftChar; }
+    // Whether a key that leaves the caret at `caret` must not trim its line: where the caret
+    // may stand past line ends, but not beyond this one's (past the virtual limit), blanks
+    // trimmed from under it would be lost to the next key.
+    bool caretNeedsTrailingBlanks(int32_t caret) const {
+        return HasOption(eoScrollPastEol) && caret > virtualLimit();
+    }
     void deleteSelection();
     void insertNormal(std::string_view text);
     void insertColumn(std::string_view text, bool recordLines);
     void insertLines(std::string_view text);
-    // Stores a line; with trim, without the trailing spaces `before` did not have, and never
-    // shorter than keep. Returns the stored length.
-    size_t writeLine(int32_t line, std::string_view text, bool trim, std::string_view before, size_t keep = 0);
-    static size_t keepAfterDeletion(std::string_view text, size_t split);
+    // Replaces `removed` characters at `at` (0-based) of an existing line by text, in place;
+    // with trim, the line loses the trailing spaces the edit left beyond the `keptBlanks` it
+    // ended with before, but never gets shorter than keep. Returns the stored length.
+    size_t spliceLine(int32_t line, size_t at, size_t removed, std::string_view text, bool trim, size_t keptBlanks,
+                      size_t keep = 0);
+    static size_t keepAfterDeletion(size_t length, size_t split);
     TSynEditMark* bookmarkMark(int n);
     TBufferCoord offsetToPos(int64_t offset) const;
     // The selected text as undo records it: column pieces are never padded.

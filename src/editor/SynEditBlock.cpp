@@ -175,7 +175,7 @@ void TCustomSynEdit::UnindentLines() {
     m_lines->LockUpdates();
     for (int32_t y = begin.Line; y <= lastLine; ++y) {
         int32_t k = lost[size_t(y - begin.Line)];
-        if (k > 0) m_lines->ReplaceLine(y - 1, lineText(y).substr(size_t(k)));
+        if (k > 0) m_lines->ReplaceInLine(y - 1, 0, size_t(k), {});
     }
     m_lines->UnlockUpdates();
     auto lostOn = [&](int32_t line) { return line >= begin.Line && line <= lastLine ? lost[size_t(line - begin.Line)] : 0; };

@@ -35,10 +35,11 @@ int32_t TCustomSynEdit::padLineForInsert(TBufferCoord at, bool indentOnEmptyLine
                               ? IndentText(at.Char - 1, m_tabWidth, HasOption(eoTabsToSpaces))
                               : std::string(size_t(at.Char - 1 - n), ' ');
     int32_t end = n + 1 + int32_t(padding.size());
-    std::string padded(line);
-    padded.append(padding);
     m_undoList.RecordChange(urPadding, {n + 1, at.Line}, {end, at.Line}, {}, smNormal);
-    m_lines->ReplaceLine(at.Line - 1, padded);
+    if (at.Line > m_lines->Count())
+        m_lines->ReplaceLine(at.Line - 1, padding);
+    else
+        m_lines->InsertInLine(at.Line - 1, size_t(n), padding);
     return end;
 }
 
@@ -61,7 +62,7 @@ void TCustomSynEdit::deleteLastChar() {
         deleteSelectionBackOrForward();
         return;
     }
-    std::string line(lineText(m_caretLine));
+    std::string_view line = lineText(m_caretLine);
     const int32_t n = int32_t(line.size()), x = m_caretChar, y = m_caretLine;
     bool trim = HasOption(eoTrimTrailingSpaces);
     if (x > n + 1) {
@@ -79,12 +80,11 @@ void TCustomSynEdit::deleteLastChar() {
     }
     if (x == 1) {
         if (y == 1) return;
-        std::string joined(lineText(y - 1));
-        int32_t dest = int32_t(joined.size()) + 1;
-        joined.append(line);
+        int32_t dest = lineLength(y - 1) + 1;
         m_lines->LockUpdates();
         // Blanks of the moved line stay: undo puts the break back in front of them.
-        writeLine(y - 1, joined, trim, line, line.empty() ? size_t(dest - 1) : joined.size());
+        spliceLine(y - 1, size_t(dest - 1), 0, line, trim, TrailingBlanks(line),
+                   line.empty() ? size_t(dest - 1) : size_t(dest - 1) + line.size());
         m_lines->RemoveLine(y - 1);
         linesRemoved(y - 1, 1);
         m_lines->UnlockUpdates();
@@ -120,13 +120,14 @@ void TCustomSynEdit::deleteLastChar() {
         }
     }
     if (count <= 0) return;
-    std::string deleted = line.substr(size_t(dest - 1), size_t(count));
-    std::string before = line;
-    line.erase(size_t(dest - 1), size_t(count));
-    writeLine(y, line, trim, before, keepAfterDeletion(line, dest - 1));
+    std::string deleted(line.substr(size_t(dest - 1), size_t(count)));
+    trim = trim && !caretNeedsTrailingBlanks(dest);
+    spliceLine(y, size_t(dest - 1), size_t(count), {}, trim, TrailingBlanks(line),
+               keepAfterDeletion(size_t(n - count), size_t(dest - 1)));
     SetCaretPos({dest, y});
     m_undoList.RecordChange(urQuietDelete, {dest, y}, {x, y}, std::move(deleted), smNormal);
     trimsWhateverPastEol(newestRecorded());
+    if (!trim) trimsNothing(newestRecorded());
 }
 
 // Redo replays a deletion by deleting a selection, which trims only with eoScrollPastEol;
@@ -149,31 +150,30 @@ void TCustomSynEdit::deleteChar() {
         deleteSelectionBackOrForward();
         return;
     }
-    std::string line(lineText(m_caretLine));
+    std::string_view line = lineText(m_caretLine);
     const int32_t n = int32_t(line.size()), x = m_caretChar, y = m_caretLine;
     if (x > n) {
         if (y >= m_lines->Count()) return;
         BeginUndoBlock();
         m_lines->LockUpdates();
         padLineForInsert(CaretPos(), false);
-        std::string joined(lineText(y));
-        std::string next(lineText(y + 1));
-        joined.append(next);
+        const size_t length = size_t(lineLength(y));
+        std::string_view next = lineText(y + 1);
         // Trimmed as deleting a selection across the break would be, so that redo agrees.
-        writeLine(y, joined, HasOption(eoTrimTrailingSpaces) && HasOption(eoScrollPastEol), next,
-                  keepAfterDeletion(joined, size_t(x - 1)));
+        spliceLine(y, length, 0, next, HasOption(eoTrimTrailingSpaces) && HasOption(eoScrollPastEol),
+                   TrailingBlanks(next), keepAfterDeletion(length + next.size(), size_t(x - 1)));
         m_lines->RemoveLine(y);
         linesRemoved(y, 1);
         m_lines->UnlockUpdates();
         m_undoList.RecordChange(urQuietDeleteForward, {x, y}, {1, y + 1}, std::string(LineBreakText), smNormal);
         EndUndoBlock();
     } else {
-        std::string deleted = line.substr(size_t(x - 1), 1);
-        std::string before = line;
-        line.erase(size_t(x - 1), 1);
-        writeLine(y, line, HasOption(eoTrimTrailingSpaces), before, keepAfterDeletion(line, size_t(x - 1)));
+        std::string deleted(line.substr(size_t(x - 1), 1));
+        const bool trim = HasOption(eoTrimTrailingSpaces) && !caretNeedsTrailingBlanks(x);
+        spliceLine(y, size_t(x - 1), 1, {}, trim, TrailingBlanks(line), keepAfterDeletion(size_t(n - 1), size_t(x - 1)));
         m_undoList.RecordChange(urQuietDeleteForward, {x, y}, {x + 1, y}, std::move(deleted), smNormal);
         trimsWhateverPastEol(newestRecorded());
+        if (!trim) trimsNothing(newestRecorded());
     }
     SetCaretPos({x, y});
 }
@@ -238,7 +238,8 @@ void TCustomSynEdit::lineBreak(bool moveCaret) {
     if (HasSelection()) recordAndDeleteSelection();
     m_lines->LockUpdates();
     if (m_lines->Count() == 0) m_lines->AddLine({});
-    const std::string line(lineText(m_caretLine));
+    // The caret line stays as it is until its own change comes.
+    const std::string_view line = lineText(m_caretLine);
     const int32_t n = int32_t(line.size()), x = m_caretChar, y = m_caretLine;
     const TBufferCoord at = CaretPos();
     TBufferCoord dest = at;
@@ -256,26 +257,26 @@ void TCustomSynEdit::lineBreak(bool moveCaret) {
     } else if (x > n) {
         int32_t w = HasOption(eoAutoIndent) ? LeadingWhiteCount(line) : 0;
         m_undoList.RecordChange(urLineBreak, at, at, {}, smNormal);
-        m_lines->InsertLineAt(y, moveCaret ? std::string_view(line).substr(0, size_t(w)) : std::string_view());
+        m_lines->InsertLineAt(y, moveCaret ? line.substr(0, size_t(w)) : std::string_view());
         linesInserted(y + 1, 1);
         dest = {w + 1, y + 1};
     } else if (x == 1) {
         m_lines->InsertLineAt(y - 1, {});
         linesInserted(y, 1);
-        m_undoList.RecordChange(urLineBreak, at, at, line, smNormal);
+        m_undoList.RecordChange(urLineBreak, at, at, std::string(line), smNormal);
         dest = {1, y + 1};
     } else {
-        std::string_view left = std::string_view(line).substr(0, size_t(x - 1));
+        std::string_view left = line.substr(0, size_t(x - 1));
         // The indentation is the left part's as it was: a break inside the leading blanks
         // keeps the line's indentation, though trimming empties the left part.
         int32_t width = HasOption(eoAutoIndent) ? LeadingWhiteWidth(left, m_tabWidth) : 0;
         if (HasOption(eoTrimTrailingSpaces)) left = TrimRight(left);
-        std::string_view right = std::string_view(line).substr(size_t(x - 1));
+        std::string rightText(line.substr(size_t(x - 1)));
         std::string newLine = IndentText(width, m_tabWidth, HasOption(eoTabsToSpaces));
         dest = {int32_t(newLine.size()) + 1, y + 1};
-        newLine.append(right);
-        std::string rightText(right);
-        m_lines->ReplaceLine(y - 1, left);
+        newLine.append(rightText);
+        // Only the left part stays: the line is cut where it is.
+        m_lines->ReplaceInLine(y - 1, left.size(), std::string_view::npos, {});
         m_lines->InsertLineAt(y, newLine);
         linesInserted(y + 1, 1);
         m_undoList.RecordChange(urLineBreak, at, at, std::move(rightText), smNormal);
@@ -319,23 +320,21 @@ void TCustomSynEdit::typeText(std::string_view text, bool overwrite, bool indent
         advanceAfterTyping();
         return;
     }
-    const std::string before(lineText(y));
+    // Blanks the line ended with before the padding are the user's: trimming keeps them.
+    const size_t keptBlanks = TrailingBlanks(lineText(y));
     int32_t x = padLineForInsert(CaretPos(), indentOnEmptyLine);
-    std::string line(lineText(y));
-    std::string replaced;
-    if (overwrite) {
-        size_t from = std::min(line.size(), size_t(x - 1));
-        replaced = line.substr(from, text.size());
-        line.replace(from, replaced.size(), text);
-    } else {
-        line.insert(size_t(x - 1), text);
-    }
-    size_t stored = writeLine(y, line, HasOption(eoTrimTrailingSpaces), before,
-                              keepAfterDeletion(line, size_t(x - 1) + text.size()));
+    std::string_view line = lineText(y);
+    const size_t from = std::min(line.size(), size_t(x - 1));
+    std::string replaced(overwrite ? line.substr(from, text.size()) : std::string_view());
+    const size_t length = line.size() - replaced.size() + text.size();
     const int32_t end = x + int32_t(text.size());
+    const size_t head = size_t(end - 1);
+    const bool trim = HasOption(eoTrimTrailingSpaces) && !caretNeedsTrailingBlanks(end);
+    size_t stored = spliceLine(y, from, replaced.size(), text, trim, keptBlanks, keepAfterDeletion(length, head));
     // The entry covers what stayed of the text; the caret goes behind all of it.
-    int32_t kept = int32_t(InsertionEnd(line, size_t(x - 1), size_t(end - 1), stored)) + 1;
+    int32_t kept = int32_t(InsertionEnd(text, head, length, stored)) + 1;
     m_undoList.RecordChange(urInsert, {x, y}, {kept, y}, std::move(replaced), smNormal);
+    if (!trim) trimsNothing(newestRecorded());
     if (padded) EndUndoBlock();
     SetCaretPos({end, y});
     advanceAfterTyping();

@@ -1,5 +1,6 @@
 #include "editor/SynEditMiscProcs.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tavlo {
@@ -108,15 +109,27 @@ std::string_view TrimRight(std::string_view text) {
     return text.substr(0, n);
 }
 
-size_t TrimmedLength(std::string_view text, std::string_view before) {
-    size_t trimmed = TrimRight(text).size();
-    size_t kept = before.size() - TrimRight(before).size();
-    return std::min(text.size(), trimmed + kept);
+size_t TrailingBlanks(std::string_view text) { return text.size() - TrimRight(text).size(); }
+
+size_t SplicedTrailingBlanks(std::string_view line, size_t at, size_t removed, std::string_view text) {
+    at = std::min(at, line.size());
+    removed = std::min(removed, line.size() - at);
+    const std::string_view parts[] = {line.substr(at + removed), text, line.substr(0, at)};
+    size_t blanks = 0;
+    for (std::string_view part : parts) {
+        const size_t partBlanks = TrailingBlanks(part);
+        blanks += partBlanks;
+        if (partBlanks < part.size()) break;
+    }
+    return blanks;
 }
 
-size_t InsertionEnd(std::string_view written, size_t start, size_t head, size_t stored) {
-    size_t insertedBlanks = std::min(head - start, head - TrimRight(written.substr(0, head)).size());
-    return head - std::min(written.size() - stored, insertedBlanks);
+size_t TrimmedLength(size_t length, size_t blanks, size_t keptBlanks, size_t keep) {
+    return std::max(std::min(length, length - blanks + keptBlanks), std::min(keep, length));
+}
+
+size_t InsertionEnd(std::string_view inserted, size_t head, size_t length, size_t stored) {
+    return head - std::min(length - stored, TrailingBlanks(inserted));
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {

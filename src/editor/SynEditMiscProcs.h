@@ -33,13 +33,19 @@ int32_t LeadingWhiteWidth(std::string_view line, int tabWidth);
 std::string IndentText(int32_t width, int tabWidth, bool spacesOnly);
 
 std::string_view TrimRight(std::string_view text);
-// Length of text without the trailing spaces an edit added: as many as `before` (the line
-// before the edit) ended with stay, so trimming never removes bytes that were already there.
-size_t TrimmedLength(std::string_view text, std::string_view before);
-// Where text inserted at [start, head) of `written` ends once the line is stored with
-// `stored` characters: the spaces trimming removed count as the inserted text's own
-// (blanks are alike), so the line's old text keeps its place.
-size_t InsertionEnd(std::string_view written, size_t start, size_t head, size_t stored);
+// Count of spaces a text ends with.
+size_t TrailingBlanks(std::string_view text);
+// Trailing spaces of a line once `removed` characters at `at` are replaced by text, found
+// without building the edited line.
+size_t SplicedTrailingBlanks(std::string_view line, size_t at, size_t removed, std::string_view text);
+// Length a line of `length` characters ending in `blanks` spaces keeps when trimmed: the
+// `keptBlanks` spaces it ended with before the edit stay, so trimming never removes bytes
+// that were already there, and it never gets shorter than `keep`.
+size_t TrimmedLength(size_t length, size_t blanks, size_t keptBlanks, size_t keep);
+// Where text inserted so that it ends at `head` of a line of `length` characters ends once
+// the line is stored with `stored` characters: the spaces trimming removed count as the
+// inserted text's own (blanks are alike), so the line's old text keeps its place.
+size_t InsertionEnd(std::string_view inserted, size_t head, size_t length, size_t stored);
 
 // Pieces of a text between line breaks (CR LF, lone CR or lone LF); always at least one.
 std::vector<std::string_view> SplitLines(std::string_view text);

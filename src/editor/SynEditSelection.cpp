@@ -262,15 +262,26 @@ bool TCustomSynEdit::PosInSelection(TBufferCoord p) const {
 // trimming.
 // Undo puts the text back at `split`, so blanks that were right of it have to be where they
 // were: when such blanks end the line, trimming them would lose them for good.
-size_t TCustomSynEdit::keepAfterDeletion(std::string_view text, size_t split) {
-    return split < text.size() ? text.size() : 0;
-}
+size_t TCustomSynEdit::keepAfterDeletion(size_t length, size_t split) { return split < length ? length : 0; }
 
-size_t TCustomSynEdit::writeLine(int32_t line, std::string_view text, bool trim, std::string_view before,
-                                 size_t keep) {
-    size_t length = trim ? std::max(TrimmedLength(text, before), std::min(keep, text.size())) : text.size();
-    m_lines->ReplaceLine(line - 1, text.substr(0, length));
-    return length;
+size_t TCustomSynEdit::spliceLine(int32_t line, size_t at, size_t removed, std::string_view text, bool trim,
+                                  size_t keptBlanks, size_t keep) {
+    const std::string_view old = lineText(line);
+    at = std::min(at, old.size());
+    removed = std::min(removed, old.size() - at);
+    const size_t length = old.size() - removed + text.size();
+    const size_t stored =
+        trim ? TrimmedLength(length, SplicedTrailingBlanks(old, at, removed, text), keptBlanks, keep) : length;
+    // Trimming cuts the edited line short: in what stays of the old line's end, in the text,
+    // or even before the text.
+    constexpr size_t rest = std::string_view::npos;
+    if (stored <= at)
+        m_lines->ReplaceInLine(line - 1, stored, rest, {});
+    else if (stored <= at + text.size())
+        m_lines->ReplaceInLine(line - 1, at, rest, text.substr(0, stored - at));
+    else
+        m_lines->ReplaceInLine(line - 1, at, removed + (length - stored), text);
+    return stored;
 }
 
 void TCustomSynEdit::SetSelTextPrimitive(TSynSelectionMode pasteMode, std::string_view text, bool recordColumnLines) {
@@ -298,13 +309,19 @@ void TCustomSynEdit::deleteSelection() {
     bool trim = HasOption(eoTrimTrailingSpaces);
     switch (m_selectionMode) {
     case smNormal: {
-        std::string_view first = lineText(begin.Line);
-        std::string joined(first.substr(0, std::min(first.size(), size_t(begin.Char - 1))));
+        // The first line keeps its text up to the selection and takes the last line's rest.
+        const size_t split = std::min(lineText(begin.Line).size(), size_t(begin.Char - 1));
         std::string_view last = lineText(end.Line);
-        const size_t split = joined.size();
-        joined.append(last.substr(std::min(last.size(), size_t(end.Char - 1))));
+        const size_t restAt = std::min(last.size(), size_t(end.Char - 1));
+        const size_t joined = split + last.size() - restAt;
         bool pastEol = m_replaying ? m_replayPastEol : HasOption(eoScrollPastEol);
-        writeLine(begin.Line, joined, trim && pastEol, last, keepAfterDeletion(joined, split));
+        const bool trimJoined = trim && pastEol;
+        const size_t keep = keepAfterDeletion(joined, split);
+        if (begin.Line == end.Line)
+            spliceLine(begin.Line, split, restAt - split, {}, trimJoined, TrailingBlanks(last), keep);
+        else
+            spliceLine(begin.Line, split, std::string_view::npos, last.substr(restAt), trimJoined, TrailingBlanks(last),
+                       keep);
         m_lines->RemoveLines(begin.Line, end.Line - begin.Line);
         linesRemoved(begin.Line, end.Line - begin.Line);
         m_selAnchor = m_selHead = begin;
@@ -330,9 +347,9 @@ void TCustomSynEdit::deleteSelection() {
         for (int32_t y = begin.Line; y <= end.Line; ++y) {
             std::string_view s = lineText(y);
             if (s.size() < size_t(left)) continue;
-            std::string changed(s);
-            changed.erase(size_t(left - 1), std::min(s.size(), size_t(right - 1)) - size_t(left - 1));
-            writeLine(y, changed, trim, s, keepAfterDeletion(changed, size_t(left - 1)));
+            const size_t removed = std::min(s.size(), size_t(right - 1)) - size_t(left - 1);
+            spliceLine(y, size_t(left - 1), removed, {}, trim, TrailingBlanks(s),
+                       keepAfterDeletion(s.size() - removed, size_t(left - 1)));
         }
         m_selAnchor = m_selHead = {left, headLine};
         MoveCaretTo(false, {left, headLine});
@@ -344,38 +361,39 @@ void TCustomSynEdit::deleteSelection() {
 void TCustomSynEdit::insertNormal(std::string_view text) {
     bool trim = HasOption(eoTrimTrailingSpaces);
     int32_t y = m_caretLine;
-    const std::string original(lineText(y));
-    std::string line = original;
-    if (line.size() < size_t(m_caretChar - 1)) line.resize(size_t(m_caretChar - 1), ' ');
-    std::string right = line.substr(size_t(m_caretChar - 1));
-    line.resize(size_t(m_caretChar - 1));
+    if (y > m_lines->Count()) m_lines->AddLine({});
+    std::string_view original = lineText(y);
+    const size_t keptBlanks = TrailingBlanks(original);
+    // Trimming never reaches into the text before the insertion point, nor into the blanks
+    // that fill the line up to it: positions there are what the undo entries of this edit
+    // refer to.
+    const size_t keep = size_t(m_caretChar - 1);
+    const size_t at = std::min(original.size(), keep);
     std::vector<std::string_view> pieces = SplitLines(text);
-    int32_t extra = int32_t(pieces.size()) - 1;
-    if (extra > 0) {
-        if (y > m_lines->Count()) m_lines->AddLine({});
+    const int32_t extra = int32_t(pieces.size()) - 1;
+    std::string first(keep - at, ' ');
+    first.append(pieces.front());
+    size_t caret = 0;
+    if (extra == 0) {
+        const size_t head = keep + pieces.front().size();
+        const size_t length = original.size() + first.size();
+        const size_t stored =
+            spliceLine(y, at, 0, first, trim, keptBlanks, std::max(keep, keepAfterDeletion(length, head)));
+        caret = InsertionEnd(pieces.front(), head, length, stored);
+    } else {
+        // What followed the insertion point moves behind the last piece.
+        std::string last(pieces.back());
+        const size_t head = last.size();
+        last.append(original.substr(at));
         m_lines->InsertEmptyLines(y, extra);
         linesInserted(y + 1, extra);
+        spliceLine(y, at, std::string_view::npos, first, trim, 0, keep);
+        for (int32_t i = 1; i < extra; ++i) spliceLine(y + i, 0, 0, pieces[size_t(i)], trim, 0);
+        const size_t stored = spliceLine(y + extra, 0, 0, last, trim, keptBlanks, keepAfterDeletion(last.size(), head));
+        caret = InsertionEnd(pieces.back(), head, last.size(), stored);
     }
-    // Trimming never reaches into the text before the insertion point: positions there
-    // are what the undo entries of this edit refer to.
-    const size_t keep = line.size();
-    std::string written;
-    for (size_t i = 0; i < pieces.size(); ++i) {
-        written = i == 0 ? line : std::string();
-        written.append(pieces[i]);
-        size_t minimum = i == 0 ? keep : 0;
-        if (i + 1 == pieces.size()) {
-            size_t head = written.size();
-            written.append(right);
-            size_t stored = writeLine(y + int32_t(i), written, trim, original,
-                                      std::max(minimum, keepAfterDeletion(written, head)));
-            size_t caret = InsertionEnd(written, i == 0 ? keep : 0, head, stored);
-            m_selAnchor = m_selHead = {int32_t(caret) + 1, y + extra};
-            MoveCaretTo(false, {int32_t(caret) + 1, y + extra});
-        } else {
-            writeLine(y + int32_t(i), written, trim, {}, minimum);
-        }
-    }
+    m_selAnchor = m_selHead = {int32_t(caret) + 1, y + extra};
+    MoveCaretTo(false, {int32_t(caret) + 1, y + extra});
     statusChanged(stCaretX);
 }
 
@@ -398,14 +416,16 @@ void TCustomSynEdit::insertColumn(std::string_view text, bool recordLines) {
                 m_undoList.RecordChange(urPaste, emptyBuffer ? TBufferCoord{1, 1} : from,
                                         {column + int32_t(piece.size()), y}, {}, smNormal);
         } else {
-            std::string line(lineText(y));
-            if (line.size() < size_t(column - 1)) {
+            const size_t length = lineText(y).size();
+            if (length < size_t(column - 1)) {
                 if (recordLines)
-                    m_undoList.RecordChange(urPadding, {int32_t(line.size()) + 1, y}, {column, y}, {}, smNormal);
-                line.resize(size_t(column - 1), ' ');
+                    m_undoList.RecordChange(urPadding, {int32_t(length) + 1, y}, {column, y}, {}, smNormal);
+                std::string padded(size_t(column - 1) - length, ' ');
+                padded.append(piece);
+                m_lines->InsertInLine(y - 1, length, padded);
+            } else {
+                m_lines->InsertInLine(y - 1, size_t(column - 1), piece);
             }
-            line.insert(size_t(column - 1), piece);
-            m_lines->ReplaceLine(y - 1, line);
             if (recordLines)
                 m_undoList.RecordChange(urPaste, {column, y}, {column + int32_t(piece.size()), y}, {}, smColumn);
         }
@@ -424,7 +444,7 @@ void TCustomSynEdit::insertLines(std::string_view text) {
     if (extra > 0) {
         m_lines->InsertEmptyLines(std::min(y - 1, m_lines->Count()), extra);
         linesInserted(y, extra);
-        for (int32_t i = 0; i < extra; ++i) writeLine(y + i, pieces[size_t(i)], trim, {});
+        for (int32_t i = 0; i < extra; ++i) spliceLine(y + i, 0, 0, pieces[size_t(i)], trim, 0);
         y += extra;
     }
     std::string_view lastPiece = pieces.back();
@@ -432,10 +452,11 @@ void TCustomSynEdit::insertLines(std::string_view text) {
     if (y > m_lines->Count()) {
         m_lines->AddLine(trim ? TrimRight(lastPiece) : lastPiece);
     } else if (!lastPiece.empty()) {
-        std::string line(lastPiece);
-        line.append(lineText(y));
-        size_t stored = writeLine(y, line, trim, lineText(y), keepAfterDeletion(line, lastPiece.size()));
-        x = int32_t(InsertionEnd(line, 0, lastPiece.size(), stored)) + 1;
+        std::string_view line = lineText(y);
+        const size_t length = lastPiece.size() + line.size();
+        size_t stored = spliceLine(y, 0, 0, lastPiece, trim, TrailingBlanks(line),
+                                   keepAfterDeletion(length, lastPiece.size()));
+        x = int32_t(InsertionEnd(lastPiece, lastPiece.size(), length, stored)) + 1;
     }
     m_selAnchor = m_selHead = {x, y};
     MoveCaretTo(false, {x, y});

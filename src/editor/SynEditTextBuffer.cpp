@@ -203,6 +203,16 @@ char* TSynEditStringList::growText(TSynEditStringRec& rec, size_t length) {
     return owned;
 }
 
+// A line that lost most of its bytes gives them back, so that deleting the bulk of a long
+// line frees its memory; small lines keep their room to grow.
+void TSynEditStringList::shrinkText(TSynEditStringRec& rec) {
+    if (!(rec.Flags & TSynEditStringRec::OwnsText)) return;
+    char* bytes = const_cast<char*>(rec.Text);
+    const size_t capacity = malloc_usable_size(bytes);
+    if (capacity <= 65536 || rec.Length >= capacity / 4) return;
+    if (char* shrunk = static_cast<char*>(std::realloc(bytes, std::max<size_t>(rec.Length, 1)))) rec.Text = shrunk;
+}
+
 // A freshly loaded document owns no line of its own: nothing to walk.
 void TSynEditStringList::releaseAllTexts() {
     for (int32_t i = 0; i < Count() && m_ownedTexts > 0; ++i) releaseText(m_records[i]);
@@ -263,28 +273,41 @@ void TSynEditStringList::ReplaceLine(int32_t index, std::string_view text) {
     if (OnLineReplaced) OnLineReplaced(index, m_records[index].text());
 }
 
-void TSynEditStringList::InsertInLine(int32_t index, size_t at, std::string_view text) {
+void TSynEditStringList::ReplaceInLine(int32_t index, size_t at, size_t removed, std::string_view text) {
     checkIndex(index, int64_t(Count()) - 1);
     TSynEditStringRec& rec = m_records[size_t(index)];
     // Text taken from this very line would move under our feet.
-    if (text.data() >= rec.Text && text.data() < rec.Text + rec.Length) {
+    if (!text.empty() && text.data() >= rec.Text && text.data() < rec.Text + rec.Length) {
         const std::string copy(text);
-        InsertInLine(index, at, copy);
+        ReplaceInLine(index, at, removed, copy);
         return;
     }
-    if (size_t(rec.Length) + text.size() > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
-    UpdateBracket bracket(*this);
     at = std::min(at, size_t(rec.Length));
-    const size_t length = rec.Length + text.size();
-    // A line known to be free of tabs stays so without reading it again.
+    removed = std::min(removed, rec.Length - at);
+    const size_t tail = rec.Length - at - removed;
+    const size_t length = rec.Length - removed + text.size();
+    if (length > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
+    UpdateBracket bracket(*this);
+    // A line known to be free of tabs stays so without reading it again: removing bytes
+    // never adds one.
     const bool stillWithoutTabs = (rec.Flags & TSynEditStringRec::TabsAbsent) && text.find('\t') == std::string_view::npos;
-    char* bytes = growText(rec, length);
-    std::memmove(bytes + at + text.size(), bytes + at, rec.Length - at);
-    std::memcpy(bytes + at, text.data(), text.size());
-    rec.Length = uint32_t(length);
+    if (length == 0) {
+        // An emptied line holds no bytes at all, as a new empty line does.
+        releaseText(rec);
+    } else {
+        // A loaded line is copied whole into bytes of its own before it shrinks.
+        char* bytes = growText(rec, std::max(length, size_t(rec.Length)));
+        if (tail > 0 && removed != text.size()) std::memmove(bytes + at + text.size(), bytes + at + removed, tail);
+        if (!text.empty()) std::memcpy(bytes + at, text.data(), text.size());
+        rec.Length = uint32_t(length);
+        if (removed > text.size()) shrinkText(rec);
+    }
     const uint8_t owns = rec.Flags & TSynEditStringRec::OwnsText;
     if (stillWithoutTabs) {
-        rec.DisplayLength = int32_t(std::min<size_t>(length, std::numeric_limits<int32_t>::max()));
+        const int32_t displayLength = int32_t(std::min<size_t>(length, std::numeric_limits<int32_t>::max()));
+        // Only the old length tells whether the longest line is still the longest.
+        if (index == m_longestLineIndex && displayLength < rec.DisplayLength) m_longestLineIndex = -1;
+        rec.DisplayLength = displayLength;
         rec.Flags = owns | TSynEditStringRec::TabsAbsent;
     } else {
         rec.Flags = owns | TSynEditStringRec::LengthStale;

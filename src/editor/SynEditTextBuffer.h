@@ -75,9 +75,12 @@ public:
     // the list changes: keep a copy where the text must outlive an edit.
     std::string_view LineAt(int32_t index) const;
     void ReplaceLine(int32_t index, std::string_view text);
-    // Inserts text at a byte offset of a line, announced as a replacement of the line. The
-    // line's bytes grow in place, so typing into a long line moves only the bytes behind.
-    void InsertInLine(int32_t index, size_t at, std::string_view text);
+    // Replaces `removed` bytes at a byte offset of a line by text, announced as a replacement
+    // of the line. The line's bytes change in place, so an edit in a long line moves only the
+    // bytes behind it. An offset or a count beyond the line is cut at its end; the text may be
+    // taken from the line itself.
+    void ReplaceInLine(int32_t index, size_t at, size_t removed, std::string_view text);
+    void InsertInLine(int32_t index, size_t at, std::string_view text) { ReplaceInLine(index, at, 0, text); }
     int32_t AddLine(std::string_view text);
     void InsertLineAt(int32_t index, std::string_view text);
     void RemoveLine(int32_t index);
@@ -142,6 +145,7 @@ private:
     void assignText(TSynEditStringRec& rec, std::string_view text);
     // The record's own bytes with room for length bytes, its text kept.
     char* growText(TSynEditStringRec& rec, size_t length);
+    void shrinkText(TSynEditStringRec& rec);
     int32_t refreshLength(TSynEditStringRec& rec);
     void noteNewLength(int32_t index);
     void loadBlock(std::unique_ptr<char[]> block, size_t size);

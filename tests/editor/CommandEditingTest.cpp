@@ -1,4 +1,6 @@
 // Editing commands: typing, line breaks, deletes, tabs, block indent, case and clipboard.
+#include <sstream>
+
 #include "EditorFixture.h"
 
 namespace tavlo::test {
@@ -226,6 +228,124 @@ TEST_F(CommandEditing, BlockIndentAndUnindent) {
     select({1, 1}, {3, 2});
     command(ecTab);
     EXPECT_EQ(text(), "    one\n    two\nthree");
+}
+
+// Where the caret cannot stand past a line's end (the line is longer than MaxLeftChar), a
+// blank typed at the end stays although trailing blanks are trimmed: trimmed, the next
+// character would take its place.
+TEST_F(CommandEditing, ABlankTypedAtTheEndOfALineLongerThanMaxLeftCharStays) {
+    useMainWindowOptions();
+    editor.SetMaxLeftChar(20);
+    setText("a line longer than twenty\nshort");
+    caretAt(26, 1);
+    type("  x y ");
+    EXPECT_EQ(text(), "a line longer than twenty  x y \nshort");
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{32, 1}));
+    caretAt(6, 2);
+    type(" z ");
+    EXPECT_EQ(text(), "a line longer than twenty  x y \nshort z") << "within MaxLeftChar the caret stands past the end";
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{9, 2}));
+    while (editor.UndoList().CanUndo()) command(ecUndo);
+    EXPECT_EQ(text(), "a line longer than twenty\nshort");
+
+    // Backspace and Delete leave the blanks before the caret as well.
+    setText("a line longer than twenty  x y");
+    caretAt(31, 1);
+    command(ecDeleteLastChar);
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{30, 1}));
+    command(ecDeleteLastChar);
+    command(ecDeleteLastChar);
+    command(ecLeft);
+    command(ecDeleteChar);
+    type("z");
+    EXPECT_EQ(text(), "a line longer than twenty z");
+    EXPECT_EQ(editor.CaretPos(), (TBufferCoord{28, 1}));
+
+    // Redo keeps the blanks as the keys did.
+    setText("a line longer than twenty");
+    caretAt(26, 1);
+    type(" x ");
+    caretAt(28, 1);
+    command(ecDeleteLastChar);
+    command(ecDeleteChar);
+    const std::string edited = text();
+    EXPECT_EQ(edited, "a line longer than twenty ");
+    while (editor.UndoList().CanUndo()) command(ecUndo);
+    EXPECT_EQ(text(), "a line longer than twenty");
+    while (editor.RedoList().CanUndo()) command(ecRedo);
+    EXPECT_EQ(text(), edited);
+}
+
+// Keys within one line change it where it is: once a long line has bytes of its own, they
+// stay at one address from key to key, so no key copies the whole line.
+TEST_F(CommandEditing, KeysWithinALongLineChangeItInPlace) {
+    useMainWindowOptions();
+    std::string line;
+    while (line.size() < 200'000) line += "word\tother  x ";
+    line += "end";
+    std::istringstream stream(line + "\r\nshort\r\nmore\r\n");
+    editor.Lines().LoadStream(stream);
+    std::string expected = line;
+    caretAt(int32_t(expected.size()) + 1, 1);
+    type("!");
+    expected += "!";
+    const char* bytes = editor.Lines().LineAt(0).data();
+    const int32_t middle = 98'001;
+    auto expectInPlace = [&](const char* key) {
+        EXPECT_TRUE(editor.Lines().LineAt(0) == expected) << key;
+        EXPECT_EQ(editor.Lines().LineAt(0).data(), bytes) << key;
+    };
+
+    caretAt(middle, 1);
+    command(ecDeleteLastChar);
+    expected.erase(middle - 2, 1);
+    expectInPlace("Backspace");
+    command(ecDeleteChar);
+    expected.erase(middle - 2, 1);
+    expectInPlace("Delete");
+    command(ecOverwriteMode);
+    type("#");
+    expected[middle - 2] = '#';
+    expectInPlace("a key in overwrite mode");
+    command(ecInsertMode);
+    caretAt(int32_t(expected.size()) + 1, 1);
+    type(" y");
+    expected += " y";
+    expectInPlace("typing at the end");
+    select({middle, 1}, {middle + 10, 1});
+    command(ecDeleteLastChar);
+    expected.erase(middle - 1, 10);
+    expectInPlace("deleting a selection");
+    clipboard.text = " pasted";
+    command(ecPaste);
+    expected.insert(middle - 1, " pasted");
+    expectInPlace("paste");
+    command(ecDeleteLastWord);
+    expected.erase(middle, 6);
+    expectInPlace("deleting the word before the caret");
+    select({middle, 1}, {middle + 1, 1});
+    command(ecBlockIndent);
+    expected.insert(0, "  ");
+    expectInPlace("block indent");
+    command(ecBlockUnindent);
+    expected.erase(0, 2);
+    expectInPlace("block unindent");
+    caretAt(1, 2);
+    command(ecDeleteLastChar);
+    expected += "short";
+    expectInPlace("Backspace joining the next line");
+    caretAt(int32_t(expected.size()) + 1, 1);
+    command(ecDeleteChar);
+    expected += "more";
+    expectInPlace("Delete joining the next line");
+    caretAt(middle, 1);
+    command(ecLineBreak);
+    EXPECT_TRUE(editor.Lines().LineAt(1) == expected.substr(middle - 1));
+    expected.resize(middle - 1);
+    expectInPlace("Enter");
+
+    while (editor.UndoList().CanUndo()) command(ecUndo);
+    EXPECT_EQ(text(), line + "\nshort\nmore");
 }
 
 TEST_F(CommandEditing, CaseCommands) {

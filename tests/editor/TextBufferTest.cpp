@@ -14,6 +14,8 @@
 
 #include <csignal>
 
+#include <malloc.h>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -511,6 +513,86 @@ TEST(TextBuffer, InsertInLineGrowsTheLineInPlace) {
     list.InsertInLine(1, 1, list.LineAt(1)); // its own text, as a copy
     EXPECT_EQ(list.LineAt(1), "xx\tb\tb");
     EXPECT_THROW(list.InsertInLine(2, 0, "q"), ESynEditStringList);
+}
+
+TEST(TextBuffer, ReplaceInLineChangesTheLineInPlace) {
+    TSynEditStringList list;
+    std::istringstream stream("loaded line\nx\tb\nlongest line of all\n");
+    list.LoadStream(stream);
+    EXPECT_EQ(list.LongestLineLength(), 19);
+    NotificationLog log;
+    log.attach(list);
+
+    // A loaded line gets bytes of its own, even to shrink; its neighbours in the loaded
+    // block are left as they were.
+    const char* loaded = list.LineAt(0).data();
+    list.ReplaceInLine(0, 0, 7, "");
+    EXPECT_EQ(list.LineAt(0), "line");
+    EXPECT_NE(list.LineAt(0).data(), loaded);
+    EXPECT_EQ(list.LineAt(1), "x\tb");
+    EXPECT_EQ(log.events, (std::vector<std::string>{"changing", "replaced 0 line", "changed"}));
+
+    // An owned line shrinks and grows in its own bytes: no copy moves it.
+    list.ReplaceInLine(0, 0, 4, std::string(1000, 'a'));
+    const char* owned = list.LineAt(0).data();
+    list.ReplaceInLine(0, 10, 980, "bc");
+    EXPECT_EQ(list.LineAt(0), std::string(10, 'a') + "bc" + std::string(10, 'a'));
+    list.ReplaceInLine(0, 1, 0, "xyz");
+    EXPECT_EQ(list.LineAt(0).data(), owned);
+    EXPECT_EQ(list.LineAt(0), "axyz" + std::string(9, 'a') + "bc" + std::string(10, 'a'));
+
+    // Bytes a long line lost for good are given back; a line that shrank a little keeps them.
+    list.ReplaceInLine(0, 0, 0, std::string(1'000'000, 'L'));
+    list.ReplaceInLine(0, 0, 1000, "");
+    EXPECT_GE(malloc_usable_size(const_cast<char*>(list.LineAt(0).data())), 999'000u);
+    list.ReplaceInLine(0, 0, 999'000, "");
+    EXPECT_EQ(list.LineAt(0), "axyz" + std::string(9, 'a') + "bc" + std::string(10, 'a'));
+    EXPECT_LT(malloc_usable_size(const_cast<char*>(list.LineAt(0).data())), 65536u);
+
+    // An offset or a count past the end is cut at the end.
+    list.ReplaceInLine(0, 3, 9999, "!");
+    EXPECT_EQ(list.LineAt(0), "axy!");
+    list.ReplaceInLine(0, 9999, 5, "?");
+    EXPECT_EQ(list.LineAt(0), "axy!?");
+
+    // Text taken from the line itself, including the part being removed.
+    list.ReplaceInLine(0, 1, 3, list.LineAt(0).substr(0, 3));
+    EXPECT_EQ(list.LineAt(0), "aaxy?");
+    list.ReplaceInLine(0, 0, 5, list.LineAt(0).substr(2));
+    EXPECT_EQ(list.LineAt(0), "xy?");
+
+    // Tab knowledge: removing the only tab, or putting one in, changes the display length.
+    EXPECT_EQ(list.ExpandedLineLength(1), 9);
+    list.ReplaceInLine(1, 1, 1, "");
+    EXPECT_EQ(list.ExpandedLineLength(1), 2);
+    list.ReplaceInLine(1, 1, 0, "  ");
+    EXPECT_EQ(list.ExpandedLineLength(1), 4) << "a line known to be free of tabs keeps its length up to date";
+    list.ReplaceInLine(1, 0, 1, "\t");
+    EXPECT_EQ(list.ExpandedLineLength(1), 11);
+    EXPECT_EQ(list.ExpandedLine(1), "\t\t\t\t\t\t\t\t  b");
+
+    // The longest line follows: shrinking it hands the place on, growing another takes it.
+    EXPECT_EQ(list.LongestLineLength(), 19);
+    list.ReplaceInLine(2, 0, 8, "");
+    EXPECT_EQ(list.LongestLineLength(), 11);
+    EXPECT_EQ(list.LongestLineIndex(), 1) << "the first of two longest lines";
+    list.ReplaceInLine(0, 0, 0, std::string(20, 'w'));
+    EXPECT_EQ(list.LongestLineLength(), 23);
+    EXPECT_EQ(list.LongestLineIndex(), 0);
+
+    // A line that does not exist is an index error that changes nothing.
+    log.events.clear();
+    EXPECT_THROW(list.ReplaceInLine(3, 0, 0, "q"), ESynEditStringList);
+    EXPECT_THROW(list.ReplaceInLine(-1, 0, 0, "q"), ESynEditStringList);
+    EXPECT_TRUE(log.events.empty());
+    EXPECT_EQ(list.Count(), 3);
+
+    // A line an edit empties holds no bytes, as a new empty line does, and grows again.
+    list.ReplaceInLine(0, 0, std::string_view::npos, "");
+    EXPECT_EQ(list.LineAt(0).data(), nullptr);
+    EXPECT_EQ(list.ExpandedLineLength(0), 0);
+    list.ReplaceInLine(0, 0, 0, "again");
+    EXPECT_EQ(list.LineAt(0), "again");
 }
 
 } // namespace

@@ -1,15 +1,23 @@
 // Random command sequences must undo back to the original bytes and redo forward to the
 // bytes before undoing began.
 #include <random>
+#include <sstream>
 
 #include "EditorFixture.h"
 
 namespace tavlo::test {
 namespace {
 
+// The program's own settings.
+const TSynEditorOptions MainWindowOptions = eoAltSetsColumnMode | eoAutoIndent | eoDragDropEditing | eoGroupUndo |
+                                            eoScrollHintFollows | eoScrollPastEof | eoScrollPastEol |
+                                            eoShowScrollHint | eoSmartTabDelete | eoSmartTabs | eoTabsToSpaces |
+                                            eoTrimTrailingSpaces;
+
 class Random {
 public:
-    explicit Random(uint32_t seed) : m_gen(seed) {}
+    // longLines: one line in eight runs to a hundred kilobytes and more.
+    explicit Random(uint32_t seed, bool longLines = false) : m_gen(seed), m_longLines(longLines) {}
     int below(int n) { return int(m_gen() % uint32_t(n)); }
     bool chance(int percent) { return below(100) < percent; }
 
@@ -18,6 +26,12 @@ public:
         return words[below(15)];
     }
     std::string line() {
+        if (m_longLines && below(8) == 0) {
+            std::string s;
+            const size_t length = size_t(70'000 + below(100'000));
+            while (s.size() < length) s += word() + (chance(80) ? " " : chance(50) ? "\t" : "  ");
+            return s;
+        }
         switch (below(6)) {
         case 0: return {};
         case 1: return std::string(size_t(below(6)), ' ');
@@ -48,6 +62,7 @@ public:
 
 private:
     std::mt19937 m_gen;
+    bool m_longLines;
 };
 
 class UndoInvariant : public EditorFixture {
@@ -109,6 +124,20 @@ protected:
         }
     }
 
+    // The display lengths the buffer keeps for each line and for the longest agree with a
+    // count over the text.
+    void expectLengthsCounted() {
+        TSynEditStringList& lines = editor.Lines();
+        int32_t longest = 0;
+        for (int32_t i = 0; i < lines.Count(); ++i) {
+            bool hasTabs = false;
+            const int64_t counted = ExpandedLength(lines.LineAt(i), lines.TabWidth(), hasTabs);
+            ASSERT_EQ(lines.ExpandedLineLength(i), counted) << "line " << i;
+            longest = std::max(longest, int32_t(counted));
+        }
+        ASSERT_EQ(lines.LongestLineLength(), longest);
+    }
+
     // The text as trimming keeps it: lines without their trailing spaces.
     std::string textUpToTrailingSpaces() const {
         std::string result;
@@ -123,16 +152,25 @@ protected:
     // promises the text up to trailing spaces; without it, the exact bytes. Undoing everything
     // always gives the loaded bytes back.
     // documentLines: a document of exactly that many lines, else of up to 40.
+    // With longLines some lines are long, and the document is loaded as a file is, its lines
+    // borrowing the loaded bytes until they change.
     void runSeed(uint32_t seed, int commands, TSynEditorOptions options, bool exactOriginal = false,
                  int documentLines = 0) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        Random rng(seed);
+        Random rng(seed, longLines);
         editor.SetOptions(options);
         editor.SetTabWidth(1 + rng.below(8));
         editor.SetMaxUndo(1 << 30);
         editor.SetSelectionMode(smNormal);
         editor.SetInsertMode(true);
-        setText(documentLines > 0 ? rng.lines(documentLines) : rng.text(40));
+        const std::string document = documentLines > 0 ? rng.lines(documentLines) : rng.text(40);
+        if (longLines) {
+            std::istringstream stream(document);
+            editor.Lines().LoadStream(stream);
+            editor.SetModified(false);
+        } else {
+            setText(document);
+        }
         // Typing into a buffer without lines creates its first line, which undo keeps.
         if (editor.Lines().Count() == 0) editor.Lines().AddLine({});
         clipboard.text = rng.text(4);
@@ -141,13 +179,17 @@ protected:
         auto text = [&] { return exact ? editor.Lines().GetAllText() : textUpToTrailingSpaces(); };
         const std::string original = text();
         const std::string loaded = editor.Lines().GetAllText();
-        for (int i = 0; i < commands; ++i) randomCommand(rng);
+        for (int i = 0; i < commands; ++i) {
+            randomCommand(rng);
+            if (i % 256 == 0) ASSERT_NO_FATAL_FAILURE(expectLengthsCounted());
+        }
         while (editor.RedoList().CanUndo()) command(ecRedo); // a trailing undo must not count
         const std::string final = text();
         ASSERT_NE(final, original) << "the commands must have changed something";
         int guard = 0;
         while (editor.UndoList().CanUndo() && guard++ < 1'000'000) command(ecUndo);
         ASSERT_EQ(text(), original);
+        ASSERT_NO_FATAL_FAILURE(expectLengthsCounted());
         // Blanks the loaded file had are the user's bytes: undoing everything gives them back.
         if (exactOriginal) {
             ASSERT_EQ(editor.Lines().GetAllText(), loaded);
@@ -155,7 +197,10 @@ protected:
         EXPECT_FALSE(editor.Modified());
         while (editor.RedoList().CanUndo() && guard++ < 2'000'000) command(ecRedo);
         ASSERT_EQ(text(), final);
+        ASSERT_NO_FATAL_FAILURE(expectLengthsCounted());
     }
+
+    bool longLines = false;
 };
 
 TEST_F(UndoInvariant, RandomCommandsUndoAndRedoExactly) {
@@ -170,11 +215,21 @@ TEST_F(UndoInvariant, RandomCommandsUndoAndRedoExactly) {
 }
 
 TEST_F(UndoInvariant, WithTrimmingUndoAndRedoKeepAllButTrailingSpaces) {
-    const TSynEditorOptions mainWindow = eoAltSetsColumnMode | eoAutoIndent | eoDragDropEditing | eoGroupUndo |
-                                         eoScrollHintFollows | eoScrollPastEof | eoScrollPastEol | eoShowScrollHint |
-                                         eoSmartTabDelete | eoSmartTabs | eoTabsToSpaces | eoTrimTrailingSpaces;
     for (uint32_t seed = 1; seed <= 100; ++seed)
-        runSeed(seed, 5000, seed % 2 ? mainWindow : SYNEDIT_DEFAULT_OPTIONS, true);
+        runSeed(seed, 5000, seed % 2 ? MainWindowOptions : SYNEDIT_DEFAULT_OPTIONS, true);
+}
+
+// Lines of a hundred kilobytes and more beside short ones: Backspace, Delete, typing in either
+// mode, word and selection deletes, pastes and block indents change them in place, with and
+// without trimming, and a line that loses most of its bytes gives them back.
+TEST_F(UndoInvariant, LongLinesUndoAndRedoExactly) {
+    longLines = true;
+    const TSynEditorOptions variants[] = {
+        MainWindowOptions,
+        SYNEDIT_DEFAULT_OPTIONS & ~eoTrimTrailingSpaces,
+        (MainWindowOptions & ~(eoSmartTabs | eoTabsToSpaces | eoScrollPastEol)) | eoTabIndent,
+    };
+    for (uint32_t seed = 1; seed <= 12; ++seed) runSeed(seed, 3000, variants[seed % 3], true);
 }
 
 // Every combination of the typing options, not only the ones the program uses.

@@ -92,7 +92,7 @@ void FuzzLineBuffer(std::string_view data) {
         const int32_t count = int32_t(lines.size());
         const int32_t index = in.between(-2, count + 2);
         const auto at = [&](int32_t i) { return lines.begin() + i; };
-        switch (in.below(10)) {
+        switch (in.below(11)) {
         case 0: {
             std::string text = in.bytes(40);
             bool append = index == count;
@@ -165,6 +165,26 @@ void FuzzLineBuffer(std::string_view data) {
             edit(buffer, model, true, "SetAllText", [&] {
                 buffer.SetAllText(text);
                 lines = documentedLoad(text).lines;
+            });
+            break;
+        }
+        case 10: {
+            // A run of a line replaced where it is, by new bytes or by a piece of the line itself;
+            // an offset or a count past the end is cut at the end.
+            const size_t offset = in.below(48), removed = in.below(48);
+            const bool ownPiece = in.flag() && index >= 0 && index < count;
+            std::string text = ownPiece ? std::string() : in.bytes(40);
+            edit(buffer, model, index >= 0 && index < count, "ReplaceInLine", [&] {
+                std::string_view piece = text;
+                if (ownPiece) {
+                    const std::string_view line = buffer.LineAt(index);
+                    piece = line.substr(std::min(offset, line.size()) / 2, removed);
+                    text = std::string(piece);
+                }
+                buffer.ReplaceInLine(index, offset, removed, piece);
+                std::string& line = lines[size_t(index)];
+                const size_t from = std::min(offset, line.size());
+                line.replace(from, std::min(removed, line.size() - from), text);
             });
             break;
         }
