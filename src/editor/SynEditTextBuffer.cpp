@@ -287,7 +287,10 @@ void TSynEditStringList::InsertInLine(int32_t index, size_t at, std::string_view
         rec.Flags = owns | TSynEditStringRec::LengthStale;
     }
     noteNewLength(index);
-    if (OnLineReplaced) OnLineReplaced(index, rec.text());
+    if (OnLineSpliced)
+        OnLineSpliced(index, at, 0, text.size());
+    else if (OnLineReplaced)
+        OnLineReplaced(index, rec.text());
 }
 
 int32_t TSynEditStringList::AddLine(std::string_view text) {

@@ -75,8 +75,9 @@ public:
     // the list changes: keep a copy where the text must outlive an edit.
     std::string_view LineAt(int32_t index) const;
     void ReplaceLine(int32_t index, std::string_view text);
-    // Inserts text at a byte offset of a line, announced as a replacement of the line. The
-    // line's bytes grow in place, so typing into a long line moves only the bytes behind.
+    // Inserts text at a byte offset of a line, announced by OnLineSpliced (as a replacement
+    // of the line to a listener without it). The line's bytes grow in place, so typing into a
+    // long line moves only the bytes behind.
     void InsertInLine(int32_t index, size_t at, std::string_view text);
     int32_t AddLine(std::string_view text);
     void InsertLineAt(int32_t index, std::string_view text);
@@ -130,6 +131,9 @@ public:
     std::function<void(int32_t index)> OnLinesDeleted;
     std::function<void(int32_t index, std::string_view text)> OnLineInserted;
     std::function<void(int32_t index, std::string_view text)> OnLineReplaced;
+    // Bytes removed at a byte offset of a line and others inserted in their place; the rest
+    // of the line is as it was.
+    std::function<void(int32_t index, size_t at, size_t removed, size_t inserted)> OnLineSpliced;
 
 private:
     class UpdateBracket;
