@@ -119,16 +119,24 @@ void TSynEditLineCheckpoints::rescan(TSynCustomHighlighter& highlighter, std::st
         while (old < line.Points.size() && line.Points[old].Offset < end)
             ++old;
         const bool atOld = old < line.Points.size() && line.Points[old].Offset == end;
-        if (end >= text.size() || (!atOld && end < lastOffset + Spacing)) continue;
+        const bool due = end >= lastOffset + Spacing && end < text.size();
+        if (!atOld && !due) continue;
         highlighter.CaptureScanState(state);
         if (atOld && state == line.Points[old].State) {
-            // From here on the scan goes as the one that found this point did.
-            points.insert(points.end(), line.Points.begin() + ptrdiff_t(old), line.Points.end());
+            // From here on the scan goes as the one that found this point did. Points that
+            // deletions brought close together are thinned, so that their number stays
+            // bounded by the line's length however it was edited.
+            for (; old < line.Points.size(); ++old) {
+                if (line.Points[old].Offset < lastOffset + MinimumSpacing) continue;
+                points.push_back(line.Points[old]);
+                lastOffset = points.back().Offset;
+            }
             line.Points = std::move(points);
             line.FirstUnverified = line.Points.size();
             line.Settled = true;
             return;
         }
+        if (!due) continue;
         points.push_back({uint32_t(end), state});
         lastOffset = end;
     }

@@ -21,6 +21,8 @@ public:
     // Lines from this many bytes get resume points, this many bytes apart.
     static constexpr size_t LongLine = 64 * 1024;
     static constexpr size_t Spacing = 4 * 1024;
+    // Points left closer than this by deletions are thinned out when the line is settled.
+    static constexpr size_t MinimumSpacing = Spacing / 4;
 
     // Following the buffer: lines inserted before `index`, removed from it, replaced whole,
     // or bytes replaced inside a line.

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace tavlo::test {
 namespace {
@@ -53,9 +56,31 @@ protected:
         EXPECT_EQ(end, fullScanEnd(line));
         return pascal.Bytes;
     }
-    void insert(size_t at, std::string_view text) {
-        line.insert(at, text);
-        points.LineSpliced(3, at, 0, text.size());
+    void insert(size_t at, std::string_view text) { splice(at, 0, text); }
+    void splice(size_t at, size_t removed, std::string_view text) {
+        line.replace(at, removed, text);
+        points.LineSpliced(3, at, removed, text.size());
+    }
+    // Starting at `byte` resumes at a token start before it, with the tokens a full scan
+    // gives from there. In code (not in a long comment, which is one token) that start is at
+    // most a few resume points before the byte.
+    void expectResumesExactly(size_t byte, bool inCode = true) {
+        points.StartLine(pascal, line, 3, -1, byte);
+        const size_t from = size_t(pascal.TokenStart());
+        ASSERT_LE(from, byte);
+        if (inCode)
+            EXPECT_LT(byte - from, 2 * TSynEditLineCheckpoints::Spacing) << "from byte " << byte;
+        TSynPasSyn scanner;
+        scanner.ClearRange();
+        scanner.StartLine(line, 3);
+        while (!scanner.AtLineEnd() && size_t(scanner.TokenStart()) < from)
+            scanner.NextToken();
+        for (int i = 0; i < 300 && !scanner.AtLineEnd(); ++i) {
+            ASSERT_EQ(pascal.TokenStart(), scanner.TokenStart()) << "from byte " << byte;
+            ASSERT_EQ(pascal.TokenKindOrdinal(), scanner.TokenKindOrdinal()) << "from byte " << byte;
+            pascal.NextToken();
+            scanner.NextToken();
+        }
     }
 
     TCountingPascal pascal;
@@ -101,15 +126,107 @@ TEST_F(LineCheckpointsTest, AnEditIsRescannedOnlyUntilTheScanAgreesAgain) {
     }
     insert(point, line.substr(point - 1, 1));
     endRangeScan();
-    points.StartLine(pascal, line, 3, -1, point);
-    TSynPasSyn scanner;
-    scanner.ClearRange();
-    for (scanner.StartLine(line, 3); scanner.TokenStart() < pascal.TokenStart();)
-        scanner.NextToken();
-    for (int i = 0; i < 1000; ++i, pascal.NextToken(), scanner.NextToken()) {
-        ASSERT_EQ(pascal.TokenStart(), scanner.TokenStart());
-        ASSERT_EQ(pascal.TokenKindOrdinal(), scanner.TokenKindOrdinal());
+    expectResumesExactly(point);
+}
+
+// Bytes removed, alone or replaced by others: points inside the removed bytes go, those
+// behind move back, and a deletion that ends a comment or a string is found as surely as an
+// insertion that starts one.
+TEST_F(LineCheckpointsTest, RemovedBytesDropAndMoveThePoints) {
+    endRangeScan();
+    const size_t before = points.PointCount(3);
+    constexpr size_t Near = 3 * TSynEditLineCheckpoints::Spacing;
+
+    splice(100'000, 50'000, "");
+    EXPECT_LT(endRangeScan(), Near);
+    EXPECT_LE(points.PointCount(3), before - 50'000 / TSynEditLineCheckpoints::Spacing + 1);
+    for (size_t byte : {99'000u, 100'000u, 100'020u, 110'000u, 300'000u})
+        expectResumesExactly(byte);
+
+    splice(200'000, 0, "{");
+    EXPECT_GT(endRangeScan(), 100'000u);
+    splice(200'000, 1, "x"); // the opener replaced: the rest is code again
+    EXPECT_GT(endRangeScan(), 100'000u);
+    splice(250'000, 0, "'");
+    endRangeScan();
+    splice(250'000, 1, ""); // the string's quote deleted
+    endRangeScan();
+    expectResumesExactly(260'000);
+    splice(250'000, 3, "abc");
+    EXPECT_LT(endRangeScan(), Near) << "the points behind the rescanned stretch hold again";
+
+    // A comment that swallowed the rest is closed by deleting the bytes up to a closer.
+    line += " } y := 2; ";
+    points.LineReplaced(3);
+    splice(150'000, 0, "{");
+    endRangeScan();
+    splice(150'001, 1000, "");
+    endRangeScan();
+    splice(150'000, line.size() - 150'000 - 12, "");
+    endRangeScan();
+    expectResumesExactly(150'000);
+
+    // The tail removed and then the whole line but a few bytes.
+    splice(120'000, line.size() - 120'000, "");
+    endRangeScan();
+    expectResumesExactly(119'000);
+    int32_t end = 0;
+    line.erase(100);
+    points.LineSpliced(3, 100, 119'900, 0);
+    EXPECT_FALSE(points.EndRange(pascal, line, 3, -1, end)) << "a short line is the caller's";
+    EXPECT_EQ(points.LineCount(), 0u);
+}
+
+// However a long line is edited, its points stay about as many as its length allows: a
+// 10 MB line holds some 2500 of them, and inserting and deleting all along a line does not
+// make them crowd.
+TEST_F(LineCheckpointsTest, PointsStayBoundedByTheLineLength) {
+    line = codeLine(10'000'000);
+    endRangeScan();
+    EXPECT_GE(points.PointCount(3), 2300u);
+    EXPECT_LE(points.PointCount(3), line.size() / TSynEditLineCheckpoints::Spacing + 1);
+
+    line = codeLine(1'000'000);
+    points.LineReplaced(3);
+    endRangeScan();
+    std::mt19937 random(11);
+    const char* const pieces[] = {"abc", "{", "}", "(*", "*)", "'", "x := 1; ", "  "};
+    for (int edit = 0; edit < 400; ++edit) {
+        const size_t at = random() % line.size();
+        if (random() % 3 == 0)
+            insert(at, pieces[random() % std::size(pieces)]);
+        else
+            splice(at, std::min<size_t>(line.size() - at, random() % 5000), "");
+        if (line.size() < TSynEditLineCheckpoints::LongLine) break;
+        if (edit % 3 == 0) endRangeScan();
     }
+    endRangeScan();
+    EXPECT_LE(points.PointCount(3), line.size() / TSynEditLineCheckpoints::MinimumSpacing + 1);
+    for (size_t byte = 0; byte < line.size(); byte += line.size() / 7)
+        expectResumesExactly(byte, false);
+
+    // Deleting nearly all of every gap between two points, from the back and settling after
+    // each, leaves each point standing, close to the next; settling thins them out.
+    line = codeLine(4'000'000);
+    points.LineReplaced(3);
+    endRangeScan();
+    std::vector<size_t> offsets;
+    for (size_t byte = 0; byte < line.size(); byte += TSynEditLineCheckpoints::Spacing / 4) {
+        points.StartLine(pascal, line, 3, -1, byte);
+        if (offsets.empty() || size_t(pascal.TokenStart()) != offsets.back())
+            offsets.push_back(size_t(pascal.TokenStart()));
+    }
+    ASSERT_GT(offsets.size(), 900u);
+    for (size_t k = offsets.size() - 1; k > 1; --k) {
+        splice(offsets[k - 1] + 50, offsets[k] - offsets[k - 1] - 100, "");
+        int32_t end = 0;
+        ASSERT_TRUE(points.EndRange(pascal, line, 3, -1, end));
+    }
+    ASSERT_GE(line.size(), TSynEditLineCheckpoints::LongLine);
+    endRangeScan();
+    EXPECT_LE(points.PointCount(3), line.size() / TSynEditLineCheckpoints::MinimumSpacing + 1);
+    for (size_t byte = 0; byte < line.size(); byte += line.size() / 7)
+        expectResumesExactly(byte, false);
 }
 
 TEST_F(LineCheckpointsTest, ANewStartRangeIsRescannedUntilTheStatesAgree) {
