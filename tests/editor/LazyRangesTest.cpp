@@ -298,11 +298,31 @@ TEST_F(LazyRangesTest, LongLinesPaintAndEndAsAFullScanThroughInLineEdits) {
             expectPaintedColumnsMatchAFullScan(*scanner, step);
             if (HasFatalFailure()) return;
             editor.EnsureRangesUpTo(longIndex + 2);
+            // The token under a byte of the long line (as bracket matching asks for it) is
+            // that of the full scan, too.
+            const std::string_view longText = editor.Lines().LineAt(longIndex);
+            const size_t probe = random() % longText.size();
+            std::string lookedUp;
+            const TSynHighlighterAttributes* attribute =
+                editor.TokenAttributeAt({int32_t(probe) + 1, longIndex + 1}, &lookedUp);
             scanner->ClearRange();
-            for (int32_t i = 0; i <= longIndex; ++i) {
+            for (int32_t i = 0; i < longIndex; ++i) {
                 scanner->StartLine(editor.Lines().LineAt(i), i);
                 scanner->SkipToLineEnd();
             }
+            std::string expectedToken;
+            const TSynHighlighterAttributes* expectedAttribute = nullptr;
+            for (scanner->StartLine(longText, longIndex); !scanner->AtLineEnd(); scanner->NextToken()) {
+                const size_t start = size_t(scanner->TokenStart());
+                if (probe >= start && probe < start + scanner->TokenView().size()) {
+                    expectedToken = scanner->TokenView();
+                    expectedAttribute = scanner->TokenAttribute();
+                }
+            }
+            ASSERT_EQ(lookedUp, expectedToken) << "step " << step << ", byte " << probe;
+            ASSERT_EQ(attribute ? attribute->Foreground() : clNone,
+                      expectedAttribute ? expectedAttribute->Foreground() : clNone)
+                << "step " << step << ", byte " << probe;
             ASSERT_EQ(editor.Lines().LineRange(longIndex + 1), int32_t(scanner->CurrentRange()))
                 << "step " << step;
         }
