@@ -74,7 +74,8 @@ void TSynEditLineCheckpoints::LineSpliced(int32_t index, size_t at, size_t remov
 
 TSynEditLineCheckpoints::TLine* TSynEditLineCheckpoints::settle(TSynCustomHighlighter& highlighter,
                                                                 std::string_view text,
-                                                                int32_t index, int32_t startRange) {
+                                                                int32_t index, int32_t startRange,
+                                                                size_t byte) {
     TLine* line = find(index);
     TSynScanState probe;
     if (text.size() < LongLine || !highlighter.CaptureScanState(probe)) {
@@ -97,12 +98,16 @@ TSynEditLineCheckpoints::TLine* TSynEditLineCheckpoints::settle(TSynCustomHighli
         line->StartRange = startRange;
         line->Settled = false;
     }
-    if (!line->Settled) rescan(highlighter, text, *line);
+    // Verified points reach far enough when no new one could come before the byte.
+    const size_t verifiedTo =
+        line->FirstUnverified == 0 ? 0 : line->Points[line->FirstUnverified - 1].Offset;
+    if (!line->Settled && (byte == Everything || verifiedTo + Spacing <= byte))
+        rescan(highlighter, text, *line, byte);
     return line;
 }
 
 void TSynEditLineCheckpoints::rescan(TSynCustomHighlighter& highlighter, std::string_view text,
-                                     TLine& line) {
+                                     TLine& line, size_t byte) {
     std::vector<TPoint> points(line.Points.begin(),
                                line.Points.begin() + ptrdiff_t(line.FirstUnverified));
     size_t lastOffset = 0;
@@ -116,6 +121,18 @@ void TSynEditLineCheckpoints::rescan(TSynCustomHighlighter& highlighter, std::st
     TSynScanState state;
     for (; !highlighter.AtLineEnd(); highlighter.NextToken()) {
         const size_t end = size_t(highlighter.TokenStart()) + highlighter.TokenView().size();
+        if (end > byte) {
+            // Far enough for now: the new points are verified, the last settling's ones
+            // behind the scan still wait for a scan to meet them.
+            const size_t verified = points.size();
+            while (old < line.Points.size() && verified > 0 &&
+                   line.Points[old].Offset <= points.back().Offset)
+                ++old;
+            points.insert(points.end(), line.Points.begin() + ptrdiff_t(old), line.Points.end());
+            line.Points = std::move(points);
+            line.FirstUnverified = verified;
+            return;
+        }
         while (old < line.Points.size() && line.Points[old].Offset < end)
             ++old;
         const bool atOld = old < line.Points.size() && line.Points[old].Offset == end;
@@ -146,20 +163,23 @@ void TSynEditLineCheckpoints::rescan(TSynCustomHighlighter& highlighter, std::st
     line.Settled = true;
 }
 
-bool TSynEditLineCheckpoints::EndRange(TSynCustomHighlighter& highlighter, std::string_view text,
-                                       int32_t index, int32_t startRange, int32_t& endRange) {
-    const TLine* line = settle(highlighter, text, index, startRange);
-    if (!line) return false;
-    endRange = line->EndRange;
-    return true;
+int32_t TSynEditLineCheckpoints::EndRange(TSynCustomHighlighter& highlighter,
+                                          std::string_view text, int32_t index,
+                                          int32_t startRange) {
+    if (const TLine* line = settle(highlighter, text, index, startRange, Everything))
+        return line->EndRange;
+    startAtLineStart(highlighter, text, index, startRange);
+    highlighter.SkipToLineEnd();
+    return int32_t(highlighter.CurrentRange());
 }
 
 void TSynEditLineCheckpoints::StartLine(TSynCustomHighlighter& highlighter, std::string_view text,
                                         int32_t index, int32_t startRange, size_t byte) {
     if (byte >= Spacing) {
-        if (const TLine* line = settle(highlighter, text, index, startRange)) {
+        if (const TLine* line = settle(highlighter, text, index, startRange, byte)) {
+            const auto verifiedEnd = line->Points.begin() + ptrdiff_t(line->FirstUnverified);
             auto after = std::upper_bound(
-                line->Points.begin(), line->Points.end(), byte,
+                line->Points.begin(), verifiedEnd, byte,
                 [](size_t wanted, const TPoint& point) { return wanted < point.Offset; });
             if (after != line->Points.begin()) {
                 const TPoint& from = *(after - 1);

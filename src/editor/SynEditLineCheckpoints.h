@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -32,11 +33,11 @@ public:
     void LineReplaced(int32_t index);
     void LineSpliced(int32_t index, size_t at, size_t removed, size_t inserted);
 
-    // The range at the end of a long line scanned from startRange (negative: the reset
-    // range), found with the resume points and leaving them right. Answers false for a short
-    // line or a language that cannot resume: the caller scans the line itself.
-    bool EndRange(TSynCustomHighlighter& highlighter, std::string_view text, int32_t index,
-                  int32_t startRange, int32_t& endRange);
+    // The range at the end of a line scanned from startRange (negative: the reset range).
+    // A long line's is found with its resume points, leaving them right; a short line, or
+    // one of a language that cannot resume, is scanned whole.
+    int32_t EndRange(TSynCustomHighlighter& highlighter, std::string_view text, int32_t index,
+                     int32_t startRange);
     // Starts the highlighter on the line at the last resume point at or before `byte`, or at
     // the line start.
     void StartLine(TSynCustomHighlighter& highlighter, std::string_view text, int32_t index,
@@ -52,10 +53,11 @@ private:
         TSynScanState State;
     };
     // A settled line's points and EndRange hold for the line as it is. After an edit or a new
-    // start range, the points before FirstUnverified still hold; the rest were found by the
-    // last settling and lie after every edit made since: the bytes from ResumeReach before
-    // each of them to the line's end are as that scan saw them, so a new scan that meets one
-    // of them in the same state goes on as that scan did, up to the same EndRange.
+    // start range, the points before FirstUnverified hold (a scan for a paint may have added
+    // some); the rest were found by the last settling and lie after every edit made since:
+    // the bytes from ResumeReach before each of them to the line's end are as that scan saw
+    // them, so a new scan that meets one of them in the same state goes on as that scan did,
+    // up to the same EndRange.
     struct TLine {
         int32_t Index;
         int32_t StartRange;
@@ -65,11 +67,17 @@ private:
         std::vector<TPoint> Points;
     };
 
+    static constexpr size_t Everything = std::numeric_limits<size_t>::max();
+
     TLine* find(int32_t index);
-    // The line's entry with every point verified, or null when the line gets none.
+    // The line's entry with its points verified as far as `byte` (Everything: settled, its
+    // EndRange found), or null when the line gets none.
     TLine* settle(TSynCustomHighlighter& highlighter, std::string_view text, int32_t index,
-                  int32_t startRange);
-    void rescan(TSynCustomHighlighter& highlighter, std::string_view text, TLine& line);
+                  int32_t startRange, size_t byte);
+    // Scans on from the last verified point; a scan that gets past `byte` before it agrees
+    // with the last settling stops there, the rest of the line left for later.
+    void rescan(TSynCustomHighlighter& highlighter, std::string_view text, TLine& line,
+                size_t byte);
 
     std::vector<TLine> m_lines; // by Index
 };

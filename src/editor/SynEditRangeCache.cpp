@@ -82,18 +82,8 @@ TSynEditRangeCache::TChangedLines TSynEditRangeCache::Mend(TSynCustomHighlighter
     while (!m_broken.empty() && m_broken.front().First < upTo && scanned < maxLines) {
         TRun& run = m_broken.front();
         const int32_t line = run.First;
-        const int32_t start = lines.LineRange(line);
-        const std::string_view text = lines.LineAt(line);
-        int32_t end = 0;
-        if (!m_checkpoints.EndRange(highlighter, text, line, start, end)) {
-            if (start < 0)
-                highlighter.ClearRange();
-            else
-                highlighter.RestoreRange(start);
-            highlighter.StartLine(text, line);
-            highlighter.SkipToLineEnd();
-            end = int32_t(highlighter.CurrentRange());
-        }
+        const int32_t end =
+            m_checkpoints.EndRange(highlighter, lines.LineAt(line), line, lines.LineRange(line));
         ++scanned;
         const bool differs = end != lines.LineRange(line + 1);
         if (differs) {

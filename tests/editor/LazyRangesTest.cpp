@@ -248,7 +248,8 @@ TEST_F(LazyRangesTest, LongLinesPaintAndEndAsAFullScanThroughInLineEdits) {
         for (int i = 0; i < 30; ++i)
             text += randomLine(random) + "\n";
         setText(text);
-        editor.SetMaxLeftChar(200'000); // the view may scroll along the whole long line
+        // The view may scroll along the whole long line.
+        editor.SetOptions(editor.Options() & ~eoScrollPastEol);
         const int32_t longIndex = 5;
         const std::unique_ptr<TSynCustomHighlighter> highlighter = highlighterClass.Create();
         const std::unique_ptr<TSynCustomHighlighter> scanner = highlighterClass.Create();

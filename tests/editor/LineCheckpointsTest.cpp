@@ -51,9 +51,7 @@ protected:
     // bytes it scanned.
     size_t endRangeScan() {
         pascal.Bytes = 0;
-        int32_t end = -2;
-        EXPECT_TRUE(points.EndRange(pascal, line, 3, -1, end));
-        EXPECT_EQ(end, fullScanEnd(line));
+        EXPECT_EQ(points.EndRange(pascal, line, 3, -1), fullScanEnd(line));
         return pascal.Bytes;
     }
     void insert(size_t at, std::string_view text) { splice(at, 0, text); }
@@ -170,11 +168,10 @@ TEST_F(LineCheckpointsTest, RemovedBytesDropAndMoveThePoints) {
     splice(120'000, line.size() - 120'000, "");
     endRangeScan();
     expectResumesExactly(119'000);
-    int32_t end = 0;
     line.erase(100);
     points.LineSpliced(3, 100, 119'900, 0);
-    EXPECT_FALSE(points.EndRange(pascal, line, 3, -1, end)) << "a short line is the caller's";
-    EXPECT_EQ(points.LineCount(), 0u);
+    endRangeScan();
+    EXPECT_EQ(points.LineCount(), 0u) << "a short line has no points";
 }
 
 // However a long line is edited, its points stay about as many as its length allows: a
@@ -186,19 +183,22 @@ TEST_F(LineCheckpointsTest, PointsStayBoundedByTheLineLength) {
     EXPECT_GE(points.PointCount(3), 2300u);
     EXPECT_LE(points.PointCount(3), line.size() / TSynEditLineCheckpoints::Spacing + 1);
 
-    line = codeLine(1'000'000);
+    // Random edits, with scans from random bytes (as paints do, verifying points only as far
+    // as they need) and for the end range in between.
+    line = codeLine(600'000);
     points.LineReplaced(3);
     endRangeScan();
     std::mt19937 random(11);
     const char* const pieces[] = {"abc", "{", "}", "(*", "*)", "'", "x := 1; ", "  "};
-    for (int edit = 0; edit < 400; ++edit) {
+    for (int edit = 0; edit < 300; ++edit) {
         const size_t at = random() % line.size();
         if (random() % 3 == 0)
             insert(at, pieces[random() % std::size(pieces)]);
         else
-            splice(at, std::min<size_t>(line.size() - at, random() % 5000), "");
+            splice(at, std::min<size_t>(line.size() - at, random() % 3000), "");
         if (line.size() < TSynEditLineCheckpoints::LongLine) break;
-        if (edit % 3 == 0) endRangeScan();
+        if (edit % 3 == 0) expectResumesExactly(random() % line.size(), false);
+        if (edit % 5 == 0) endRangeScan();
     }
     endRangeScan();
     EXPECT_LE(points.PointCount(3), line.size() / TSynEditLineCheckpoints::MinimumSpacing + 1);
@@ -219,8 +219,7 @@ TEST_F(LineCheckpointsTest, PointsStayBoundedByTheLineLength) {
     ASSERT_GT(offsets.size(), 900u);
     for (size_t k = offsets.size() - 1; k > 1; --k) {
         splice(offsets[k - 1] + 50, offsets[k] - offsets[k - 1] - 100, "");
-        int32_t end = 0;
-        ASSERT_TRUE(points.EndRange(pascal, line, 3, -1, end));
+        points.EndRange(pascal, line, 3, -1);
     }
     ASSERT_GE(line.size(), TSynEditLineCheckpoints::LongLine);
     endRangeScan();
@@ -229,25 +228,66 @@ TEST_F(LineCheckpointsTest, PointsStayBoundedByTheLineLength) {
         expectResumesExactly(byte, false);
 }
 
+// A scan from a byte deep in a long line verifies points only up to that byte; the end
+// range later scans on from there, and an edit before the byte leaves the points before it.
+TEST_F(LineCheckpointsTest, AScanFromAByteGoesOnlyAsFarAsThatByte) {
+    constexpr size_t Spacing = TSynEditLineCheckpoints::Spacing;
+    pascal.Bytes = 0;
+    expectResumesExactly(150'000);
+    EXPECT_LT(pascal.Bytes, 150'000u + 2 * Spacing) << "to the byte, not to the line's end";
+    pascal.Bytes = 0;
+    expectResumesExactly(100'000);
+    EXPECT_LT(pascal.Bytes, 2 * Spacing) << "before verified points: from the nearest";
+    const size_t rest = endRangeScan();
+    EXPECT_GT(rest, line.size() - 150'000 - Spacing);
+    EXPECT_LT(rest, line.size() - 150'000 + 2 * Spacing);
+
+    insert(120'000, "(*");
+    pascal.Bytes = 0;
+    expectResumesExactly(110'000);
+    EXPECT_LT(pascal.Bytes, 2 * Spacing);
+    // Just behind the opener, within a spacing of the last verified point, the old points
+    // (found in code, now inside the comment) must not be resumed from.
+    for (size_t byte = 120'020; byte < 120'000 + Spacing; byte += 200)
+        expectResumesExactly(byte, false);
+    pascal.Bytes = 0;
+    expectResumesExactly(200'000, false);
+    // The comment runs to the line's end: old points behind the opener are not resumed from.
+    EXPECT_GT(pascal.Bytes, 80'000u);
+    insert(120'001, "x*)");
+    expectResumesExactly(300'000);
+    EXPECT_LT(endRangeScan(), line.size() - 300'000 + 2 * Spacing);
+
+    // A deletion that takes out an assembler block's start brings the old points behind it,
+    // found inside the block, near a verified point: they must not be resumed from.
+    points.StartLine(pascal, line, 3, -1, 200'000);
+    const size_t point = size_t(pascal.TokenStart());
+    insert(point + 200, " asm ");
+    endRangeScan();
+    splice(point + 150, 3000, "");
+    for (size_t byte = point + 150; byte < point + Spacing; byte += 100)
+        expectResumesExactly(byte, false);
+}
+
 TEST_F(LineCheckpointsTest, ANewStartRangeIsRescannedUntilTheStatesAgree) {
     line = "x := 1; *) " + line;
-    int32_t end = -2;
-    ASSERT_TRUE(points.EndRange(pascal, line, 3, -1, end));
+    points.EndRange(pascal, line, 3, -1);
     pascal.Bytes = 0;
-    ASSERT_TRUE(points.EndRange(pascal, line, 3, TSynPasSyn::rgParenComment, end));
-    EXPECT_EQ(end, fullScanEnd(line));
+    EXPECT_EQ(points.EndRange(pascal, line, 3, TSynPasSyn::rgParenComment), fullScanEnd(line));
     EXPECT_LT(pascal.Bytes, 2 * TSynEditLineCheckpoints::Spacing)
         << "the comment ends before the first point";
 }
 
 TEST_F(LineCheckpointsTest, PointsFollowTheirLinesAndGoWithThem) {
-    int32_t end = 0;
-    EXPECT_FALSE(points.EndRange(pascal, codeLine(1000), 0, -1, end))
-        << "short lines are scanned by the caller";
+    // Short lines, and lines of a language that cannot resume, are scanned whole.
+    const std::string shortLine = codeLine(1000) + "{";
+    EXPECT_EQ(points.EndRange(pascal, shortLine, 0, -1), fullScanEnd(shortLine));
     TPascalWithoutResume withoutResume;
-    EXPECT_FALSE(points.EndRange(withoutResume, line, 0, -1, end));
-    ASSERT_TRUE(points.EndRange(pascal, line, 3, -1, end));
-    ASSERT_TRUE(points.EndRange(pascal, line, 7, -1, end));
+    line += "(*";
+    EXPECT_EQ(points.EndRange(withoutResume, line, 0, -1), fullScanEnd(line));
+    EXPECT_EQ(points.LineCount(), 0u);
+    points.EndRange(pascal, line, 3, -1);
+    points.EndRange(pascal, line, 7, -1);
     points.LinesAdded(5, 2);
     EXPECT_GT(points.PointCount(3), 0u);
     EXPECT_EQ(points.PointCount(7), 0u);
@@ -258,8 +298,9 @@ TEST_F(LineCheckpointsTest, PointsFollowTheirLinesAndGoWithThem) {
     points.LineReplaced(6);
     EXPECT_EQ(points.LineCount(), 0u);
     // A line cut below the length of long lines loses its points.
-    ASSERT_TRUE(points.EndRange(pascal, line, 1, -1, end));
-    EXPECT_FALSE(points.EndRange(pascal, line.substr(0, 1000), 1, -1, end));
+    points.EndRange(pascal, line, 1, -1);
+    EXPECT_EQ(points.LineCount(), 1u);
+    points.EndRange(pascal, line.substr(0, 1000), 1, -1);
     EXPECT_EQ(points.LineCount(), 0u);
 }
 
