@@ -174,6 +174,12 @@ bool TSynCustomHighlighter::CaptureScanState(TSynScanState&) const {
     return false;
 }
 
+bool TSynCustomHighlighter::CaptureRangeAsScanState(TSynScanState& state) const {
+    state = TSynScanState{};
+    state.Values[0] = int32_t(CurrentRange());
+    return true;
+}
+
 // Enough for a language whose state is its range.
 void TSynCustomHighlighter::ResumeLine(std::string_view lineText, int lineIndex, size_t offset,
                                        const TSynScanState& state) {

@@ -193,6 +193,8 @@ protected:
     void NotifyChangeHooks();
     // Whether Assign copies the source's sample text (the source is of this class or derived).
     virtual bool SharesSampleWith(const TSynCustomHighlighter& source) const;
+    // CaptureScanState for a language whose range is its whole state between tokens.
+    bool CaptureRangeAsScanState(TSynScanState& state) const;
 
     // Scanner state shared by every language.
     bool AtEnd(size_t pos) const { return pos >= Line.size(); }

@@ -73,6 +73,8 @@ public:
     TSynRange CurrentRange() const override { return RangeState; }
     void RestoreRange(TSynRange range) override;
     void ClearRange() override { RangeState = rgNone; }
+    // The range, and whether only blanks come before: a "#" is a directive only then.
+    bool CaptureScanState(TSynScanState& state) const override;
 
 private:
     using THandler = void (TSynCppSyn::*)();
@@ -107,6 +109,7 @@ private:
     void ScanDirectiveBody();
     void ScanLineComment();
     bool TokenHasLetter(char lower) const;
+    bool OnlyBlanksBefore(size_t pos) const;
 
     std::array<THandler, 256> CharDispatch;
     std::array<TSynHighlighterAttributes*, ttOctal + 1> KindAttributes{};

@@ -201,12 +201,6 @@ void TSynPasSyn::RestoreRange(TSynRange range) {
     RangeState = range >= rgUnused && range <= rgNone ? static_cast<TRangeState>(range) : rgNone;
 }
 
-bool TSynPasSyn::CaptureScanState(TSynScanState& state) const {
-    state = TSynScanState{};
-    state.Values[0] = RangeState;
-    return true;
-}
-
 // ---- scanning ----
 
 void TSynPasSyn::NextToken() {

@@ -2,6 +2,7 @@
 // one before, the range at the line's end stays what a full scan gives, and the points follow
 // the lines they belong to.
 #include "editor/SynEditLineCheckpoints.h"
+#include "highlighters/SynHighlighterCpp.h"
 #include "highlighters/SynHighlighterPas.h"
 
 #include <gtest/gtest.h>
@@ -30,12 +31,31 @@ public:
     bool CaptureScanState(TSynScanState&) const override { return false; }
 };
 
-int32_t fullScanEnd(std::string_view text) {
-    TSynPasSyn scanner;
+template <class TLanguage = TSynPasSyn> int32_t fullScanEnd(std::string_view text) {
+    TLanguage scanner;
     scanner.ClearRange();
     scanner.StartLine(text, 0);
     scanner.SkipToLineEnd();
     return int32_t(scanner.CurrentRange());
+}
+
+// The highlighter, started somewhere in the line, gives the tokens that a scan from the
+// line start gives from there on.
+template <class TLanguage>
+void expectTokensOfAFullScan(TSynCustomHighlighter& resumed, std::string_view line,
+                             size_t byte) {
+    TLanguage scanner;
+    scanner.ClearRange();
+    scanner.StartLine(line, 3);
+    while (!scanner.AtLineEnd() && scanner.TokenStart() < resumed.TokenStart())
+        scanner.NextToken();
+    ASSERT_EQ(scanner.AtLineEnd(), resumed.AtLineEnd()) << "from byte " << byte;
+    for (int i = 0; i < 300 && !scanner.AtLineEnd(); ++i) {
+        ASSERT_EQ(resumed.TokenStart(), scanner.TokenStart()) << "from byte " << byte;
+        ASSERT_EQ(resumed.TokenKindOrdinal(), scanner.TokenKindOrdinal()) << "from byte " << byte;
+        resumed.NextToken();
+        scanner.NextToken();
+    }
 }
 
 std::string codeLine(size_t bytes) {
@@ -68,17 +88,7 @@ protected:
         ASSERT_LE(from, byte);
         if (inCode)
             EXPECT_LT(byte - from, 2 * TSynEditLineCheckpoints::Spacing) << "from byte " << byte;
-        TSynPasSyn scanner;
-        scanner.ClearRange();
-        scanner.StartLine(line, 3);
-        while (!scanner.AtLineEnd() && size_t(scanner.TokenStart()) < from)
-            scanner.NextToken();
-        for (int i = 0; i < 300 && !scanner.AtLineEnd(); ++i) {
-            ASSERT_EQ(pascal.TokenStart(), scanner.TokenStart()) << "from byte " << byte;
-            ASSERT_EQ(pascal.TokenKindOrdinal(), scanner.TokenKindOrdinal()) << "from byte " << byte;
-            pascal.NextToken();
-            scanner.NextToken();
-        }
+        expectTokensOfAFullScan<TSynPasSyn>(pascal, line, byte);
     }
 
     TCountingPascal pascal;
@@ -267,6 +277,26 @@ TEST_F(LineCheckpointsTest, AScanFromAByteGoesOnlyAsFarAsThatByte) {
     splice(point + 150, 3000, "");
     for (size_t byte = point + 150; byte < point + Spacing; byte += 100)
         expectResumesExactly(byte, false);
+}
+
+// In C++ a "#" after nothing but blanks starts a directive, however far back the line
+// starts: deleting what stood before the blanks makes one of a "#" that was not, even though
+// the scan meets the point after the blanks in the same range.
+TEST(LineCheckpointsCpp, AHashAfterBlanksAloneIsADirectiveHoweverFarTheLineStartIs) {
+    TSynCppSyn cpp;
+    TSynEditLineCheckpoints points;
+    // The blanks reach past the first resume point, which comes right after them.
+    std::string line = "x" + std::string(TSynEditLineCheckpoints::Spacing + 100, ' ') + "#define A ";
+    while (line.size() < 200'000)
+        line += "a = b + 1; ";
+    EXPECT_EQ(points.EndRange(cpp, line, 3, -1), fullScanEnd<TSynCppSyn>(line));
+    line.erase(0, 1);
+    points.LineSpliced(3, 0, 1, 0);
+    EXPECT_EQ(points.EndRange(cpp, line, 3, -1), fullScanEnd<TSynCppSyn>(line));
+    for (size_t byte = 10'000; byte < line.size(); byte += 50'000) {
+        points.StartLine(cpp, line, 3, -1, byte);
+        expectTokensOfAFullScan<TSynCppSyn>(cpp, line, byte);
+    }
 }
 
 TEST_F(LineCheckpointsTest, ANewStartRangeIsRescannedUntilTheStatesAgree) {
