@@ -3,8 +3,9 @@
 // near the bytes they need rather than from the line start, and so that after an edit in the
 // line a scan from just before the edit stops as soon as it agrees again with the state it
 // found there before: everything beyond, the range at the line's end included, is unchanged.
-// Only languages that can capture their state mid-line get resume points; the others are
-// scanned from the line start as ever.
+// A paint scans a line only as far as it shows it; the rest waits until the range at the
+// line's end is wanted. Only languages that can capture their state mid-line get resume
+// points; the others are scanned from the line start as ever.
 #pragma once
 
 #include "highlighters/SynEditHighlighter.h"
@@ -39,7 +40,7 @@ public:
     int32_t EndRange(TSynCustomHighlighter& highlighter, std::string_view text, int32_t index,
                      int32_t startRange);
     // Starts the highlighter on the line at the last resume point at or before `byte`, or at
-    // the line start.
+    // the line start; the line is scanned for points no further than that byte.
     void StartLine(TSynCustomHighlighter& highlighter, std::string_view text, int32_t index,
                    int32_t startRange, size_t byte);
 
