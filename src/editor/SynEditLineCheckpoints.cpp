@@ -77,8 +77,7 @@ TSynEditLineCheckpoints::TLine* TSynEditLineCheckpoints::settle(TSynCustomHighli
                                                                 int32_t index, int32_t startRange,
                                                                 size_t byte) {
     TLine* line = find(index);
-    TSynScanState probe;
-    if (text.size() < LongLine || !highlighter.CaptureScanState(probe)) {
+    if (text.size() < LongLine || !highlighter.ResumesMidLine()) {
         if (line) LineReplaced(index);
         return nullptr;
     }
@@ -118,7 +117,6 @@ void TSynEditLineCheckpoints::rescan(TSynCustomHighlighter& highlighter, std::st
         highlighter.ResumeLine(text, line.Index, lastOffset, points.back().State);
     }
     size_t old = line.FirstUnverified;
-    TSynScanState state;
     for (; !highlighter.AtLineEnd(); highlighter.NextToken()) {
         const size_t end = size_t(highlighter.TokenStart()) + highlighter.TokenView().size();
         if (end > byte) {
@@ -138,7 +136,7 @@ void TSynEditLineCheckpoints::rescan(TSynCustomHighlighter& highlighter, std::st
         const bool atOld = old < line.Points.size() && line.Points[old].Offset == end;
         const bool due = end >= lastOffset + Spacing && end < text.size();
         if (!atOld && !due) continue;
-        highlighter.CaptureScanState(state);
+        const TSynScanState state = highlighter.CaptureScanState();
         if (atOld && state == line.Points[old].State) {
             // From here on the scan goes as the one that found this point did. Points that
             // deletions brought close together are thinned, so that their number stays

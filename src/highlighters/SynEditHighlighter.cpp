@@ -170,14 +170,12 @@ void TSynCustomHighlighter::StartLine(std::string_view lineText, int lineIndex) 
     NextToken();
 }
 
-bool TSynCustomHighlighter::CaptureScanState(TSynScanState&) const {
-    return false;
-}
+bool TSynCustomHighlighter::ResumesMidLine() const { return false; }
 
-bool TSynCustomHighlighter::CaptureRangeAsScanState(TSynScanState& state) const {
-    state = TSynScanState{};
+TSynScanState TSynCustomHighlighter::CaptureScanState() const {
+    TSynScanState state;
     state.Values[0] = int32_t(CurrentRange());
-    return true;
+    return state;
 }
 
 // Enough for a language whose state is its range.

@@ -151,14 +151,17 @@ public:
     // Calls NextToken until AtLineEnd; a language may answer the same without a virtual call
     // per token.
     virtual void SkipToLineEnd();
-    // Resuming in the middle of a line, for languages that offer it. CaptureScanState answers
-    // the state after the current token, so that ResumeLine at the token's end gives the rest
-    // of the tokens exactly as the scan from the line start does; a language that cannot say
-    // its whole state answers false (the default), and is then always scanned from the line
-    // start. Such a language decides each token from the captured state and the bytes from
-    // ResumeReach bytes before the token's start to ResumeReach bytes after its end.
+    // Resuming in the middle of a line, for languages that offer it (ResumesMidLine; the
+    // others are always scanned from the line start). CaptureScanState answers the state after
+    // the current token, so that ResumeLine at the token's end gives the rest of the tokens
+    // exactly as the scan from the line start does; by default that is the range, enough for a
+    // language whose range is its whole state between tokens. Such a language decides each
+    // token from the captured state and the bytes from ResumeReach bytes before the token's
+    // start to ResumeReach bytes after its end.
     static constexpr size_t ResumeReach = 16;
-    virtual bool CaptureScanState(TSynScanState& state) const;
+    virtual bool ResumesMidLine() const;
+    // Only while a line is being scanned.
+    virtual TSynScanState CaptureScanState() const;
     // Starts on the whole line at a token boundary `offset` with a state captured there;
     // TokenStart stays the offset in the whole line.
     virtual void ResumeLine(std::string_view lineText, int lineIndex, size_t offset,
@@ -193,8 +196,6 @@ protected:
     void NotifyChangeHooks();
     // Whether Assign copies the source's sample text (the source is of this class or derived).
     virtual bool SharesSampleWith(const TSynCustomHighlighter& source) const;
-    // CaptureScanState for a language whose range is its whole state between tokens.
-    bool CaptureRangeAsScanState(TSynScanState& state) const;
 
     // Scanner state shared by every language.
     bool AtEnd(size_t pos) const { return pos >= Line.size(); }

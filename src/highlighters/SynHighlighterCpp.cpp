@@ -324,10 +324,10 @@ bool TSynCppSyn::OnlyBlanksBefore(size_t pos) const {
     return pos == 0;
 }
 
-bool TSynCppSyn::CaptureScanState(TSynScanState& state) const {
-    CaptureRangeAsScanState(state);
+TSynScanState TSynCppSyn::CaptureScanState() const {
+    TSynScanState state = TSynCustomHighlighter::CaptureScanState();
     state.Values[1] = OnlyBlanksBefore(ScanPos);
-    return true;
+    return state;
 }
 
 void TSynCppSyn::DirectiveProc() {

@@ -73,8 +73,9 @@ public:
     TSynRange CurrentRange() const override { return RangeState; }
     void RestoreRange(TSynRange range) override;
     void ClearRange() override { RangeState = rgNone; }
+    bool ResumesMidLine() const override { return true; }
     // The range, and whether only blanks come before: a "#" is a directive only then.
-    bool CaptureScanState(TSynScanState& state) const override;
+    TSynScanState CaptureScanState() const override;
 
 private:
     using THandler = void (TSynCppSyn::*)();

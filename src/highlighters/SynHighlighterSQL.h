@@ -91,7 +91,7 @@ public:
     void RestoreRange(TSynRange range) override;
     void ClearRange() override { RangeState = rgNone; }
     // Between tokens the range is the whole state.
-    bool CaptureScanState(TSynScanState& state) const override { return CaptureRangeAsScanState(state); }
+    bool ResumesMidLine() const override { return true; }
 
     void Assign(const TSynCustomHighlighter& source) override;
 

@@ -28,7 +28,7 @@ public:
 // Pascal as a language that cannot say its state mid-line.
 class TPascalWithoutResume : public TSynPasSyn {
 public:
-    bool CaptureScanState(TSynScanState&) const override { return false; }
+    bool ResumesMidLine() const override { return false; }
 };
 
 template <class TLanguage = TSynPasSyn> int32_t fullScanEnd(std::string_view text) {
@@ -86,8 +86,9 @@ protected:
         points.StartLine(pascal, line, 3, -1, byte);
         const size_t from = size_t(pascal.TokenStart());
         ASSERT_LE(from, byte);
-        if (inCode)
+        if (inCode) {
             EXPECT_LT(byte - from, 2 * TSynEditLineCheckpoints::Spacing) << "from byte " << byte;
+        }
         expectTokensOfAFullScan<TSynPasSyn>(pascal, line, byte);
     }
 

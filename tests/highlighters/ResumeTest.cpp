@@ -37,8 +37,7 @@ TSynRange expectResumesAsAFullScan(TSynCustomHighlighter& highlighter, std::stri
     highlighter.RestoreRange(startRange);
     for (highlighter.StartLine(line, 7); !highlighter.AtLineEnd(); highlighter.NextToken()) {
         tokens.push_back(currentToken(highlighter));
-        states.emplace_back();
-        EXPECT_TRUE(highlighter.CaptureScanState(states.back()));
+        states.push_back(highlighter.CaptureScanState());
     }
     const TSynRange endRange = highlighter.CurrentRange();
     for (size_t from = 1; from < tokens.size(); ++from) {
@@ -70,8 +69,7 @@ TEST(Resume, EveryTokenBoundaryResumesAsTheScanFromTheLineStart) {
     int languages = 0;
     for (const TSynHighlighterClass& highlighterClass : HighlighterClassList().Classes()) {
         const std::unique_ptr<TSynCustomHighlighter> highlighter = highlighterClass.Create();
-        TSynScanState probe;
-        if (!highlighter->CaptureScanState(probe)) continue;
+        if (!highlighter->ResumesMidLine()) continue;
         ++languages;
         const std::string name(highlighterClass.ClassName);
 
