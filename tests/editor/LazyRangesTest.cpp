@@ -274,6 +274,17 @@ TEST_F(LazyRangesTest, LongLinesPaintAndEndAsAFullScanThroughInLineEdits) {
             case 2:
                 editor.Lines().ReplaceLine(int32_t(random() % 5), randomLine(random));
                 break;
+            case 4: {
+                // a line above the long one comes and goes: its points move with it, and are
+                // painted from in between
+                const int32_t at = int32_t(random() % uint32_t(longIndex + 1));
+                editor.Lines().InsertLineAt(at, randomLine(random));
+                paint();
+                expectPaintedColumnsMatchAFullScan(*scanner, step);
+                if (HasFatalFailure()) return;
+                editor.Lines().RemoveLine(at);
+                break;
+            }
             case 3: {
                 // two edits in one change: the first is not settled when the second comes
                 TSynEditStringList& lines = editor.Lines();
