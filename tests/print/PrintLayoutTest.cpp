@@ -241,6 +241,14 @@ TEST_F(PrintFixture, PagesOfALongLineAreColouredAsAScanOfTheWholeLine) {
     expectColoursOfPage(Job.PageCount() / 2);
     for (int page = 1; page <= Job.PageCount() && !HasFatalFailure(); page += 1 + page % 3)
         expectColoursOfPage(page);
+
+    // The selection alone, from deep in the line: its pages start there.
+    Job.SelectedOnly = true;
+    Job.SetSelection({100'001, 1}, {250'001, 1}, smNormal);
+    Job.UpdatePages(Drawer);
+    ASSERT_GT(Job.PageCount(), 20);
+    for (int page = Job.PageCount(); page >= 1 && !HasFatalFailure(); page -= 1 + page % 4)
+        expectColoursOfPage(page);
     Job.SetHighlighter(nullptr);
 }
 
