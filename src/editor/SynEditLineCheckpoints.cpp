@@ -52,10 +52,11 @@ void TSynEditLineCheckpoints::LineSpliced(int32_t index, size_t at, size_t remov
     TLine* line = find(index);
     if (!line) return;
     constexpr size_t Reach = TSynCustomHighlighter::ResumeReach;
-    // Points whose state or whose next tokens may see the changed bytes go. Points behind
-    // the edit move with their bytes; if the line was settled they came from its last full
-    // scan, so they can tell where a new scan agrees with it again. After an edit not yet
-    // settled they cannot (that edit lies between them and the line's end) and go as well.
+    // Points whose state or whose next tokens may see the changed bytes go; verified points
+    // before the edit stay. Behind the edit only the points the last settling found (behind
+    // every edit made since) can tell where a new scan agrees with that one again: they move
+    // with their bytes. Others behind it, found by a later scan for a paint, may have an
+    // unsettled edit between them and the line's end, and go.
     const size_t windowEnd = at + removed + Reach;
     std::vector<TPoint> kept;
     kept.reserve(line->Points.size());
@@ -161,9 +162,8 @@ void TSynEditLineCheckpoints::rescan(TSynCustomHighlighter& highlighter, std::st
     line.Settled = true;
 }
 
-int32_t TSynEditLineCheckpoints::EndRange(TSynCustomHighlighter& highlighter,
-                                          std::string_view text, int32_t index,
-                                          int32_t startRange) {
+int32_t TSynEditLineCheckpoints::EndRange(TSynCustomHighlighter& highlighter, std::string_view text,
+                                          int32_t index, int32_t startRange) {
     if (const TLine* line = settle(highlighter, text, index, startRange, Everything))
         return line->EndRange;
     startAtLineStart(highlighter, text, index, startRange);

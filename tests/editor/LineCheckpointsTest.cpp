@@ -42,8 +42,7 @@ template <class TLanguage = TSynPasSyn> int32_t fullScanEnd(std::string_view tex
 // The highlighter, started somewhere in the line, gives the tokens that a scan from the
 // line start gives from there on.
 template <class TLanguage>
-void expectTokensOfAFullScan(TSynCustomHighlighter& resumed, std::string_view line,
-                             size_t byte) {
+void expectTokensOfAFullScan(TSynCustomHighlighter& resumed, std::string_view line, size_t byte) {
     TLanguage scanner;
     scanner.ClearRange();
     scanner.StartLine(line, 3);
@@ -287,7 +286,8 @@ TEST(LineCheckpointsCpp, AHashAfterBlanksAloneIsADirectiveHoweverFarTheLineStart
     TSynCppSyn cpp;
     TSynEditLineCheckpoints points;
     // The blanks reach past the first resume point, which comes right after them.
-    std::string line = "x" + std::string(TSynEditLineCheckpoints::Spacing + 100, ' ') + "#define A ";
+    std::string line =
+        "x" + std::string(TSynEditLineCheckpoints::Spacing + 100, ' ') + "#define A ";
     while (line.size() < 200'000)
         line += "a = b + 1; ";
     EXPECT_EQ(points.EndRange(cpp, line, 3, -1), fullScanEnd<TSynCppSyn>(line));
