@@ -33,6 +33,7 @@ TCustomSynEdit::~TCustomSynEdit() {
     m_lines->OnLinesChanged = nullptr;
     m_lines->OnLinesCleared = nullptr;
     m_lines->OnLineReplaced = nullptr;
+    m_lines->OnLineSpliced = nullptr;
     m_lines->OnLinesAdded = nullptr;
     m_lines->OnLinesDeleted = nullptr;
     m_lines->OnLineInserted = nullptr;

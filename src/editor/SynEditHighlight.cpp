@@ -15,6 +15,10 @@ void TCustomSynEdit::bindRangeUpkeep() {
     m_lines->OnLinesDeleted = [this](int32_t index) { linesAddedOrRemoved(index, false); };
     m_lines->OnLineInserted = [this](int32_t index, std::string_view) { linesAddedOrRemoved(index, true); };
     m_lines->OnLineReplaced = [this](int32_t index, std::string_view) { lineReplaced(index); };
+    m_lines->OnLineSpliced = [this](int32_t index, size_t at, size_t removed, size_t inserted) {
+        if (m_highlighter) m_ranges.LineSpliced(index, at, removed, inserted);
+        InvalidateLines(index + 1, index + 1);
+    };
 }
 
 void TCustomSynEdit::SetHighlighter(TSynCustomHighlighter* highlighter) {
@@ -116,13 +120,9 @@ TSynHighlighterAttributes* TCustomSynEdit::TokenAttributeAt(TBufferCoord p, std:
     EnsureRangesUpTo(p.Line - 1);
     const std::string_view text = m_lines->LineAt(p.Line - 1);
     if (size_t(p.Char) > text.size()) return nullptr;
-    const int32_t range = m_lines->LineRange(p.Line - 1);
-    if (range < 0)
-        m_highlighter->ClearRange();
-    else
-        m_highlighter->RestoreRange(range);
-    m_highlighter->StartLine(text, p.Line - 1);
     const size_t at = size_t(p.Char - 1);
+    m_ranges.Checkpoints().StartLine(*m_highlighter, text, p.Line - 1,
+                                     m_lines->LineRange(p.Line - 1), at);
     while (!m_highlighter->AtLineEnd()) {
         const size_t start = size_t(m_highlighter->TokenStart());
         const std::string_view view = m_highlighter->TokenView();

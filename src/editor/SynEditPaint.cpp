@@ -72,16 +72,14 @@ TSynRowSelection rowSelection(const TPaintSelection& selection, TSynSelectionMod
     return row;
 }
 
-// Feeds the tokens of one tab-expanded line to the painter, then the line-end mark.
-void addHighlightedTokens(TSynRowPainter& painter, TSynCustomHighlighter& highlighter, std::string_view text,
-                          int32_t lineIndex, int32_t range, const TSynRowGeometry& geometry, TFontStyles fontStyle) {
-    if (range < 0)
-        highlighter.ClearRange();
-    else
-        highlighter.RestoreRange(range);
-    highlighter.StartLine(text, lineIndex);
+// Feeds the tokens of one tab-expanded line to the painter, then the line-end mark. The
+// highlighter has been started on the line, at its start or at a token before the first
+// painted column.
+void addHighlightedTokens(TSynRowPainter& painter, TSynCustomHighlighter& highlighter,
+                          std::string_view text, const TSynRowGeometry& geometry,
+                          TFontStyles fontStyle) {
     const TSynHighlighterAttributes* last = nullptr;
-    size_t scanned = 0;
+    size_t scanned = size_t(highlighter.TokenStart());
     while (!highlighter.AtLineEnd()) {
         int32_t start = highlighter.TokenStart();
         if (start >= geometry.LastColumn - 1) return; // the rest, line end included, is out of view
@@ -394,13 +392,19 @@ void TCustomSynEdit::paintTextLines(TRect clip, int32_t firstLine, int32_t lastL
             // A line whose tabs (if any) take one column each reads the same expanded: it is
             // painted from the buffer, so a huge line is not copied for every paint.
             std::string_view text = m_lines->LineAt(line - 1);
-            if (m_tabWidth <= 1 || size_t(m_lines->ExpandedLineLength(line - 1)) != text.size()) {
+            const bool asStored =
+                m_tabWidth > 1 && size_t(m_lines->ExpandedLineLength(line - 1)) == text.size();
+            if (!asStored) {
                 expanded = m_lines->ExpandedLine(line - 1);
                 text = expanded;
             }
             if (highlighter) {
-                addHighlightedTokens(painter, *highlighter, text, line - 1, m_lines->LineRange(line - 1), geometry,
-                                     m_font.Style);
+                // A long line is scanned from a resume point near the first painted column,
+                // when its bytes are painted as they stand.
+                const size_t firstByte = asStored ? size_t(firstColumn - 1) : 0;
+                m_ranges.Checkpoints().StartLine(*highlighter, text, line - 1,
+                                                 m_lines->LineRange(line - 1), firstByte);
+                addHighlightedTokens(painter, *highlighter, text, geometry, m_font.Style);
             } else {
                 painter.AddToken(text, 0, clNone, clNone, m_font.Style);
                 if (geometry.ShowSpecialChars)

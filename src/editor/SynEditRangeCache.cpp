@@ -10,6 +10,7 @@ namespace tavlo {
 void TSynEditRangeCache::Reset(int32_t count) {
     m_count = count;
     m_broken.clear();
+    m_checkpoints.Clear();
     markBroken(0, count - 2);
 }
 
@@ -38,6 +39,7 @@ void TSynEditRangeCache::dropLinksFrom(int32_t firstMissing) {
 void TSynEditRangeCache::LinesAdded(int32_t index, int32_t count) {
     const int32_t added = count - m_count;
     m_count = count;
+    m_checkpoints.LinesAdded(index, added);
     for (TRun& run : m_broken) {
         if (run.First >= index) run.First += added;
         if (run.Last >= index) run.Last += added;
@@ -49,6 +51,7 @@ void TSynEditRangeCache::LinesAdded(int32_t index, int32_t count) {
 void TSynEditRangeCache::LinesRemoved(int32_t index, int32_t count) {
     const int32_t removed = m_count - count;
     m_count = count;
+    m_checkpoints.LinesRemoved(index, removed);
     // Links out of removed lines go; the one into them now leads to the line after them.
     auto moved = [&](int32_t link) {
         return link < index ? link : link >= index + removed ? link - removed : index - 1;
@@ -62,6 +65,12 @@ void TSynEditRangeCache::LinesRemoved(int32_t index, int32_t count) {
 
 void TSynEditRangeCache::LineReplaced(int32_t index, int32_t count) {
     m_count = count;
+    m_checkpoints.LineReplaced(index);
+    markBroken(index, index);
+}
+
+void TSynEditRangeCache::LineSpliced(int32_t index, size_t at, size_t removed, size_t inserted) {
+    m_checkpoints.LineSpliced(index, at, removed, inserted);
     markBroken(index, index);
 }
 
@@ -73,15 +82,9 @@ TSynEditRangeCache::TChangedLines TSynEditRangeCache::Mend(TSynCustomHighlighter
     while (!m_broken.empty() && m_broken.front().First < upTo && scanned < maxLines) {
         TRun& run = m_broken.front();
         const int32_t line = run.First;
-        const int32_t start = lines.LineRange(line);
-        if (start < 0)
-            highlighter.ClearRange();
-        else
-            highlighter.RestoreRange(start);
-        highlighter.StartLine(lines.LineAt(line), line);
-        highlighter.SkipToLineEnd();
+        const int32_t end =
+            m_checkpoints.EndRange(highlighter, lines.LineAt(line), line, lines.LineRange(line));
         ++scanned;
-        const int32_t end = int32_t(highlighter.CurrentRange());
         const bool differs = end != lines.LineRange(line + 1);
         if (differs) {
             lines.CacheLineRange(line + 1, end);

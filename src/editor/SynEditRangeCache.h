@@ -6,6 +6,8 @@
 // agrees with the stored one, since every link beyond a marked one still holds.
 #pragma once
 
+#include "editor/SynEditLineCheckpoints.h"
+
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -30,6 +32,8 @@ public:
     void LinesAdded(int32_t index, int32_t count);
     void LinesRemoved(int32_t index, int32_t count);
     void LineReplaced(int32_t index, int32_t count);
+    // Bytes replaced inside a line: its resume points before the edit stay.
+    void LineSpliced(int32_t index, size_t at, size_t removed, size_t inserted);
 
     bool Complete() const { return m_broken.empty(); }
     // Every line up to this index (0-based) has its correct range.
@@ -39,6 +43,9 @@ public:
     // (the stored ranges of line 0 must be the reset range). Answers the lines changed.
     TChangedLines Mend(TSynCustomHighlighter& highlighter, TSynEditStringList& lines, int32_t upTo,
                        int32_t maxLines = std::numeric_limits<int32_t>::max());
+
+    // The resume points of long lines, which mending keeps up to date.
+    TSynEditLineCheckpoints& Checkpoints() { return m_checkpoints; }
 
 private:
     // Broken links as sorted, disjoint, non-adjacent runs: link j joins line j to line j+1.
@@ -50,6 +57,7 @@ private:
     void dropLinksFrom(int32_t firstMissing);
 
     std::vector<TRun> m_broken;
+    TSynEditLineCheckpoints m_checkpoints;
     int32_t m_count = 0;
 };
 

@@ -313,7 +313,10 @@ void TSynEditStringList::ReplaceInLine(int32_t index, size_t at, size_t removed,
         rec.Flags = owns | TSynEditStringRec::LengthStale;
     }
     noteNewLength(index);
-    if (OnLineReplaced) OnLineReplaced(index, rec.text());
+    if (OnLineSpliced)
+        OnLineSpliced(index, at, removed, text.size());
+    else if (OnLineReplaced)
+        OnLineReplaced(index, rec.text());
 }
 
 int32_t TSynEditStringList::AddLine(std::string_view text) {

@@ -75,10 +75,10 @@ public:
     // the list changes: keep a copy where the text must outlive an edit.
     std::string_view LineAt(int32_t index) const;
     void ReplaceLine(int32_t index, std::string_view text);
-    // Replaces `removed` bytes at a byte offset of a line by text, announced as a replacement
-    // of the line. The line's bytes change in place, so an edit in a long line moves only the
-    // bytes behind it. An offset or a count beyond the line is cut at its end; the text may be
-    // taken from the line itself.
+    // Replaces `removed` bytes at a byte offset of a line by text, announced by OnLineSpliced
+    // (as a replacement of the line to a listener without it). The line's bytes change in
+    // place, so an edit in a long line moves only the bytes behind it. An offset or a count
+    // beyond the line is cut at its end; the text may be taken from the line itself.
     void ReplaceInLine(int32_t index, size_t at, size_t removed, std::string_view text);
     void InsertInLine(int32_t index, size_t at, std::string_view text) { ReplaceInLine(index, at, 0, text); }
     int32_t AddLine(std::string_view text);
@@ -133,6 +133,9 @@ public:
     std::function<void(int32_t index)> OnLinesDeleted;
     std::function<void(int32_t index, std::string_view text)> OnLineInserted;
     std::function<void(int32_t index, std::string_view text)> OnLineReplaced;
+    // Bytes removed at a byte offset of a line and others inserted in their place; the rest
+    // of the line is as it was.
+    std::function<void(int32_t index, size_t at, size_t removed, size_t inserted)> OnLineSpliced;
 
 private:
     class UpdateBracket;

@@ -170,6 +170,24 @@ void TSynCustomHighlighter::StartLine(std::string_view lineText, int lineIndex) 
     NextToken();
 }
 
+bool TSynCustomHighlighter::ResumesMidLine() const { return false; }
+
+TSynScanState TSynCustomHighlighter::CaptureScanState() const {
+    TSynScanState state;
+    state.Values[0] = int32_t(CurrentRange());
+    return state;
+}
+
+// Enough for a language whose state is its range.
+void TSynCustomHighlighter::ResumeLine(std::string_view lineText, int lineIndex, size_t offset,
+                                       const TSynScanState& state) {
+    Line = lineText;
+    ScanPos = std::min(offset, lineText.size());
+    LineIndex = lineIndex;
+    RestoreRange(state.Values[0]);
+    NextToken();
+}
+
 std::string TSynCustomHighlighter::TokenText() const { return std::string(TokenView()); }
 int TSynCustomHighlighter::TokenStart() const { return static_cast<int>(TokenStartPos); }
 

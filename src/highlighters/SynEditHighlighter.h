@@ -32,6 +32,14 @@ const TSynCharSet& IdentifierWordChars();
 // and only compares it for equality, so every language keeps it a small ordinal.
 using TSynRange = int32_t;
 
+// A scanner's whole state between two tokens of a line, for a language whose range alone
+// does not say everything (flags such as "after property"). With the line and the offset of
+// the next token it lets a scan resume in the middle of a long line.
+struct TSynScanState {
+    std::array<int32_t, 4> Values{};
+    friend bool operator==(const TSynScanState&, const TSynScanState&) = default;
+};
+
 class TSynHighlighterAttributes {
 public:
     using TChangeEvent = std::function<void(TSynHighlighterAttributes&)>;
@@ -143,6 +151,21 @@ public:
     // Calls NextToken until AtLineEnd; a language may answer the same without a virtual call
     // per token.
     virtual void SkipToLineEnd();
+    // Resuming in the middle of a line, for languages that offer it (ResumesMidLine; the
+    // others are always scanned from the line start). CaptureScanState answers the state after
+    // the current token, so that ResumeLine at the token's end gives the rest of the tokens
+    // exactly as the scan from the line start does; by default that is the range, enough for a
+    // language whose range is its whole state between tokens. Such a language decides each
+    // token from the captured state and the bytes from ResumeReach bytes before the token's
+    // start to ResumeReach bytes after its end.
+    static constexpr size_t ResumeReach = 16;
+    virtual bool ResumesMidLine() const;
+    // Only while a line is being scanned.
+    virtual TSynScanState CaptureScanState() const;
+    // Starts on the whole line at a token boundary `offset` with a state captured there;
+    // TokenStart stays the offset in the whole line.
+    virtual void ResumeLine(std::string_view lineText, int lineIndex, size_t offset,
+                            const TSynScanState& state);
     // The current token without a copy; valid as long as the line is.
     std::string_view TokenView() const { return Line.substr(TokenStartPos, ScanPos - TokenStartPos); }
 

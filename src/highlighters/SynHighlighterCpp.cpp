@@ -317,15 +317,24 @@ void TSynCppSyn::ScanBlockCommentBody() {
 
 // ---- preprocessor lines ----
 
-void TSynCppSyn::DirectiveProc() {
+bool TSynCppSyn::OnlyBlanksBefore(size_t pos) const {
     // Looking back only over blanks keeps a line full of "#" linear.
-    size_t before = ScanPos;
-    while (before > 0 && static_cast<unsigned char>(Line[before - 1]) <= 32)
-        --before;
-    if (before > 0)
-        UnknownProc(); // a "#" inside an expression
-    else
+    while (pos > 0 && static_cast<unsigned char>(Line[pos - 1]) <= 32)
+        --pos;
+    return pos == 0;
+}
+
+TSynScanState TSynCppSyn::CaptureScanState() const {
+    TSynScanState state = TSynCustomHighlighter::CaptureScanState();
+    state.Values[1] = OnlyBlanksBefore(ScanPos);
+    return state;
+}
+
+void TSynCppSyn::DirectiveProc() {
+    if (OnlyBlanksBefore(ScanPos))
         ScanDirectiveBody();
+    else
+        UnknownProc(); // a "#" inside an expression
 }
 
 void TSynCppSyn::DirectiveContProc() {

@@ -73,6 +73,9 @@ public:
     TSynRange CurrentRange() const override { return RangeState; }
     void RestoreRange(TSynRange range) override;
     void ClearRange() override { RangeState = rgNone; }
+    bool ResumesMidLine() const override { return true; }
+    // The range, and whether only blanks come before: a "#" is a directive only then.
+    TSynScanState CaptureScanState() const override;
 
 private:
     using THandler = void (TSynCppSyn::*)();
@@ -107,6 +110,7 @@ private:
     void ScanDirectiveBody();
     void ScanLineComment();
     bool TokenHasLetter(char lower) const;
+    bool OnlyBlanksBefore(size_t pos) const;
 
     std::array<THandler, 256> CharDispatch;
     std::array<TSynHighlighterAttributes*, ttOctal + 1> KindAttributes{};

@@ -150,6 +150,7 @@ int32_t TSynEditPrint::lineNumberWidth(TTextDrawer& drawer) const {
 
 void TSynEditPrint::computeRanges() {
     if (m_rangesComputed) return;
+    m_checkpoints.Clear();
     if (m_highlighter && !m_lines.empty()) ComputeLineRanges(*m_highlighter, m_lines, m_ranges);
     m_rangesComputed = true;
 }
@@ -334,10 +335,10 @@ void TSynEditPrint::writeRows(TTextDrawer& drawer, int32_t line, const std::vect
     }
 
     TSynCustomHighlighter& highlighter = *m_highlighter;
-    highlighter.RestoreRange(m_ranges[static_cast<size_t>(line)]);
-    highlighter.StartLine(lineText, line);
     const int32_t shownFrom = starts[static_cast<size_t>(firstRow)];
     const int32_t shownTo = rowEnd(lastRow);
+    m_checkpoints.StartLine(highlighter, lineText, line, m_ranges[static_cast<size_t>(line)],
+                            static_cast<size_t>(window.From + shownFrom));
     int32_t row = firstRow;
     for (; !highlighter.AtLineEnd(); highlighter.NextToken()) {
         // Token bounds within the printed window.

@@ -3,6 +3,7 @@
 // and footer, and draws any page through a text drawer, on the printer or in a preview.
 #pragma once
 
+#include "editor/SynEditLineCheckpoints.h"
 #include "highlighters/SynEditHighlighter.h"
 #include "print/SynEditPrintHeaderFooter.h"
 #include "print/SynEditPrintMargins.h"
@@ -122,6 +123,8 @@ private:
     TSynEditPrinterInfo m_printerInfo;
     std::vector<std::string> m_lines;
     std::vector<TSynRange> m_ranges;
+    // A long line's pages start scanning near their first printed byte.
+    TSynEditLineCheckpoints m_checkpoints;
     TFontDesc m_font;
     TSynCustomHighlighter* m_highlighter = nullptr;
 

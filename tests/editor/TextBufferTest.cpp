@@ -508,8 +508,18 @@ TEST(TextBuffer, InsertInLineGrowsTheLineInPlace) {
     EXPECT_EQ(list.ExpandedLineLength(0), 2015) << "the length follows without a tab";
     list.InsertInLine(0, 1, "\t");
     EXPECT_EQ(list.ExpandedLineLength(0), 2022) << "the tab after one character takes seven columns";
+    // A listener for splices hears where the bytes went, and no replacement.
+    list.OnLineSpliced = [&](int32_t i, size_t at, size_t removed, size_t inserted) {
+        log.events.push_back("spliced " + std::to_string(i) + " " + std::to_string(at) + " " +
+                             std::to_string(removed) + " " + std::to_string(inserted));
+    };
+    log.events.clear();
+    const size_t length = list.LineAt(0).size();
     list.InsertInLine(0, 9999, "!"); // past the end: appended
     EXPECT_EQ(list.LineAt(0).back(), '!');
+    EXPECT_EQ(log.events,
+              (std::vector<std::string>{"changing", "spliced 0 " + std::to_string(length) + " 0 1",
+                                        "changed"}));
     list.InsertInLine(1, 1, list.LineAt(1)); // its own text, as a copy
     EXPECT_EQ(list.LineAt(1), "xx\tb\tb");
     EXPECT_THROW(list.InsertInLine(2, 0, "q"), ESynEditStringList);

@@ -197,6 +197,61 @@ TEST_F(PrintFixture, HighlightedPageUsesTheAttributesAndWrapsTokensAcrossRows) {
     Job.SetHighlighter(nullptr);
 }
 
+// A page in the middle of a long highlighted line starts its scan near its first byte; its
+// colours are still those of a scan of the whole line, through comments, strings and
+// assembler blocks that cross pages, whichever page is printed first.
+TEST_F(PrintFixture, PagesOfALongLineAreColouredAsAScanOfTheWholeLine) {
+    TSynPasSyn pascal;
+    for (int i = 0; i < pascal.AttributeCount(); ++i)
+        pascal.AttributeAt(i)->SetForeground(0x010203 * (i + 1));
+    Job.SetHighlighter(&pascal);
+    Job.Colors = true;
+    std::string line;
+    for (int n = 0; line.size() < 300'000; ++n) {
+        line += "x" + std::to_string(n) + " := y + " + std::to_string(n) + "; ";
+        if (n % 3000 == 1000) line += "{ a comment across rows and pages ";
+        if (n % 3000 == 1900) line += "} 'a string' (* ";
+        if (n % 3000 == 2500) line += "*) ";
+        if (n % 3000 == 2600) line += "asm ";
+        if (n % 3000 == 2990) line += "end; ";
+    }
+    SetText({line});
+
+    std::vector<TColor> expected(line.size(), clNone);
+    TSynPasSyn scanner;
+    for (int i = 0; i < scanner.AttributeCount(); ++i)
+        scanner.AttributeAt(i)->SetForeground(0x010203 * (i + 1));
+    scanner.ClearRange();
+    for (scanner.StartLine(line, 0); !scanner.AtLineEnd(); scanner.NextToken())
+        for (size_t k = 0; k < scanner.TokenView().size(); ++k)
+            expected[size_t(scanner.TokenStart()) + k] = scanner.TokenAttribute()->Foreground();
+
+    ASSERT_GT(Job.PageCount(), 40);
+    auto expectColoursOfPage = [&](int page) {
+        std::string text;
+        const std::vector<TDrawCall> runs = DrawPage(page);
+        for (const TDrawCall& run : runs)
+            text += run.Text;
+        size_t at = line.find(text);
+        ASSERT_NE(at, std::string::npos) << "page " << page;
+        for (const TDrawCall& run : runs)
+            for (size_t k = 0; k < run.Text.size(); ++k, ++at)
+                ASSERT_EQ(run.Fore, expected[at]) << "page " << page << ", byte " << at;
+    };
+    expectColoursOfPage(Job.PageCount() / 2);
+    for (int page = 1; page <= Job.PageCount() && !HasFatalFailure(); page += 1 + page % 3)
+        expectColoursOfPage(page);
+
+    // The selection alone, from deep in the line: its pages start there.
+    Job.SelectedOnly = true;
+    Job.SetSelection({100'001, 1}, {250'001, 1}, smNormal);
+    Job.UpdatePages(Drawer);
+    ASSERT_GT(Job.PageCount(), 20);
+    for (int page = Job.PageCount(); page >= 1 && !HasFatalFailure(); page -= 1 + page % 4)
+        expectColoursOfPage(page);
+    Job.SetHighlighter(nullptr);
+}
+
 TEST_F(PrintFixture, LineNumbersEndAtTheTextAreaAndWidenTheMarginForTheLastNumber) {
     Job.LineNumbers = true;
     Job.LineOffset = 90;
