@@ -286,12 +286,13 @@ TEST_F(LazyRangesTest, LongLinesPaintAndEndAsAFullScanThroughInLineEdits) {
                 break;
             }
             case 3: {
-                // two edits in one change: the first is not settled when the second comes
+                // two edits in one change, some taking bytes out: the first is not settled
+                // when the second comes
                 TSynEditStringList& lines = editor.Lines();
                 lines.LockUpdates();
                 for (int edit = 0; edit < 2; ++edit)
-                    lines.InsertInLine(longIndex, random() % size_t(length),
-                                       Pieces[random() % std::size(Pieces)]);
+                    lines.ReplaceInLine(longIndex, random() % size_t(length), random() % 3 ? 0 : random() % 40,
+                                        Pieces[random() % std::size(Pieces)]);
                 lines.UnlockUpdates();
                 break;
             }
