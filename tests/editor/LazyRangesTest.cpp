@@ -15,6 +15,21 @@ namespace {
 
 class LazyRangesTest : public PaintFixture {
 protected:
+    // The editor uses a highlighter until the scope ends, however the test leaves it: a
+    // failed assertion must not leave the editor holding a freed highlighter.
+    class HighlighterInUse {
+    public:
+        HighlighterInUse(TSynEdit& editor, TSynCustomHighlighter& highlighter) : m_editor(editor) {
+            m_editor.SetHighlighter(&highlighter);
+        }
+        ~HighlighterInUse() { m_editor.SetHighlighter(nullptr); }
+        HighlighterInUse(const HighlighterInUse&) = delete;
+        HighlighterInUse& operator=(const HighlighterInUse&) = delete;
+
+    private:
+        TSynEdit& m_editor;
+    };
+
     // A line's text and its tokens (start and kind) when scanned from the given range.
     static std::string rowContent(TSynCustomHighlighter& highlighter, std::string_view text, int32_t index,
                                   int32_t range) {
@@ -163,7 +178,7 @@ TEST_F(LazyRangesTest, PaintedRowsEqualAFullScanThroughEditsScrollsJumpsAndIdleS
         const std::unique_ptr<TSynCustomHighlighter> highlighter = highlighterClass.Create();
         const std::unique_ptr<TSynCustomHighlighter> scanner = highlighterClass.Create();
         std::unique_ptr<TSynCustomHighlighter> checker = highlighterClass.Create();
-        editor.SetHighlighter(highlighter.get());
+        const HighlighterInUse inUse(editor, *highlighter);
         m_seenInvalidateAll = -1;
 
         for (int step = 0; step < 1500; ++step) {
@@ -220,7 +235,6 @@ TEST_F(LazyRangesTest, PaintedRowsEqualAFullScanThroughEditsScrollsJumpsAndIdleS
             scanner->StartLine(editor.Lines().LineAt(i), i);
             scanner->SkipToLineEnd();
         }
-        editor.SetHighlighter(nullptr);
     }
 }
 
@@ -257,7 +271,7 @@ TEST_F(LazyRangesTest, LongLinesPaintAndEndAsAFullScanThroughInLineEdits) {
             highlighter->AttributeAt(i)->SetForeground(0x010203 * (i + 1));
             scanner->AttributeAt(i)->SetForeground(0x010203 * (i + 1));
         }
-        editor.SetHighlighter(highlighter.get());
+        const HighlighterInUse inUse(editor, *highlighter);
 
         for (int step = 0; step < 120; ++step) {
             const int32_t length = int32_t(editor.Lines().LineAt(longIndex).size());
@@ -339,7 +353,6 @@ TEST_F(LazyRangesTest, LongLinesPaintAndEndAsAFullScanThroughInLineEdits) {
             ASSERT_EQ(editor.Lines().LineRange(longIndex + 1), int32_t(scanner->CurrentRange()))
                 << "step " << step;
         }
-        editor.SetHighlighter(nullptr);
     }
 }
 
