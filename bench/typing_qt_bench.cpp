@@ -44,7 +44,7 @@ public:
 };
 
 // How the generated text is laid out.
-enum TShape { shLines, shOneLine, shOneLineWithoutComments, shLongLineInDocument };
+enum TShape { shLines, shOneLine, shOneLineWithoutComments, shLongLineInDocument, shOneLineWithTabs };
 
 // The generated text without its "//" comments.
 std::string withoutLineComments(const std::string& text) {
@@ -78,7 +78,8 @@ struct TypingSetup {
         if (shape != shLines && shape != shOneLine) text = withoutLineComments(text);
         int32_t longLine = 1;
         size_t longLength = text.size();
-        if (shape != shLines) std::replace(text.begin(), text.end(), '\n', ' ');
+        // Joined by tabs, the line is painted from its expansion.
+        if (shape != shLines) std::replace(text.begin(), text.end(), '\n', shape == shOneLineWithTabs ? '\t' : ' ');
         if (shape == shLongLineInDocument) {
             const std::string around = bench::GenerateCLikeText(40'000);
             text = around + text + "\n" + around;
@@ -148,6 +149,8 @@ BENCHMARK(BM_TypedCharacterPainted)
     ->Args({10'000'000, 0, shOneLineWithoutComments})
     ->Args({10'000'000, 1, shOneLineWithoutComments})
     ->Args({10'000'000, 1, shLongLineInDocument})
+    ->Args({10'000'000, 0, shOneLineWithTabs})
+    ->Args({10'000'000, 1, shOneLineWithTabs})
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(200);

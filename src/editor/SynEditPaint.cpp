@@ -395,7 +395,12 @@ void TCustomSynEdit::paintTextLines(TRect clip, int32_t firstLine, int32_t lastL
             const bool asStored =
                 m_tabWidth > 1 && size_t(m_lines->ExpandedLineLength(line - 1)) == text.size();
             if (!asStored) {
-                expanded = m_lines->ExpandedLine(line - 1);
+                // A long line is expanded only to a margin of a long line's length past the
+                // painted columns: a token that reaches into view ends, and is coloured, as
+                // in the whole line unless it is longer than that.
+                expanded = text.size() >= TSynEditLineCheckpoints::LongLine
+                               ? m_lines->ExpandedLinePrefix(line - 1, size_t(lastColumn) + TSynEditLineCheckpoints::LongLine)
+                               : m_lines->ExpandedLine(line - 1);
                 text = expanded;
             }
             if (highlighter) {

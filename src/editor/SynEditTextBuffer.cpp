@@ -457,6 +457,12 @@ std::string TSynEditStringList::ExpandedLine(int32_t index) {
     return expanded;
 }
 
+std::string TSynEditStringList::ExpandedLinePrefix(int32_t index, size_t columns) const {
+    if (index < 0 || index >= Count()) return {};
+    bool hasTabs = false;
+    return m_expander(m_records[index].text().substr(0, columns), m_tabWidth, hasTabs);
+}
+
 int32_t TSynEditStringList::ExpandedLineLength(int32_t index) {
     if (index < 0 || index >= Count()) return 0;
     TSynEditStringRec& rec = m_records[index];

@@ -98,6 +98,10 @@ public:
     void CacheLineRange(int32_t index, int32_t range) { m_records[size_t(index)].Range = range; }
 
     std::string ExpandedLine(int32_t index);
+    // The start of a line, tab-expanded, reaching at least `columns` columns (a byte takes one
+    // column or more), or the whole line if it is shorter: painting a long line with tabs
+    // expands no more than a margin past what it shows.
+    std::string ExpandedLinePrefix(int32_t index, size_t columns) const;
     // Display length of one line (its tab-expanded length); 0 outside the list.
     int32_t ExpandedLineLength(int32_t index);
     int32_t LongestLineLength();

@@ -111,7 +111,8 @@ protected:
         const int32_t last =
             std::min(editor.Lines().Count(), editor.FirstVisibleLine() - 1 + rows());
         for (int32_t i = 0; i < last; ++i) {
-            const std::string_view text = editor.Lines().LineAt(i);
+            // The expansion fills with tabs, which scan as the tab they stand for.
+            const std::string text = editor.Lines().ExpandedLine(i);
             const bool shown =
                 i + 1 >= editor.FirstVisibleLine() &&
                 (i + 1 - editor.FirstVisibleLine()) * editor.RowHeight() < host.height;
@@ -126,7 +127,7 @@ protected:
                      std::min<int32_t>(start + int32_t(token.size()), firstColumn + columns - 1);
                      ++column) {
                     const char c = token[size_t(column - 1 - start)];
-                    if (c != ' ')
+                    if (c != ' ' && c != '\t')
                         expected[column] = {
                             attribute ? attribute->Foreground() : editor.Font().Color,
                             attribute ? attribute->Style() : editor.Font().Style, c};
@@ -245,113 +246,118 @@ TEST_F(LazyRangesTest, PaintedRowsEqualAFullScanThroughEditsScrollsJumpsAndIdleS
 TEST_F(LazyRangesTest, LongLinesPaintAndEndAsAFullScanThroughInLineEdits) {
     for (const TSynHighlighterClass& highlighterClass : HighlighterClassList().Classes()) {
         SCOPED_TRACE(std::string(highlighterClass.ClassName));
-        std::mt19937 random(23);
-        // Code with a piece every few KiB, so that a typed opener may change the state over
-        // many resume points; no line comments, which would make the rest one token.
-        std::string longLine;
-        while (longLine.size() < 100'000) {
-            longLine += " x := y + 1; ";
-            const std::string_view piece = Pieces[random() % std::size(Pieces)];
-            if (random() % 150 == 0 && piece != "//" && piece != "--" && piece != "#")
-                longLine += piece;
-        }
-        std::string text;
-        for (int i = 0; i < 5; ++i)
-            text += randomLine(random) + "\n";
-        text += longLine + "\n";
-        for (int i = 0; i < 30; ++i)
-            text += randomLine(random) + "\n";
-        setText(text);
-        // The view may scroll along the whole long line.
-        editor.SetOptions(editor.Options() & ~eoScrollPastEol);
-        const int32_t longIndex = 5;
-        const std::unique_ptr<TSynCustomHighlighter> highlighter = highlighterClass.Create();
-        const std::unique_ptr<TSynCustomHighlighter> scanner = highlighterClass.Create();
-        for (int i = 0; i < highlighter->AttributeCount(); ++i) {
-            highlighter->AttributeAt(i)->SetForeground(0x010203 * (i + 1));
-            scanner->AttributeAt(i)->SetForeground(0x010203 * (i + 1));
-        }
-        const HighlighterInUse inUse(editor, *highlighter);
+        // Lines with tabs are painted from their expansion rather than from resume points.
+        for (const bool withTabs : {false, true}) {
+            SCOPED_TRACE(withTabs ? "with tabs" : "without tabs");
+            std::mt19937 random(23);
+            // Code with a piece every few KiB, so that a typed opener may change the state over
+            // many resume points; no line comments, which would make the rest one token.
+            std::string longLine;
+            while (longLine.size() < 100'000) {
+                longLine += " x := y + 1; ";
+                const std::string_view piece = Pieces[random() % std::size(Pieces)];
+                if (random() % 150 == 0 && piece != "//" && piece != "--" && piece != "#")
+                    longLine += piece;
+                if (withTabs && random() % 40 == 0) longLine += '\t';
+            }
+            std::string text;
+            for (int i = 0; i < 5; ++i)
+                text += randomLine(random) + "\n";
+            text += longLine + "\n";
+            for (int i = 0; i < 30; ++i)
+                text += randomLine(random) + "\n";
+            setText(text);
+            // The view may scroll along the whole long line.
+            editor.SetOptions(editor.Options() & ~eoScrollPastEol);
+            const int32_t longIndex = 5;
+            const std::unique_ptr<TSynCustomHighlighter> highlighter = highlighterClass.Create();
+            const std::unique_ptr<TSynCustomHighlighter> scanner = highlighterClass.Create();
+            for (int i = 0; i < highlighter->AttributeCount(); ++i) {
+                highlighter->AttributeAt(i)->SetForeground(0x010203 * (i + 1));
+                scanner->AttributeAt(i)->SetForeground(0x010203 * (i + 1));
+            }
+            const HighlighterInUse inUse(editor, *highlighter);
 
-        for (int step = 0; step < 120; ++step) {
-            const int32_t length = int32_t(editor.Lines().LineAt(longIndex).size());
-            switch (random() % 8) {
-            case 0:
-                if (random() % 2)
-                    command(ecUndo);
-                else if (editor.CaretPos().Line == longIndex + 1 && editor.CaretPos().Char > 1)
-                    command(ecDeleteLastChar);
-                break;
-            case 1:
-                editor.SetFirstVisibleColumn(1 + int32_t(random() % uint32_t(length)));
-                break;
-            case 2:
-                editor.Lines().ReplaceLine(int32_t(random() % 5), randomLine(random));
-                break;
-            case 4: {
-                // a line above the long one comes and goes: its points move with it, and are
-                // painted from in between
-                const int32_t at = int32_t(random() % uint32_t(longIndex + 1));
-                editor.Lines().InsertLineAt(at, randomLine(random));
+            for (int step = 0; step < 120; ++step) {
+                const int32_t length = int32_t(editor.Lines().LineAt(longIndex).size());
+                switch (random() % 8) {
+                case 0:
+                    if (random() % 2)
+                        command(ecUndo);
+                    else if (editor.CaretPos().Line == longIndex + 1 && editor.CaretPos().Char > 1)
+                        command(ecDeleteLastChar);
+                    break;
+                case 1:
+                    editor.SetFirstVisibleColumn(1 + int32_t(random() % uint32_t(length)));
+                    break;
+                case 2:
+                    editor.Lines().ReplaceLine(int32_t(random() % 5), randomLine(random));
+                    break;
+                case 4: {
+                    // a line above the long one comes and goes: its points move with it, and are
+                    // painted from in between
+                    const int32_t at = int32_t(random() % uint32_t(longIndex + 1));
+                    editor.Lines().InsertLineAt(at, randomLine(random));
+                    paint();
+                    expectPaintedColumnsMatchAFullScan(*scanner, step);
+                    if (HasFatalFailure()) return;
+                    editor.Lines().RemoveLine(at);
+                    break;
+                }
+                case 3: {
+                    // two edits in one change, some taking bytes out: the first is not settled
+                    // when the second comes
+                    TSynEditStringList& lines = editor.Lines();
+                    lines.LockUpdates();
+                    for (int edit = 0; edit < 2; ++edit)
+                        lines.ReplaceInLine(longIndex, random() % size_t(length), random() % 3 ? 0 : random() % 40,
+                                            Pieces[random() % std::size(Pieces)]);
+                    lines.UnlockUpdates();
+                    break;
+                }
+                default:
+                    // typing in the long line, near the last edit or anywhere
+                    caretAt(random() % 2 ? std::clamp(editor.CaretPos().Char +
+                                                          int32_t(random() % 20'000) - 10'000,
+                                                      1, length)
+                                         : 1 + int32_t(random() % uint32_t(length)),
+                            longIndex + 1);
+                    type(Pieces[random() % std::size(Pieces)]);
+                    break;
+                }
+                if (editor.FirstVisibleLine() > longIndex + 1) editor.SetFirstVisibleLine(1);
                 paint();
                 expectPaintedColumnsMatchAFullScan(*scanner, step);
                 if (HasFatalFailure()) return;
-                editor.Lines().RemoveLine(at);
-                break;
-            }
-            case 3: {
-                // two edits in one change, some taking bytes out: the first is not settled
-                // when the second comes
-                TSynEditStringList& lines = editor.Lines();
-                lines.LockUpdates();
-                for (int edit = 0; edit < 2; ++edit)
-                    lines.ReplaceInLine(longIndex, random() % size_t(length), random() % 3 ? 0 : random() % 40,
-                                        Pieces[random() % std::size(Pieces)]);
-                lines.UnlockUpdates();
-                break;
-            }
-            default:
-                // typing in the long line, near the last edit or anywhere
-                caretAt(random() % 2 ? std::clamp(editor.CaretPos().Char +
-                                                      int32_t(random() % 20'000) - 10'000,
-                                                  1, length)
-                                     : 1 + int32_t(random() % uint32_t(length)),
-                        longIndex + 1);
-                type(Pieces[random() % std::size(Pieces)]);
-                break;
-            }
-            if (editor.FirstVisibleLine() > longIndex + 1) editor.SetFirstVisibleLine(1);
-            paint();
-            expectPaintedColumnsMatchAFullScan(*scanner, step);
-            if (HasFatalFailure()) return;
-            editor.EnsureRangesUpTo(longIndex + 2);
-            // The token under a byte of the long line (as bracket matching asks for it) is
-            // that of the full scan, too.
-            const std::string_view longText = editor.Lines().LineAt(longIndex);
-            const size_t probe = random() % longText.size();
-            std::string lookedUp;
-            const TSynHighlighterAttributes* attribute =
-                editor.TokenAttributeAt({int32_t(probe) + 1, longIndex + 1}, &lookedUp);
-            scanner->ClearRange();
-            for (int32_t i = 0; i < longIndex; ++i) {
-                scanner->StartLine(editor.Lines().LineAt(i), i);
-                scanner->SkipToLineEnd();
-            }
-            std::string expectedToken;
-            const TSynHighlighterAttributes* expectedAttribute = nullptr;
-            for (scanner->StartLine(longText, longIndex); !scanner->AtLineEnd(); scanner->NextToken()) {
-                const size_t start = size_t(scanner->TokenStart());
-                if (probe >= start && probe < start + scanner->TokenView().size()) {
-                    expectedToken = scanner->TokenView();
-                    expectedAttribute = scanner->TokenAttribute();
+                editor.EnsureRangesUpTo(longIndex + 2);
+                // The token under a byte of the long line (as bracket matching asks for it) is
+                // that of the full scan, too.
+                const std::string_view longText = editor.Lines().LineAt(longIndex);
+                const size_t probe = random() % longText.size();
+                std::string lookedUp;
+                const TSynHighlighterAttributes* attribute =
+                    editor.TokenAttributeAt({int32_t(probe) + 1, longIndex + 1}, &lookedUp);
+                scanner->ClearRange();
+                for (int32_t i = 0; i < longIndex; ++i) {
+                    scanner->StartLine(editor.Lines().LineAt(i), i);
+                    scanner->SkipToLineEnd();
                 }
+                std::string expectedToken;
+                const TSynHighlighterAttributes* expectedAttribute = nullptr;
+                for (scanner->StartLine(longText, longIndex); !scanner->AtLineEnd(); scanner->NextToken()) {
+                    const size_t start = size_t(scanner->TokenStart());
+                    if (probe >= start && probe < start + scanner->TokenView().size()) {
+                        expectedToken = scanner->TokenView();
+                        expectedAttribute = scanner->TokenAttribute();
+                    }
+                }
+                ASSERT_EQ(lookedUp, expectedToken) << "step " << step << ", byte " << probe;
+                ASSERT_EQ(attribute ? attribute->Foreground() : clNone,
+                          expectedAttribute ? expectedAttribute->Foreground() : clNone)
+                    << "step " << step << ", byte " << probe;
+                ASSERT_EQ(editor.Lines().LineRange(longIndex + 1), int32_t(scanner->CurrentRange()))
+                    << "step " << step;
             }
-            ASSERT_EQ(lookedUp, expectedToken) << "step " << step << ", byte " << probe;
-            ASSERT_EQ(attribute ? attribute->Foreground() : clNone,
-                      expectedAttribute ? expectedAttribute->Foreground() : clNone)
-                << "step " << step << ", byte " << probe;
-            ASSERT_EQ(editor.Lines().LineRange(longIndex + 1), int32_t(scanner->CurrentRange()))
-                << "step " << step;
         }
     }
 }
