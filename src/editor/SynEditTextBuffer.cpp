@@ -94,6 +94,37 @@ TExpandTabsTextFunc TextExpanderFor(int /*tabWidth*/) {
     };
 }
 
+namespace {
+
+// The column reached from `column` over bytes, each tab going on to the next stop.
+int64_t columnAfter(int64_t column, std::string_view bytes, int tabWidth) {
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t tab = bytes.find('\t', at);
+        column += int64_t((tab == std::string_view::npos ? bytes.size() : tab) - at);
+        if (tab == std::string_view::npos) break;
+        column += tabWidth > 1 ? tabWidth - column % tabWidth : 1;
+        at = tab + 1;
+    }
+    return column;
+}
+
+// How much a line's display length changes when `removed` bytes at `at` give way to text.
+// Behind a tab the column is a multiple of the tab width, so counting from the tab before
+// the edit to the first tab behind it keeps every stop, and the rest of the line moves whole.
+int64_t splicedWidthChange(std::string_view line, size_t at, size_t removed, std::string_view text, int tabWidth) {
+    const size_t tabBefore = at == 0 ? std::string_view::npos : line.rfind('\t', at - 1);
+    const int64_t start = int64_t(tabBefore == std::string_view::npos ? at : at - tabBefore - 1);
+    const size_t tailStart = at + removed;
+    const size_t tabAfter = line.find('\t', tailStart);
+    const std::string_view tailHead =
+        line.substr(tailStart, tabAfter == std::string_view::npos ? std::string_view::npos : tabAfter + 1 - tailStart);
+    const int64_t before = columnAfter(columnAfter(start, line.substr(at, removed), tabWidth), tailHead, tabWidth);
+    const int64_t after = columnAfter(columnAfter(start, text, tabWidth), tailHead, tabWidth);
+    return after - before;
+}
+
+} // namespace
+
 int64_t ExpandedLength(std::string_view text, int tabWidth, bool& hasTabs) {
     size_t tab = firstTab(text);
     hasTabs = tab != std::string_view::npos;
@@ -289,8 +320,16 @@ void TSynEditStringList::ReplaceInLine(int32_t index, size_t at, size_t removed,
     if (length > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
     UpdateBracket bracket(*this);
     // A line known to be free of tabs stays so without reading it again: removing bytes
-    // never adds one.
+    // never adds one. A line whose display length is known learns the new one from the
+    // columns around the edit, however long it is.
     const bool stillWithoutTabs = (rec.Flags & TSynEditStringRec::TabsAbsent) && text.find('\t') == std::string_view::npos;
+    const bool lengthKnown = (rec.Flags & (TSynEditStringRec::TabsAbsent | TSynEditStringRec::TabsPresent)) &&
+                             !(rec.Flags & TSynEditStringRec::LengthStale) && rec.DisplayLength >= 0 &&
+                             rec.DisplayLength < std::numeric_limits<int32_t>::max();
+    const int64_t displayLength =
+        stillWithoutTabs ? int64_t(length)
+        : lengthKnown    ? rec.DisplayLength + splicedWidthChange(rec.text(), at, removed, text, m_tabWidth)
+                         : -1;
     if (length == 0) {
         // An emptied line holds no bytes at all, as a new empty line does.
         releaseText(rec);
@@ -303,12 +342,13 @@ void TSynEditStringList::ReplaceInLine(int32_t index, size_t at, size_t removed,
         if (removed > text.size()) shrinkText(rec);
     }
     const uint8_t owns = rec.Flags & TSynEditStringRec::OwnsText;
-    if (stillWithoutTabs) {
-        const int32_t displayLength = int32_t(std::min<size_t>(length, std::numeric_limits<int32_t>::max()));
+    if (displayLength >= 0 && displayLength < std::numeric_limits<int32_t>::max()) {
         // Only the old length tells whether the longest line is still the longest.
         if (index == m_longestLineIndex && displayLength < rec.DisplayLength) m_longestLineIndex = -1;
-        rec.DisplayLength = displayLength;
-        rec.Flags = owns | TSynEditStringRec::TabsAbsent;
+        rec.DisplayLength = int32_t(displayLength);
+        // A line that had tabs keeps the mark though the edit took the last one away: it
+        // only costs an expansion that finds none.
+        rec.Flags = owns | (stillWithoutTabs ? TSynEditStringRec::TabsAbsent : TSynEditStringRec::TabsPresent);
     } else {
         rec.Flags = owns | TSynEditStringRec::LengthStale;
     }

@@ -605,5 +605,33 @@ TEST(TextBuffer, ReplaceInLineChangesTheLineInPlace) {
     EXPECT_EQ(list.LineAt(0), "again");
 }
 
+// Edits of a line with tabs work out its new display length from the columns around the
+// edit; it must be the one counted over the whole line, for any tab width, with tabs typed,
+// deleted and replaced anywhere.
+TEST(TextBuffer, ASplicedLineWithTabsKeepsItsDisplayLengthRight) {
+    std::mt19937 random(5);
+    const char alphabet[] = {'a', 'b', '\t', ' ', '\t'};
+    auto randomText = [&](size_t maxLength) {
+        std::string text(random() % (maxLength + 1), 'a');
+        for (char& c : text) c = alphabet[random() % std::size(alphabet)];
+        return text;
+    };
+    for (const int tabWidth : {1, 2, 3, 4, 8}) {
+        TSynEditStringList list;
+        list.ChangeTabWidth(tabWidth);
+        list.AddLine(randomText(60));
+        list.AddLine("x");
+        for (int step = 0; step < 2000; ++step) {
+            const size_t length = list.LineAt(0).size();
+            list.ReplaceInLine(0, random() % (length + 1), random() % 4 ? random() % 3 : random() % 20,
+                               randomText(random() % 4 ? 2 : 12));
+            bool hasTabs = false;
+            ASSERT_EQ(list.ExpandedLineLength(0), ExpandedLength(list.LineAt(0), tabWidth, hasTabs))
+                << "tab width " << tabWidth << ", step " << step;
+            ASSERT_EQ(list.ExpandedLine(0).size(), size_t(list.ExpandedLineLength(0)));
+        }
+    }
+}
+
 } // namespace
 } // namespace tavlo::test
