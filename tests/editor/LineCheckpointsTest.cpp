@@ -3,6 +3,7 @@
 // the lines they belong to.
 #include "editor/SynEditLineCheckpoints.h"
 #include "highlighters/SynHighlighterCpp.h"
+#include "highlighters/SynHighlighterIni.h"
 #include "highlighters/SynHighlighterPas.h"
 
 #include <gtest/gtest.h>
@@ -298,6 +299,32 @@ TEST(LineCheckpointsCpp, AHashAfterBlanksAloneIsADirectiveHoweverFarTheLineStart
         points.StartLine(cpp, line, 3, -1, byte);
         expectTokensOfAFullScan<TSynCppSyn>(cpp, line, byte);
     }
+}
+
+// An INI line starts with a key that runs to the first "=", however far that is; the rest is
+// scanned byte by byte. An "=" typed near the start ends the key before resume points that lay
+// inside it, and deleting it makes them part of the key again.
+TEST(LineCheckpointsIni, AKeyEndsAtTheFirstEqualsSignHoweverFarResumePointsLie) {
+    TSynIniSyn ini;
+    TSynEditLineCheckpoints points;
+    std::string line = std::string(70'000, 'k');
+    while (line.size() < 150'000)
+        line += " [a] ;b 1.5 'c' x=y";
+    auto expectFullScanTokens = [&] {
+        for (size_t byte = 5'000; byte < line.size(); byte += 11'000) {
+            points.StartLine(ini, line, 3, -1, byte);
+            expectTokensOfAFullScan<TSynIniSyn>(ini, line, byte);
+        }
+        EXPECT_EQ(points.EndRange(ini, line, 3, -1), fullScanEnd<TSynIniSyn>(line));
+    };
+    expectFullScanTokens();
+    line.insert(10, "=");
+    points.LineSpliced(3, 10, 0, 1);
+    expectFullScanTokens();
+    EXPECT_GT(points.PointCount(3), 30u);
+    line.erase(10, 1);
+    points.LineSpliced(3, 10, 1, 0);
+    expectFullScanTokens();
 }
 
 TEST_F(LineCheckpointsTest, ANewStartRangeIsRescannedUntilTheStatesAgree) {
