@@ -4,6 +4,7 @@
 // line with its breaks inside) and on random pieces that open and close comments, strings
 // and tags.
 #include "highlighters/SynEditHighlighter.h"
+#include "highlighters/SynHighlighterHtml.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,8 @@ const char* const Pieces[] = {
     "\"",   "<",     ">",       "<?php", "?>",       "[s]",       "//",   "#",        "--",
     "asm",  "end;",  "x := 1;", " ",     "\t",       "<![CDATA[", "]]>",  "<script>", "</script>",
     "\\",   "@",     "=",       "\r",    "property", "read",      ";",    "a:b",      "&amp;",
-    "0x1F", "1.5e3", "$",       "`",     "\"x\"",    "'y'"};
+    "0x1F", "1.5e3", "$",       "`",     "\"x\"",    "'y'",       "&copy;", "&#169;",   "&#",
+    "12345678901234567890"};
 
 TEST(Resume, EveryTokenBoundaryResumesAsTheScanFromTheLineStart) {
     int languages = 0;
@@ -104,6 +106,31 @@ TEST(Resume, EveryTokenBoundaryResumesAsTheScanFromTheLineStart) {
         }
     }
     EXPECT_GE(languages, 2);
+}
+
+// The state after an HTML text says which character reference follows it, if any: a scan
+// resumed there takes that reference, whatever the scan stopped before last found.
+TEST(Resume, HtmlTakesTheReferenceItsStateNamesNotOneALastScanFound) {
+    TSynHTMLSyn html;
+    const std::string_view numeric = "y&#1; z";
+    html.ClearRange();
+    html.StartLine(numeric, 0);
+    ASSERT_EQ(html.TokenView(), "y");
+    const TSynScanState beforeNumeric = html.CaptureScanState();
+
+    const std::string_view named = "x&thetasym; z";
+    html.ClearRange();
+    html.StartLine(named, 1);
+    ASSERT_EQ(html.TokenView(), "x");
+    const TSynScanState beforeNamed = html.CaptureScanState();
+    EXPECT_NE(beforeNamed, beforeNumeric);
+
+    html.ResumeLine(numeric, 0, 1, beforeNumeric);
+    EXPECT_EQ(html.TokenView(), "&#1;");
+    EXPECT_EQ(html.TokenKindOrdinal(), TSynHTMLSyn::ttAmpersand);
+    html.ResumeLine(named, 1, 1, beforeNamed);
+    EXPECT_EQ(html.TokenView(), "&thetasym;");
+    EXPECT_EQ(html.TokenKindOrdinal(), TSynHTMLSyn::ttAmpersand);
 }
 
 } // namespace
