@@ -4,11 +4,14 @@
 //   runs when a highlighter is set, beside a memchr line split of the same bytes (MB/s);
 // - for the markup languages, a minified document: the first 10 and 20 MB of the same text
 //   with its line breaks blanked, scanned as one line (equal MB/s for both: linear time);
+// - for the languages that resume in the middle of a line, the token under a byte in the middle
+//   of such a 10 MB line, scanned from the line start and from the nearest resume point;
 // - for Pascal, the rescan after typing "{" at the start of line 1, stored ranges compared line
 //   by line until they agree; once on the real text (the comment closes at the first "}") and
 //   once on the same text with its braces blanked, so that the ranges never agree again and
 //   the rescan runs to the last line;
 // - for SQL, the same scan with the keyword table built in every run, and the build alone.
+#include "editor/SynEditLineCheckpoints.h"
 #include "highlighters/SynHighlighterPas.h"
 #include "highlighters/SynHighlighterRanges.h"
 #include "highlighters/SynHighlighterSQL.h"
@@ -167,12 +170,18 @@ void MemchrLineSplit(benchmark::State& state, const TCorpus& corpus) {
     ReportSize(state, document);
 }
 
+// The first `megabytes` MB of a language's text with its line breaks blanked.
+std::string MinifiedLine(const TDocument& document, size_t megabytes) {
+    std::string line = document.Text.substr(0, megabytes * 1000 * 1000);
+    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return line;
+}
+
 // Markup is often minified to one line; the line's size is the benchmark's argument in MB.
 void MinifiedLineScan(benchmark::State& state, const TSynHighlighterClass& highlighterClass, const TCorpus& corpus) {
     const TDocument& document = CorpusDocument(corpus);
     if (SkipWithoutText(state, document, corpus)) return;
-    std::string line = document.Text.substr(0, static_cast<size_t>(state.range(0)) * 1000 * 1000);
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    const std::string line = MinifiedLine(document, static_cast<size_t>(state.range(0)));
     std::unique_ptr<TSynCustomHighlighter> highlighter = highlighterClass.Create();
     for (auto _ : state) {
         highlighter->ClearRange();
@@ -181,6 +190,38 @@ void MinifiedLineScan(benchmark::State& state, const TSynHighlighterClass& highl
         benchmark::DoNotOptimize(highlighter->CurrentRange());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * line.size()));
+}
+
+// The token under the middle byte of a minified 10 MB line, as a paint or a bracket match
+// asks for it: argument 0 scans from the line start, 1 from the resume point before the byte
+// (the line's points found once, before the runs).
+void MinifiedLineLookup(benchmark::State& state, const TSynHighlighterClass& highlighterClass,
+                        const TCorpus& corpus) {
+    const TDocument& document = CorpusDocument(corpus);
+    if (SkipWithoutText(state, document, corpus)) return;
+    const std::string line = MinifiedLine(document, 10);
+    const size_t byte = line.size() / 2;
+    const bool resume = state.range(0) == 1;
+    std::unique_ptr<TSynCustomHighlighter> highlighter = highlighterClass.Create();
+    TSynEditLineCheckpoints points;
+    points.EndRange(*highlighter, line, 0, -1);
+    size_t scanned = 0;
+    for (auto _ : state) {
+        if (resume) {
+            points.StartLine(*highlighter, line, 0, -1, byte);
+        } else {
+            highlighter->ClearRange();
+            highlighter->StartLine(line, 0);
+        }
+        const size_t from = size_t(highlighter->TokenStart());
+        while (!highlighter->AtLineEnd() &&
+               size_t(highlighter->TokenStart()) + highlighter->TokenView().size() <= byte)
+            highlighter->NextToken();
+        benchmark::DoNotOptimize(highlighter->TokenKindOrdinal());
+        scanned = byte - from;
+    }
+    state.SetLabel(resume ? "from the resume point" : "from the line start");
+    state.counters["bytes_scanned"] = static_cast<double>(scanned);
 }
 
 const std::string_view MinifiedLanguages[] = {"html", "xml"};
@@ -204,6 +245,12 @@ void RegisterLanguageBenchmarks() {
                     ->Arg(20)
                     ->Unit(benchmark::kMillisecond)
                     ->UseRealTime();
+            if (highlighterClass.Create()->ResumesMidLine())
+                benchmark::RegisterBenchmark(("MinifiedLineLookup/" + name).c_str(),
+                                             MinifiedLineLookup, highlighterClass, corpus)
+                    ->Arg(0)
+                    ->Arg(1)
+                    ->Unit(benchmark::kMicrosecond);
         }
     }
 }

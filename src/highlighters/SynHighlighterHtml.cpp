@@ -73,6 +73,11 @@ static_assert(std::size(CharacterReferences) == 249);
 
 constexpr size_t LongestReferenceName = 8; // "thetasym"
 
+// The digits of a numeric reference that the text before it looks at: with its "&", "#" and
+// ";" they stay within the bytes a scan resumed after that text may depend on. A longer run
+// is looked at by the reference's own token.
+constexpr size_t DigitsSeenFromText = TSynCustomHighlighter::ResumeReach - 3;
+
 constexpr int KeywordTableSize = 244;
 
 // The tag-name hash. A name is a run of "!", "/" and letters (case folded), then a run of
@@ -209,6 +214,20 @@ std::string TSynHTMLSyn::SampleText() const {
 void TSynHTMLSyn::StartLine(std::string_view lineText, int lineIndex) {
     EntityIndex = -1;
     TSynCustomHighlighter::StartLine(lineText, lineIndex);
+}
+
+TSynScanState TSynHTMLSyn::CaptureScanState() const {
+    TSynScanState state = TSynCustomHighlighter::CaptureScanState();
+    state.Values[1] = EntityIndex;
+    return state;
+}
+
+void TSynHTMLSyn::ResumeLine(std::string_view lineText, int lineIndex, size_t offset,
+                             const TSynScanState& state) {
+    const int32_t entity = state.Values[1];
+    const bool known = entity >= 0 && size_t(entity) < std::size(CharacterReferences);
+    EntityIndex = known ? entity : -1;
+    TSynCustomHighlighter::ResumeLine(lineText, lineIndex, offset, state);
 }
 
 void TSynHTMLSyn::ScanToken() {
@@ -373,11 +392,14 @@ void TSynHTMLSyn::TextProc() {
         ScanPos = FindFirstOf(Line, ScanPos, markup::TextStops);
         if (AtEnd(ScanPos) || CharAt(ScanPos) != '&') return;
         if (!AtEnd(ScanPos + 1) && CharAt(ScanPos + 1) == '#') {
+            const size_t digitsSeenEnd = ScanPos + 2 + DigitsSeenFromText;
             size_t pos = ScanPos + 2;
-            while (!AtEnd(pos) && IsDigit(CharAt(pos)))
+            while (pos < digitsSeenEnd && IsDigit(CharAt(pos)))
                 ++pos;
-            // A numeric reference is taken by the next token; without its ";" the text takes it.
-            if (!AtEnd(pos) && CharAt(pos) == ';')
+            // A numeric reference is taken by the next token; without its ";" the text takes
+            // it. Digits running on are left to the next token, which is text without one.
+            const bool runsOn = pos == digitsSeenEnd && IsDigit(CharAt(pos));
+            if (CharAt(pos) == ';' || runsOn)
                 RangeState = rgEntity;
             else
                 ScanPos = pos;

@@ -56,6 +56,12 @@ public:
     std::string LanguageTitle() const override;
 
     void StartLine(std::string_view lineText, int lineIndex) override;
+    // Between tokens the state is the range and the character reference the text before it
+    // found.
+    bool ResumesMidLine() const override { return true; }
+    TSynScanState CaptureScanState() const override;
+    void ResumeLine(std::string_view lineText, int lineIndex, size_t offset,
+                    const TSynScanState& state) override;
 
 private:
     friend class TSynMarkupHighlighter<TSynHTMLSyn>;

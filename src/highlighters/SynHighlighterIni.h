@@ -48,6 +48,9 @@ public:
     bool AtLineEnd() const override { return CurrentKind == ttNull; }
     TSynHighlighterAttributes* TokenAttribute() const override;
     int TokenKindOrdinal() const override { return CurrentKind; }
+    // No state is kept between tokens: only whether a token starts the line decides how it
+    // scans, and the offset a scan resumes at says that.
+    bool ResumesMidLine() const override { return true; }
 
 private:
     using THandler = void (TSynIniSyn::*)();

@@ -47,6 +47,8 @@ public:
     TSynRange CurrentRange() const override { return RangeState; }
     void RestoreRange(TSynRange range) override;
     void ClearRange() override { RangeState = rgNone; }
+    // Between tokens the range is the whole state.
+    bool ResumesMidLine() const override { return true; }
 
 private:
     void StringProc();

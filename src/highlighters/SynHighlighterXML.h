@@ -85,6 +85,8 @@ public:
     TSynCharSet WordChars() const override;
     std::string SampleText() const override;
     std::string LanguageTitle() const override;
+    // Between tokens the range is the whole state.
+    bool ResumesMidLine() const override { return true; }
 
 private:
     friend class TSynMarkupHighlighter<TSynXMLSyn>;

@@ -161,7 +161,8 @@ protected:
 // Pieces that open and close the comments, strings and blocks of every language.
 const char* const Pieces[] = {"{",   "}",  "(*",   "*)",  "/*",     "*/", "<!--", "-->", "'",   "\"",
                               "<",   ">",  "<?php", "?>", "[sec]",  "//", "#",    "--",  "asm", "end;",
-                              "x := 1;", " ", "<![CDATA[", "]]>", "<script>", "</script>", "\\", "@"};
+                              "x := 1;", " ", "<![CDATA[", "]]>", "<script>", "</script>", "\\", "@",
+                              "&copy;", "&#169;"};
 
 std::string randomLine(std::mt19937& random) {
     std::string line;

@@ -3,6 +3,8 @@
 // the lines they belong to.
 #include "editor/SynEditLineCheckpoints.h"
 #include "highlighters/SynHighlighterCpp.h"
+#include "highlighters/SynHighlighterHtml.h"
+#include "highlighters/SynHighlighterIni.h"
 #include "highlighters/SynHighlighterPas.h"
 
 #include <gtest/gtest.h>
@@ -298,6 +300,60 @@ TEST(LineCheckpointsCpp, AHashAfterBlanksAloneIsADirectiveHoweverFarTheLineStart
         points.StartLine(cpp, line, 3, -1, byte);
         expectTokensOfAFullScan<TSynCppSyn>(cpp, line, byte);
     }
+}
+
+// In HTML a text ends before the "&" of a numeric reference when a ";" closes its digits. A
+// long run of digits must not make the text look further ahead than a resumed scan may: a
+// ";" deleted far behind the point after such a text would leave the point standing, and a
+// scan from it would split what a full scan takes as one text.
+TEST(LineCheckpointsHtml, TextBeforeALongNumericReferenceEndsAsAFullScanWhenItsSemicolonGoes) {
+    TSynHTMLSyn html;
+    TSynEditLineCheckpoints points;
+    // Texts of varied lengths, so that resume points come both before and after references.
+    std::mt19937 random(3);
+    std::string line;
+    while (line.size() < 200'000)
+        line += std::string(1 + random() % 40, 'y') + "&#12345678901234567890;";
+    EXPECT_EQ(points.EndRange(html, line, 3, -1), fullScanEnd<TSynHTMLSyn>(line));
+    int pointsBeforeAReference = 0;
+    for (size_t byte = 10'000; byte < 190'000; byte += 9'000) {
+        points.StartLine(html, line, 3, -1, byte);
+        const size_t point = size_t(html.TokenStart());
+        pointsBeforeAReference += line[point] == '&';
+        const size_t semicolon = line.find(';', point);
+        line.erase(semicolon, 1);
+        points.LineSpliced(3, semicolon, 1, 0);
+        points.StartLine(html, line, 3, -1, byte);
+        expectTokensOfAFullScan<TSynHTMLSyn>(html, line, byte);
+    }
+    EXPECT_GT(pointsBeforeAReference, 0);
+    EXPECT_EQ(points.EndRange(html, line, 3, -1), fullScanEnd<TSynHTMLSyn>(line));
+}
+
+// An INI line starts with a key that runs to the first "=", however far that is; the rest is
+// scanned byte by byte. An "=" typed near the start ends the key before resume points that lay
+// inside it, and deleting it makes them part of the key again.
+TEST(LineCheckpointsIni, AKeyEndsAtTheFirstEqualsSignHoweverFarResumePointsLie) {
+    TSynIniSyn ini;
+    TSynEditLineCheckpoints points;
+    std::string line = std::string(70'000, 'k');
+    while (line.size() < 150'000)
+        line += " [a] ;b 1.5 'c' x=y";
+    auto expectFullScanTokens = [&] {
+        for (size_t byte = 5'000; byte < line.size(); byte += 11'000) {
+            points.StartLine(ini, line, 3, -1, byte);
+            expectTokensOfAFullScan<TSynIniSyn>(ini, line, byte);
+        }
+        EXPECT_EQ(points.EndRange(ini, line, 3, -1), fullScanEnd<TSynIniSyn>(line));
+    };
+    expectFullScanTokens();
+    line.insert(10, "=");
+    points.LineSpliced(3, 10, 0, 1);
+    expectFullScanTokens();
+    EXPECT_GT(points.PointCount(3), 30u);
+    line.erase(10, 1);
+    points.LineSpliced(3, 10, 1, 0);
+    expectFullScanTokens();
 }
 
 TEST_F(LineCheckpointsTest, ANewStartRangeIsRescannedUntilTheStatesAgree) {

@@ -153,6 +153,16 @@ TEST(HtmlHighlighter, CharacterReferences) {
                        {"&alpha;", H::ttAmpersand},
                        {"&THETASYM;", H::ttAmpersand}}));
     EXPECT_EQ(TokensFromText("x&#12y"), (TTokens{{"x&#12", H::ttText}, {"y", H::ttText}}));
+    // The text looks at no more than 13 digits: a longer run is scanned by a token of its own,
+    // a reference with its ";" and text without one.
+    EXPECT_EQ(TokensFromText("x&#1234567890123;"),
+              (TTokens{{"x", H::ttText}, {"&#1234567890123;", H::ttAmpersand}}));
+    EXPECT_EQ(TokensFromText("x&#1234567890123y"),
+              (TTokens{{"x&#1234567890123", H::ttText}, {"y", H::ttText}}));
+    EXPECT_EQ(TokensFromText("x&#12345678901234;"),
+              (TTokens{{"x", H::ttText}, {"&#12345678901234;", H::ttAmpersand}}));
+    EXPECT_EQ(TokensFromText("x&#12345678901234y"),
+              (TTokens{{"x", H::ttText}, {"&#12345678901234", H::ttText}, {"y", H::ttText}}));
     // A reference cut off by the end of the line is text.
     EXPECT_EQ(TokensFromText("&copy"), (TTokens{{"&copy", H::ttText}}));
     // Inside a tag a numeric reference is taken at once; anything else turns the rest into text.
