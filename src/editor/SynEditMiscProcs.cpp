@@ -55,21 +55,22 @@ std::string LowerCase1250(std::string_view text) {
     return result;
 }
 
+int64_t ColumnAfter(int64_t column, std::string_view bytes, int tabWidth) {
+    for (size_t at = 0; at < bytes.size();) {
+        const size_t tab = bytes.find('\t', at);
+        column += int64_t((tab == std::string_view::npos ? bytes.size() : tab) - at);
+        if (tab == std::string_view::npos) break;
+        column += tabWidth > 1 ? tabWidth - column % tabWidth : 1;
+        at = tab + 1;
+    }
+    return column;
+}
+
 int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth) {
-    int64_t column = 0;
     // In 64 bits: x may be any 32-bit value, INT32_MIN included.
     const int64_t wanted = std::max<int64_t>(int64_t(x) - 1, 0);
     const int64_t inLine = std::min<int64_t>(wanted, int64_t(line.size()));
-    // From tab to tab: a long line without tabs costs one memchr.
-    const std::string_view before = line.substr(0, size_t(inLine));
-    size_t from = 0;
-    for (size_t tab = before.find('\t'); tab != std::string_view::npos; tab = before.find('\t', from)) {
-        column += int64_t(tab - from);
-        column += tabWidth - column % tabWidth;
-        from = tab + 1;
-    }
-    column += int64_t(before.size() - from);
-    column += wanted - inLine;
+    const int64_t column = ColumnAfter(0, line.substr(0, size_t(inLine)), tabWidth) + wanted - inLine;
     return int32_t(std::min<int64_t>(column + 1, INT32_MAX));
 }
 

@@ -19,6 +19,10 @@ bool IsAlphaNumeric1250(uint8_t c);
 std::string UpperCase1250(std::string_view text);
 std::string LowerCase1250(std::string_view text);
 
+// The display column (0-based) reached from `column` over bytes, each tab going on to the
+// next stop (one column when tabs are a column wide); from tab to tab, so a long run without
+// tabs costs one memchr.
+int64_t ColumnAfter(int64_t column, std::string_view bytes, int tabWidth);
 // Display column (1-based) of the character index x on a line, tabs expanded; positions
 // past the end count one column each.
 int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth);

@@ -2,6 +2,7 @@
 
 #include "editor/FileCalls.h"
 #include "editor/SafeFileWrite.h"
+#include "editor/SynEditMiscProcs.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -96,18 +97,6 @@ TExpandTabsTextFunc TextExpanderFor(int /*tabWidth*/) {
 
 namespace {
 
-// The column reached from `column` over bytes, each tab going on to the next stop.
-int64_t columnAfter(int64_t column, std::string_view bytes, int tabWidth) {
-    for (size_t at = 0; at < bytes.size();) {
-        const size_t tab = bytes.find('\t', at);
-        column += int64_t((tab == std::string_view::npos ? bytes.size() : tab) - at);
-        if (tab == std::string_view::npos) break;
-        column += tabWidth > 1 ? tabWidth - column % tabWidth : 1;
-        at = tab + 1;
-    }
-    return column;
-}
-
 // How much a line's display length changes when `removed` bytes at `at` give way to text.
 // Behind a tab the column is a multiple of the tab width, so counting from the tab before
 // the edit to the first tab behind it keeps every stop, and the rest of the line moves whole.
@@ -118,8 +107,8 @@ int64_t splicedWidthChange(std::string_view line, size_t at, size_t removed, std
     const size_t tabAfter = line.find('\t', tailStart);
     const std::string_view tailHead =
         line.substr(tailStart, tabAfter == std::string_view::npos ? std::string_view::npos : tabAfter + 1 - tailStart);
-    const int64_t before = columnAfter(columnAfter(start, line.substr(at, removed), tabWidth), tailHead, tabWidth);
-    const int64_t after = columnAfter(columnAfter(start, text, tabWidth), tailHead, tabWidth);
+    const int64_t before = ColumnAfter(ColumnAfter(start, line.substr(at, removed), tabWidth), tailHead, tabWidth);
+    const int64_t after = ColumnAfter(ColumnAfter(start, text, tabWidth), tailHead, tabWidth);
     return after - before;
 }
 

@@ -79,8 +79,7 @@ public:
         const size_t target = index >> BlockShift;
         // From the block that receives the new last record back to the one after the target,
         // each block takes the last record of the block before it at its front.
-        const size_t lastBlock = m_size >> BlockShift;
-        for (size_t b = lastBlock; b > target; --b) {
+        for (size_t b = m_size >> BlockShift; b > target; --b) {
             const T carried = m_blocks[b - 1][(m_heads[b - 1] + BlockSize - 1) & Mask];
             m_heads[b] = (m_heads[b] - 1) & Mask;
             m_blocks[b][m_heads[b]] = carried;
