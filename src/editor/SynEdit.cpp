@@ -421,12 +421,12 @@ TBufferCoord TCustomSynEdit::CharToColumn(TBufferCoord p) const {
     // A line as long expanded as it is holds no tab that widens: its columns are its
     // characters, known without reading a long line.
     if (p.Char >= 1 && m_lines->ExpandedLineLength(p.Line - 1) == lineLength(p.Line)) return p;
-    return {CharToColumnOf(lineText(p.Line), p.Char, m_tabWidth), p.Line};
+    return {m_lines->CharToColumn(p.Line - 1, p.Char, m_tabWidth), p.Line};
 }
 
 TBufferCoord TCustomSynEdit::ColumnToChar(TBufferCoord p) const {
     if (p.Line < 1 || p.Line > m_lines->Count()) return p;
-    return {ColumnToCharOf(lineText(p.Line), p.Char, m_tabWidth), p.Line};
+    return {m_lines->ColumnToChar(p.Line - 1, p.Char, m_tabWidth), p.Line};
 }
 
 TPoint TCustomSynEdit::PosToPixel(TBufferCoord displayPos) const {

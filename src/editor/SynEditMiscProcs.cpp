@@ -66,26 +66,26 @@ int64_t ColumnAfter(int64_t column, std::string_view bytes, int tabWidth) {
     return column;
 }
 
-int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth) {
+int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth, TColumnPoint from) {
     // In 64 bits: x may be any 32-bit value, INT32_MIN included.
     const int64_t wanted = std::max<int64_t>(int64_t(x) - 1, 0);
     const int64_t inLine = std::min<int64_t>(wanted, int64_t(line.size()));
-    const int64_t column = ColumnAfter(0, line.substr(0, size_t(inLine)), tabWidth) + wanted - inLine;
+    const std::string_view counted = line.substr(from.Byte, size_t(inLine) - from.Byte);
+    const int64_t column = ColumnAfter(from.Column, counted, tabWidth) + wanted - inLine;
     return int32_t(std::min<int64_t>(column + 1, INT32_MAX));
 }
 
-int32_t ColumnToCharOf(std::string_view line, int32_t column, int tabWidth) {
-    int64_t sum = 0;
-    int32_t i = 0;
-    while (sum < column && size_t(i) < line.size()) {
-        if (line[size_t(i)] == '\t')
+int32_t ColumnToCharOf(std::string_view line, int32_t column, int tabWidth, TColumnPoint from) {
+    int64_t sum = from.Column;
+    size_t i = from.Byte;
+    while (sum < column && i < line.size()) {
+        if (line[i] == '\t')
             sum += tabWidth - sum % tabWidth;
         else
             ++sum;
         ++i;
     }
-    if (sum < column) i += int32_t(column - sum);
-    return i;
+    return int32_t(std::min<int64_t>(int64_t(i) + std::max<int64_t>(column - sum, 0), INT32_MAX));
 }
 
 int32_t LeadingWhiteCount(std::string_view line) {

@@ -23,11 +23,19 @@ std::string LowerCase1250(std::string_view text);
 // next stop (one column when tabs are a column wide); from tab to tab, so a long run without
 // tabs costs one memchr.
 int64_t ColumnAfter(int64_t column, std::string_view bytes, int tabWidth);
+// A byte offset of a line and the display column (0-based) at which that byte starts: a
+// place on the line from which columns can be counted on.
+struct TColumnPoint {
+    size_t Byte = 0;
+    int64_t Column = 0;
+};
+
 // Display column (1-based) of the character index x on a line, tabs expanded; positions
-// past the end count one column each.
-int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth);
+// past the end count one column each. Counting starts at `from`, which lies at or before x.
+int32_t CharToColumnOf(std::string_view line, int32_t x, int tabWidth, TColumnPoint from = {});
 // Character index whose cell covers the display column; every column of a tab maps to it.
-int32_t ColumnToCharOf(std::string_view line, int32_t column, int tabWidth);
+// Counting starts at `from`, whose column is at most the one asked for.
+int32_t ColumnToCharOf(std::string_view line, int32_t column, int tabWidth, TColumnPoint from = {});
 
 // Count of leading characters up to and including the space (tabs count one each).
 int32_t LeadingWhiteCount(std::string_view line);

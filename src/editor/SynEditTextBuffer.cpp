@@ -274,6 +274,7 @@ void TSynEditStringList::insertRecord(int32_t index, std::string_view text) {
     TSynEditStringRec rec;
     assignText(rec, text);
     m_records.insert(size_t(index), rec);
+    m_columnAnchor.LinesMoved(index);
     if (!m_data.empty()) m_data.insert(m_data.begin() + index, 0);
     if (m_longestLineIndex >= index) ++m_longestLineIndex;
     noteNewLength(index);
@@ -288,6 +289,7 @@ void TSynEditStringList::ReplaceLine(int32_t index, std::string_view text) {
     UpdateBracket bracket(*this);
     TSynEditStringRec& rec = m_records[index];
     assignText(rec, text);
+    m_columnAnchor.LineEdited(index, 0);
     rec.Flags = (rec.Flags & TSynEditStringRec::OwnsText) | TSynEditStringRec::LengthStale;
     noteNewLength(index);
     if (OnLineReplaced) OnLineReplaced(index, m_records[index].text());
@@ -308,6 +310,7 @@ void TSynEditStringList::ReplaceInLine(int32_t index, size_t at, size_t removed,
     const size_t length = rec.Length - removed + text.size();
     if (length > std::numeric_limits<uint32_t>::max()) throw std::bad_alloc();
     UpdateBracket bracket(*this);
+    m_columnAnchor.LineEdited(index, at);
     // A line known to be free of tabs stays so without reading it again: removing bytes
     // never adds one. A line whose display length is known learns the new one from the
     // columns around the edit, however long it is.
@@ -368,6 +371,7 @@ void TSynEditStringList::RemoveLine(int32_t index) {
     UpdateBracket bracket(*this);
     releaseText(m_records[index]);
     m_records.erase(size_t(index));
+    m_columnAnchor.LinesMoved(index);
     if (!m_data.empty()) m_data.erase(m_data.begin() + index);
     if (m_longestLineIndex == index)
         m_longestLineIndex = -1;
@@ -381,6 +385,7 @@ void TSynEditStringList::SwapLines(int32_t i, int32_t j) {
     checkIndex(j, int64_t(Count()) - 1);
     UpdateBracket bracket(*this);
     std::swap(m_records[i], m_records[j]);
+    m_columnAnchor.LinesMoved(std::min(i, j));
     if (!m_data.empty()) std::swap(m_data[size_t(i)], m_data[size_t(j)]);
     if (m_longestLineIndex == i)
         m_longestLineIndex = j;
@@ -398,6 +403,7 @@ void TSynEditStringList::Clear() {
         m_loadedBlock.reset();
         if (OnLinesCleared) OnLinesCleared();
     }
+    m_columnAnchor.Forget();
     m_longestLineIndex = -1;
 }
 
@@ -427,6 +433,7 @@ void TSynEditStringList::InsertEmptyLines(int32_t index, int32_t n) {
     UpdateBracket bracket(*this);
     SetCapacity(Count() + n);
     m_records.insert(size_t(index), size_t(n), TSynEditStringRec{nullptr, 0, 0, 0, 0});
+    m_columnAnchor.LinesMoved(index);
     if (!m_data.empty()) m_data.insert(m_data.begin() + index, size_t(n), 0);
     if (m_longestLineIndex >= index) m_longestLineIndex += n;
     if (OnLinesAdded) OnLinesAdded(index, {});
@@ -440,6 +447,7 @@ void TSynEditStringList::RemoveLines(int32_t index, int32_t n) {
     UpdateBracket bracket(*this);
     for (int32_t i = index; i < index + n; ++i) releaseText(m_records[i]);
     m_records.erase(size_t(index), size_t(n));
+    m_columnAnchor.LinesMoved(index);
     if (!m_data.empty()) m_data.erase(m_data.begin() + index, m_data.begin() + index + n);
     if (m_longestLineIndex >= index + n)
         m_longestLineIndex -= n;
@@ -512,6 +520,17 @@ int32_t TSynEditStringList::LongestLineLength() {
     }
     if (m_longestLineIndex < 0 || m_longestLineIndex >= Count()) return 0;
     return m_records[m_longestLineIndex].DisplayLength;
+}
+
+int32_t TSynEditStringList::CharToColumn(int32_t index, int32_t x, int tabWidth) const {
+    const std::string_view text = LineAt(index);
+    const size_t at = size_t(std::clamp<int64_t>(int64_t(x) - 1, 0, int64_t(text.size())));
+    return CharToColumnOf(text, x, tabWidth, m_columnAnchor.PointBefore(index, text, at, tabWidth));
+}
+
+int32_t TSynEditStringList::ColumnToChar(int32_t index, int32_t column, int tabWidth) const {
+    const std::string_view text = LineAt(index);
+    return ColumnToCharOf(text, column, tabWidth, m_columnAnchor.PointBeforeColumn(index, text, column, tabWidth));
 }
 
 void TSynEditStringList::ChangeTabWidth(int width) {

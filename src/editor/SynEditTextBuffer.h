@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/SynEditColumnAnchor.h"
 #include "editor/TieredArray.h"
 
 namespace tavlo {
@@ -107,6 +108,12 @@ public:
     int32_t LongestLineLength();
     int32_t LongestLineIndex() const { return m_longestLineIndex; }
 
+    // Display column (1-based) of character x of a line, and the character covering a
+    // column: as CharToColumnOf and ColumnToCharOf, but a long line is counted on from a
+    // remembered place near the last character asked for rather than from its start.
+    int32_t CharToColumn(int32_t index, int32_t x, int tabWidth) const;
+    int32_t ColumnToChar(int32_t index, int32_t column, int tabWidth) const;
+
     int TabWidth() const { return m_tabWidth; }
     void ChangeTabWidth(int width);
 
@@ -167,6 +174,7 @@ private:
     size_t m_ownedTexts = 0;
     TLineBreakStyle m_breakStyle = TLineBreakStyle::CrLf;
     TExpandTabsFunc m_expander = nullptr;
+    mutable TSynEditColumnAnchor m_columnAnchor;
     int32_t m_longestLineIndex = -1;
     int m_tabWidth = 8;
     int m_updateCount = 0;

@@ -1,4 +1,5 @@
 #include "editor/SynEditTextBuffer.h"
+#include "editor/SynEditMiscProcs.h"
 
 #include "../support/FaultyFileCalls.h"
 #include "FileTestSupport.h"
@@ -629,6 +630,71 @@ TEST(TextBuffer, ASplicedLineWithTabsKeepsItsDisplayLengthRight) {
             ASSERT_EQ(list.ExpandedLineLength(0), ExpandedLength(list.LineAt(0), tabWidth, hasTabs))
                 << "tab width " << tabWidth << ", step " << step;
             ASSERT_EQ(list.ExpandedLine(0).size(), size_t(list.ExpandedLineLength(0)));
+        }
+    }
+}
+
+// Columns in a long line are counted on from a place remembered near the last one asked
+// for. Whatever edits, moves of lines or changes of tab width come between, they must be
+// the columns counted from the line start.
+TEST(TextBuffer, ColumnsOfALongLineCountedFromARememberedPlaceAreTheCountedOnes) {
+    std::mt19937 random(11);
+    const char alphabet[] = {'a', 'b', '\t', ' ', '\t', 'c'};
+    auto randomText = [&](size_t length) {
+        std::string text(length, 'a');
+        for (char& c : text) c = alphabet[random() % std::size(alphabet)];
+        return text;
+    };
+    const size_t longLength = TSynEditColumnAnchor::LongLine + 20'000;
+    TSynEditStringList list;
+    list.AddLine(randomText(longLength));
+    list.AddLine(randomText(longLength));
+    list.AddLine("short\tline");
+    size_t caret = longLength / 2;
+    for (int round = 0; round < 1500; ++round) {
+        const int32_t index = int32_t(random() % 3);
+        const std::string_view line = list.LineAt(index);
+        const int tabWidth = random() % 8 ? 8 : int(1 + random() % 5);
+        // Mostly near the last place asked for, as a caret moves; sometimes anywhere.
+        const int64_t step = random() % 10 == 0 ? int64_t(random() % (line.size() + 10)) - int64_t(caret)
+                                                : int64_t(random() % 9001) - 4000;
+        caret = size_t(std::clamp<int64_t>(int64_t(caret) + step, 0, int64_t(line.size()) + 5));
+        const int32_t x = int32_t(caret + 1);
+        ASSERT_EQ(list.CharToColumn(index, x, tabWidth), CharToColumnOf(line, x, tabWidth))
+            << "round " << round << ", line " << index << ", character " << x;
+        const int32_t column = CharToColumnOf(line, x, tabWidth) + int32_t(random() % 3) - 1;
+        ASSERT_EQ(list.ColumnToChar(index, column, tabWidth), ColumnToCharOf(line, column, tabWidth))
+            << "round " << round << ", line " << index << ", column " << column;
+        switch (random() % 12) {
+        case 0:
+        case 1:
+        case 2: { // typing or deleting around the caret, before or after the remembered place
+            const int64_t offset = int64_t(random() % 6200) - 6000;
+            const size_t at = size_t(std::clamp<int64_t>(int64_t(caret) + offset, 0, int64_t(line.size())));
+            list.ReplaceInLine(index, at, random() % 3, randomText(random() % 3));
+            break;
+        }
+        case 3: list.ReplaceLine(index, randomText(list.LineAt(index).size())); break;
+        case 4: list.InsertLineAt(0, randomText(longLength)); break;
+        case 5:
+            if (list.Count() > 3) list.RemoveLine(0);
+            break;
+        case 6: list.SwapLines(0, 1); break;
+        case 7:
+            list.InsertEmptyLines(0, 1);
+            list.RemoveLines(0, 1);
+            list.InsertLineAt(1, randomText(longLength));
+            list.RemoveLines(0, 1);
+            break;
+        case 8:
+            if (random() % 20 == 0) {
+                list.Clear();
+                list.AddLine(randomText(longLength));
+                list.AddLine(randomText(longLength));
+                list.AddLine("short\tline");
+            }
+            break;
+        default: break;
         }
     }
 }
