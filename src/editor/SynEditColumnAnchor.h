@@ -2,7 +2,7 @@
 // with tabs means counting every tab before it; the caret asks for its column several times
 // a key, each time a byte or two from where it asked before. The anchor keeps the column of
 // a byte a little behind the last one asked for, so that the next count starts there. The
-// line list tells it of every change, and a change at or before the byte it keeps, or one
+// line list tells it of every change, and a change before the byte it keeps, or one
 // that moves the line, makes it forget.
 #pragma once
 
