@@ -1,11 +1,13 @@
 #include "ui/StatusPanels.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tavlo {
 
@@ -64,10 +66,12 @@ protected:
     }
 
 private:
+    // The text's width in whole pixels, rounded up: a text a fraction of a pixel wider than
+    // its room is painted with an ellipsis.
     int widthFor(const QString& text) const {
         const QMargins frame = contentsMargins();
-        return fontMetrics().horizontalAdvance(text) + 2 * kTextMargin + frame.left() +
-               frame.right();
+        const int textWidth = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
+        return textWidth + 2 * kTextMargin + frame.left() + frame.right();
     }
 
     QString m_text;

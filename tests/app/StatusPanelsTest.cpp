@@ -8,9 +8,9 @@ namespace tavlo {
 
 namespace {
 
-// Whether the panel's whole text fits inside its frame and margins, as it is painted.
+// Whether the panel paints its whole text inside its frame and margins, without an ellipsis.
 bool showsWholeText(const QLabel* panel, const QString& text) {
-    return panel->fontMetrics().horizontalAdvance(text) <= panel->contentsRect().width() - 4;
+    return panel->fontMetrics().elidedText(text, Qt::ElideRight, panel->contentsRect().width() - 4) == text;
 }
 
 } // namespace
@@ -27,11 +27,14 @@ TEST(StatusPanels, FixedPanelsKeepTheirWidthAndWidenForTextThatWouldNotFit) {
     panels.SetText(0, QStringLiteral("1: 1"));
     EXPECT_EQ(caret->width(), 70);
 
-    // A caret far down a big file: its line number must not be cut off.
-    const QString farDown = QStringLiteral("1234: 12345678");
-    panels.SetText(0, farDown);
+    // A caret far down a big file: its line number must not be cut off, even where the
+    // text's width is a fraction of a pixel more than its rounded width.
     bar.show();
-    EXPECT_TRUE(showsWholeText(caret, farDown)) << caret->width();
+    for (const QString& farDown : {QStringLiteral("1234: 12345678"), QStringLiteral("31: 2841486"),
+                                   QStringLiteral("1: 99999999"), QStringLiteral("1024: 1111111")}) {
+        panels.SetText(0, farDown);
+        EXPECT_TRUE(showsWholeText(caret, farDown)) << farDown.toStdString() << " in " << caret->width();
+    }
 
     panels.SetText(0, QStringLiteral("1: 1"));
     EXPECT_EQ(caret->width(), 70);
