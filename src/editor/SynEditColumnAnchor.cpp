@@ -17,8 +17,7 @@ TColumnPoint TSynEditColumnAnchor::PointBefore(int32_t index, std::string_view t
 
 TColumnPoint TSynEditColumnAnchor::PointBeforeColumn(int32_t index, std::string_view text, int64_t column,
                                                      int tabWidth) const {
-    if (text.size() < LongLine || !holds(index, tabWidth) || m_point.Column > column || m_point.Byte > text.size())
-        return {};
+    if (text.size() < LongLine || !holds(index, tabWidth) || m_point.Column > column) return {};
     return m_point;
 }
 
